@@ -1,0 +1,40 @@
+# make run  - install what is missing, build, start Lumikan Astrology
+# make test - install what is missing, build, run every test, then the core
+#             tests again under AddressSanitizer + UndefinedBehaviorSanitizer
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps build run test test-normal test-asan bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake --preset normal >/dev/null
+	@cmake --build --preset normal -j $(JOBS)
+
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -x build/bin/lumikan ]; then \
+	  build/bin/lumikan; \
+	else \
+	  echo "No display found: casting the sample chart with lumikan-cli instead."; \
+	  build/bin/lumikan-cli chart --defaults --name "Sample" --date 1990-12-05 --time 14:07:00 \
+	    --tz 5.5 --lat 18.5204 --lon 73.8567 --city Pune --state Maharashtra --country India; \
+	fi
+
+test: test-normal test-asan
+
+test-normal: build
+	@ctest --preset normal -j $(JOBS)
+
+test-asan: deps
+	@cmake --preset asan-ubsan >/dev/null
+	@cmake --build --preset asan-ubsan -j $(JOBS)
+	@ctest --preset asan-ubsan -L core -j $(JOBS)
+
+bench: build
+	@for b in build/bin/bench_*; do $$b; done
+
+clean:
+	rm -rf build build-asan

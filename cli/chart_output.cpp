@@ -1,0 +1,333 @@
+#include "cli/chart_output.h"
+
+#include "cli/json_writer.h"
+#include "engine/ayanamsa_caption.h"
+#include "engine/dignity_tables.h"
+#include "engine/kp_sub_table.h"
+#include "engine/zodiac.h"
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+
+namespace lumikan::cli {
+
+using namespace engine;
+
+namespace {
+
+void appendf(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void appendf(std::string& out, const char* format, ...)
+{
+    char buf[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(buf, sizeof buf, format, args);
+    va_end(args);
+    out += buf;
+}
+
+// Pads UTF-8 text to a width in characters (not bytes).
+std::string padded(std::string_view text, std::size_t width)
+{
+    std::size_t chars = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80)
+            ++chars;
+    std::string out(text);
+    if (chars < width)
+        out.append(width - chars, ' ');
+    return out;
+}
+
+std::string flagLetters(const DignityFlags& f)
+{
+    std::string s;
+    if (f.retrograde)
+        s += 'R';
+    if (f.combust)
+        s += 'C';
+    if (f.exalted)
+        s += 'E';
+    if (f.debilitated)
+        s += 'D';
+    if (f.moolatrikona)
+        s += 'M';
+    if (f.ownSign)
+        s += 'O';
+    return s;
+}
+
+std::string houseList(const std::vector<int>& houses)
+{
+    std::string s;
+    for (int h : houses) {
+        if (!s.empty())
+            s += ' ';
+        s += std::to_string(h);
+    }
+    return s;
+}
+
+std::string bodyList(const std::vector<BodyId>& bodies)
+{
+    std::string s;
+    for (BodyId b : bodies) {
+        if (!s.empty())
+            s += ' ';
+        s += bodyName(b, 1);
+    }
+    return s.empty() ? "-" : s;
+}
+
+void writePlanetTable(std::string& out, const Chart& chart)
+{
+    out += "Planet   House  Sign          Degree      Nakshatra          Pada  Sign  Star  Sub  "
+           "S-Sub  Karaka  Flags   Speed\n";
+    for (const PlanetPosition& p : chart.planets) {
+        out += padded(bodyName(p.body, 2), 9);
+        appendf(out, "%5d  ", p.house);
+        out += padded(signName(p.sign), 14);
+        out += padded(degreeMinuteSecond(std::fmod(p.longitude, 30.0)), 12);
+        out += padded(nakshatraName(p.nakshatra), 19);
+        appendf(out, "%4d  %-4s  %-4s  %-3s  %-5s  %-6s  %-6s %9.5f\n", p.pada,
+                std::string(lordAbbreviation(p.signLord)).c_str(),
+                std::string(lordAbbreviation(p.starLord)).c_str(),
+                std::string(lordAbbreviation(p.subLord)).c_str(),
+                std::string(lordAbbreviation(p.subSubLord)).c_str(),
+                std::string(charaKarakaLabel(p.charaKarakaRank)).c_str(),
+                flagLetters(p.dignity).c_str(), p.speed);
+    }
+}
+
+void writeCuspTable(std::string& out, const Chart& chart)
+{
+    out += "Cusp  Sign          Degree      Nakshatra          Sign  Star  Sub  S-Sub\n";
+    for (const CuspPosition& c : chart.cusps) {
+        appendf(out, "%4d  ", c.number);
+        out += padded(signName(c.sign), 14);
+        out += padded(degreeMinuteSecond(std::fmod(c.longitude, 30.0)), 12);
+        out += padded(nakshatraName(c.nakshatra), 19);
+        appendf(out, "%-4s  %-4s  %-3s  %-5s\n", std::string(lordAbbreviation(c.signLord)).c_str(),
+                std::string(lordAbbreviation(c.starLord)).c_str(),
+                std::string(lordAbbreviation(c.subLord)).c_str(),
+                std::string(lordAbbreviation(c.subSubLord)).c_str());
+    }
+}
+
+void writeSignificators(std::string& out, const Chart& chart)
+{
+    out += "Planet   Signifies houses            Own houses\n";
+    for (std::size_t i = 0; i < chart.planetSignificators.size(); ++i) {
+        const PlanetHouses& all = chart.planetSignificators[i];
+        out += padded(bodyName(all.body, 2), 9);
+        out += padded(houseList(all.houses), 28);
+        if (i < chart.planetOwnSignificators.size())
+            out += houseList(chart.planetOwnSignificators[i].houses);
+        out += '\n';
+    }
+    out += "\nHouse  Star of Occ.                      Occupants                 Star of Owner             Owners\n";
+    for (const HouseSignificators& h : chart.houseSignificators) {
+        appendf(out, "%5d  ", h.house);
+        out += padded(bodyList(h.inStarOfOccupants), 34);
+        out += padded(bodyList(h.occupants), 26);
+        out += padded(bodyList(h.inStarOfOwner), 26);
+        std::string owners;
+        for (LordIndex l : h.owners)
+            owners += std::string(owners.empty() ? "" : " ") + std::string(lordName(l));
+        out += owners + '\n';
+    }
+}
+
+void writePlanetJson(JsonWriter& json, const PlanetPosition& p)
+{
+    json.beginObject();
+    json.field("house", p.house);
+    json.field("body", p.body);
+    json.field("longitude", p.longitude);
+    json.field("latitude", p.latitude);
+    json.field("sign", p.sign);
+    json.field("signLord", p.signLord);
+    json.field("nakshatra", p.nakshatra);
+    json.field("starLord", p.starLord);
+    json.field("subLord", p.subLord);
+    json.field("subSubLord", p.subSubLord);
+    json.field("charaKarakaRank", p.charaKarakaRank);
+    json.field("pada", p.pada);
+    json.field("combust", p.dignity.combust);
+    json.field("exalted", p.dignity.exalted);
+    json.field("debilitated", p.dignity.debilitated);
+    json.field("moolatrikona", p.dignity.moolatrikona);
+    json.field("ownSign", p.dignity.ownSign);
+    json.field("retrograde", p.dignity.retrograde);
+    json.field("direct", p.dignity.direct);
+    json.field("stationary", p.dignity.stationary);
+    json.field("speed", p.speed);
+    json.field("shadbala", p.shadbala);
+    json.endObject();
+}
+
+void writePlanetsJson(JsonWriter& json, std::string_view key, const std::vector<PlanetPosition>& planets)
+{
+    json.key(key);
+    json.beginArray();
+    for (const PlanetPosition& p : planets)
+        writePlanetJson(json, p);
+    json.endArray();
+}
+
+void writeIntList(JsonWriter& json, std::string_view key, const std::vector<int>& list)
+{
+    json.key(key);
+    json.beginArray();
+    for (int v : list)
+        json.value(v);
+    json.endArray();
+}
+
+void writePlanetHouses(JsonWriter& json, std::string_view key, const std::vector<PlanetHouses>& list)
+{
+    json.key(key);
+    json.beginArray();
+    for (const PlanetHouses& e : list) {
+        json.beginObject();
+        json.field("body", e.body);
+        writeIntList(json, "houses", e.houses);
+        json.endObject();
+    }
+    json.endArray();
+}
+
+void writeBirthJson(JsonWriter& json, const BirthDetails& b)
+{
+    json.key("birth");
+    json.beginObject();
+    json.field("name", b.name);
+    json.field("city", b.city);
+    json.field("state", b.state);
+    json.field("country", b.country);
+    json.field("year", b.year);
+    json.field("month", b.month);
+    json.field("day", b.day);
+    json.field("hour", b.hour);
+    json.field("minute", b.minute);
+    json.field("second", b.second);
+    json.field("latitude", b.latitude);
+    json.field("longitude", b.longitude);
+    json.field("timeZone", b.timeZone);
+    json.field("gender", b.gender);
+    json.endObject();
+}
+
+}  // namespace
+
+std::string degreeMinuteSecond(double degrees)
+{
+    const double total = std::floor(degrees * 3600.0 + 1e-7);
+    const long seconds = static_cast<long>(total);
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%02ld\u00b0%02ld\u2032%02ld\u2033", seconds / 3600,
+                  (seconds / 60) % 60, seconds % 60);
+    return buf;
+}
+
+std::string chartText(const ChartRun& run)
+{
+    const Chart& chart = run.chart;
+    const BirthDetails& b = chart.birth;
+    std::string out;
+    appendf(out, "%s\n", b.name.empty() ? "(unnamed)" : b.name.c_str());
+    appendf(out, "%04d-%02d-%02d %02d:%02d:%02d  UTC%+.2f  %.4f %c  %.4f %c", b.year, b.month,
+            b.day, b.hour, b.minute, b.second, b.timeZone, std::fabs(b.latitude),
+            b.latitude < 0 ? 'S' : 'N', std::fabs(b.longitude), b.longitude < 0 ? 'W' : 'E');
+    if (!b.city.empty())
+        appendf(out, "  %s", b.city.c_str());
+    out += '\n';
+    appendf(out, "Julian day (UT) %.6f   %s\n", chart.julianDayUt,
+            ayanamsaCaption(run.ayanamsa, *run.context, chart.julianDayUt).c_str());
+    if (chart.isHorary)
+        appendf(out, "Horary ascendant %.6f\n", chart.horaryAscendant);
+    out += "\nPLANETS  (flags: R retrograde, C combust, E exalted, D debilitated, M moolatrikona, "
+           "O own sign)\n";
+    writePlanetTable(out, chart);
+    out += "\nCUSPS (Placidus)\n";
+    writeCuspTable(out, chart);
+    out += "\nSIGNIFICATORS\n";
+    writeSignificators(out, chart);
+    return out;
+}
+
+std::string chartJson(const ChartRun& run)
+{
+    const Chart& chart = run.chart;
+    JsonWriter json;
+    json.beginObject();
+    writeBirthJson(json, chart.birth);
+    json.field("julianDayUt", chart.julianDayUt);
+    json.field("ayanamsaCaption", ayanamsaCaption(run.ayanamsa, *run.context, chart.julianDayUt));
+    json.field("isHorary", chart.isHorary);
+    json.field("horaryAscendant", chart.horaryAscendant);
+    json.field("includeUranus", chart.includeUranus);
+    json.field("includeNeptune", chart.includeNeptune);
+    json.field("includePluto", chart.includePluto);
+    json.field("includeFortuna", chart.includeFortuna);
+    writePlanetsJson(json, "planets", chart.planets);
+
+    json.key("cusps");
+    json.beginArray();
+    for (const CuspPosition& c : chart.cusps) {
+        json.beginObject();
+        json.field("number", c.number);
+        json.field("longitude", c.longitude);
+        json.field("sign", c.sign);
+        json.field("signLord", c.signLord);
+        json.field("nakshatra", c.nakshatra);
+        json.field("starLord", c.starLord);
+        json.field("subLord", c.subLord);
+        json.field("subSubLord", c.subSubLord);
+        json.endObject();
+    }
+    json.endArray();
+
+    writePlanetHouses(json, "planetSignificators", chart.planetSignificators);
+    writePlanetHouses(json, "planetOwnSignificators", chart.planetOwnSignificators);
+
+    json.key("houseSignificators");
+    json.beginArray();
+    for (const HouseSignificators& h : chart.houseSignificators) {
+        json.beginObject();
+        json.field("house", h.house);
+        writeIntList(json, "occupants", h.occupants);
+        writeIntList(json, "inStarOfOccupants", h.inStarOfOccupants);
+        writeIntList(json, "owners", h.owners);
+        writeIntList(json, "inStarOfOwner", h.inStarOfOwner);
+        json.endObject();
+    }
+    json.endArray();
+
+    writePlanetsJson(json, "rashiChartPlanets", chart.rashiChartPlanets);
+    writePlanetsJson(json, "bhavaChartPlanets", chart.bhavaChartPlanets);
+
+    json.key("charaKarakaRanks");
+    json.beginObject();
+    for (const auto& [bodyId, rank] : chart.charaKarakaRanks)
+        json.field(std::to_string(bodyId), rank);
+    json.endObject();
+
+    json.key("kpSubTable");
+    json.beginArray();
+    for (const KpSubTableEntry& e : buildKpSubTable()) {
+        json.beginObject();
+        json.field("number", e.number);
+        json.field("starLord", e.starLord);
+        json.field("subLord", e.subLord);
+        json.field("start", e.start);
+        json.field("end", e.end);
+        json.endObject();
+    }
+    json.endArray();
+    json.endObject();
+    return json.text();
+}
+
+}  // namespace lumikan::cli

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lumikan::cli {
+
+// Exit statuses shared by every subcommand.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitCodedError = 1;
+inline constexpr int kExitBadArguments = 2;
+
+// Each subcommand receives the arguments after its own name.
+int runChartCommand(const std::vector<std::string>& args);
+int runAtlasCommand(const std::vector<std::string>& args);
+
+void printUsage();
+
+}  // namespace lumikan::cli

@@ -1,0 +1,47 @@
+#include "cli/commands.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace lumikan::cli {
+
+void printUsage()
+{
+    std::fputs(
+        "usage: lumikan-cli <command> [options]\n"
+        "\n"
+        "commands:\n"
+        "  chart   cast a chart from birth data and print it\n"
+        "          --name N --date YYYY-MM-DD --time HH:MM:SS --tz H --lat D --lon D\n"
+        "          [--city C --state S --country K --gender 0..3]\n"
+        "          [--ayanamsa lahiri|sayana|raman|kp|custom:V] [--horary N]\n"
+        "          [--no-uranus --no-neptune --no-pluto --no-fortuna] [--json]\n"
+        "  atlas   list countries, states and cities of the atlas\n"
+        "          [COUNTRY [STATE [CITY]]] [--find TEXT] [--json]\n",
+        stderr);
+}
+
+}  // namespace lumikan::cli
+
+int main(int argc, char** argv)
+{
+    using namespace lumikan::cli;
+    if (argc < 2) {
+        printUsage();
+        return kExitBadArguments;
+    }
+    const std::string command = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "chart")
+        return runChartCommand(args);
+    if (command == "atlas")
+        return runAtlasCommand(args);
+    if (command == "--help" || command == "-h" || command == "help") {
+        printUsage();
+        return kExitOk;
+    }
+    std::fprintf(stderr, "lumikan-cli: unknown command \"%s\"\n", command.c_str());
+    printUsage();
+    return kExitBadArguments;
+}

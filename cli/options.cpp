@@ -1,0 +1,80 @@
+#include "cli/options.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+namespace lumikan::cli {
+
+bool Options::parse(const std::vector<std::string>& args, const std::set<std::string>& valued,
+                    const std::set<std::string>& flags, std::string& error)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
+            std::string name = a.substr(2);
+            std::optional<std::string> inlineValue;
+            if (const auto eq = name.find('='); eq != std::string::npos) {
+                inlineValue = name.substr(eq + 1);
+                name.resize(eq);
+            }
+            if (valued.count(name)) {
+                if (inlineValue) {
+                    values_[name] = *inlineValue;
+                } else if (i + 1 < args.size()) {
+                    values_[name] = args[++i];
+                } else {
+                    error = "option --" + name + " needs a value";
+                    return false;
+                }
+            } else if (flags.count(name) && !inlineValue) {
+                flags_.insert(name);
+            } else {
+                error = "unknown option " + a;
+                return false;
+            }
+        } else {
+            positional_.push_back(a);
+        }
+    }
+    return true;
+}
+
+bool Options::has(const std::string& name) const
+{
+    return flags_.count(name) > 0 || values_.count(name) > 0;
+}
+
+std::optional<std::string> Options::value(const std::string& name) const
+{
+    const auto it = values_.find(name);
+    if (it == values_.end())
+        return std::nullopt;
+    return it->second;
+}
+
+std::optional<double> parseDouble(const std::string& text)
+{
+    if (text.empty())
+        return std::nullopt;
+    char* end = nullptr;
+    errno = 0;
+    const double v = std::strtod(text.c_str(), &end);
+    if (errno != 0 || end != text.c_str() + text.size() || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+std::optional<int> parseInt(const std::string& text)
+{
+    if (text.empty())
+        return std::nullopt;
+    char* end = nullptr;
+    errno = 0;
+    const long v = std::strtol(text.c_str(), &end, 10);
+    if (errno != 0 || end != text.c_str() + text.size() || v < -2147483647L || v > 2147483647L)
+        return std::nullopt;
+    return static_cast<int>(v);
+}
+
+}  // namespace lumikan::cli

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace lumikan::cli {
+
+// Command-line options of the form `--name value` and `--flag`, plus positional
+// arguments. Unknown options are errors, so typos do not pass silently.
+class Options {
+public:
+    // `valued` take a value, `flags` do not. Returns false with `error` set on
+    // an unknown option or a missing value.
+    bool parse(const std::vector<std::string>& args, const std::set<std::string>& valued,
+               const std::set<std::string>& flags, std::string& error);
+
+    bool has(const std::string& name) const;
+    std::optional<std::string> value(const std::string& name) const;
+    const std::vector<std::string>& positional() const { return positional_; }
+
+private:
+    std::map<std::string, std::string> values_;
+    std::set<std::string> flags_;
+    std::vector<std::string> positional_;
+};
+
+// Strict number parsing: the whole text must be the number.
+std::optional<double> parseDouble(const std::string& text);
+std::optional<int> parseInt(const std::string& text);
+
+}  // namespace lumikan::cli

@@ -1,0 +1,29 @@
+#include "cli/stderr_messages.h"
+
+#include <cstdio>
+#include <string>
+
+namespace lumikan::cli {
+
+namespace {
+void print(std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fputc('\n', stderr);
+}
+}  // namespace
+
+void StderrMessages::error(std::string_view code, std::string_view message)
+{
+    print(engine::formatCodedError(code, message));
+}
+void StderrMessages::plain(std::string_view message) { print(message); }
+void StderrMessages::warning(std::string_view message) { print(message); }
+void StderrMessages::information(std::string_view message) { print(message); }
+engine::Messages::Answer StderrMessages::question(std::string_view message)
+{
+    print(message);
+    return Answer::No;
+}
+
+}  // namespace lumikan::cli

@@ -1,0 +1,27 @@
+# Copies the Swiss Ephemeris data and the atlas files beside the executables.
+set(LUMIKAN_EPHE_SOURCE "/usr/share/libswe/ephe" CACHE PATH "Swiss Ephemeris data files")
+set(LUMIKAN_BIN_DIR ${CMAKE_BINARY_DIR}/bin)
+
+file(GLOB _lumikan_ephe_files CONFIGURE_DEPENDS "${LUMIKAN_EPHE_SOURCE}/*.se1" "${LUMIKAN_EPHE_SOURCE}/*.txt")
+set(_lumikan_ephe_outputs)
+foreach(_f IN LISTS _lumikan_ephe_files)
+  get_filename_component(_name ${_f} NAME)
+  list(APPEND _lumikan_ephe_outputs ${LUMIKAN_BIN_DIR}/ephe/${_name})
+  add_custom_command(OUTPUT ${LUMIKAN_BIN_DIR}/ephe/${_name}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${LUMIKAN_BIN_DIR}/ephe
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${_f} ${LUMIKAN_BIN_DIR}/ephe/${_name}
+    DEPENDS ${_f} VERBATIM)
+endforeach()
+
+file(GLOB _lumikan_mondo_files CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/mondo/*.bin")
+set(_lumikan_mondo_outputs)
+foreach(_f IN LISTS _lumikan_mondo_files)
+  get_filename_component(_name ${_f} NAME)
+  list(APPEND _lumikan_mondo_outputs ${LUMIKAN_BIN_DIR}/mondo/${_name})
+  add_custom_command(OUTPUT ${LUMIKAN_BIN_DIR}/mondo/${_name}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${LUMIKAN_BIN_DIR}/mondo
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${_f} ${LUMIKAN_BIN_DIR}/mondo/${_name}
+    DEPENDS ${_f} VERBATIM)
+endforeach()
+
+add_custom_target(lumikan_data ALL DEPENDS ${_lumikan_ephe_outputs} ${_lumikan_mondo_outputs})

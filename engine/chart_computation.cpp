@@ -1,0 +1,217 @@
+#include "engine/chart_computation.h"
+
+#include "engine/birth_particulars.h"
+#include "engine/chara_karakas.h"
+#include "engine/dignity.h"
+#include "engine/ephemeris.h"
+#include "engine/house_rules.h"
+#include "engine/kp_lords.h"
+#include "engine/messages.h"
+#include "engine/ruling_planets.h"
+#include "engine/shadbala.h"
+#include "engine/significators.h"
+#include "engine/vargas.h"
+#include "engine/zodiac.h"
+
+#include <array>
+#include <cmath>
+
+namespace lumikan::engine {
+
+namespace {
+
+// Bodies in the order the chart lists them; Ketu follows Rahu.
+constexpr std::array<BodyId, 11> kComputationOrder = {
+    body::Sun,  body::Moon,   body::Mars,   body::Mercury, body::Jupiter, body::Venus,
+    body::Saturn, body::Rahu, body::Uranus, body::Neptune, body::Pluto};
+
+bool isIncluded(const Chart& chart, BodyId b)
+{
+    switch (b) {
+    case body::Uranus: return chart.includeUranus;
+    case body::Neptune: return chart.includeNeptune;
+    case body::Pluto: return chart.includePluto;
+    default: return true;
+    }
+}
+
+void placeAt(PlanetPosition& p, double longitudeDeg, const std::vector<CuspPosition>& cusps)
+{
+    p.longitude = longitudeDeg;
+    p.house = houseByCusps(longitudeDeg, cusps);
+    p.sign = signOf(longitudeDeg);
+    const KpLords lords = kpLordsOf(longitudeDeg);
+    p.signLord = lords.signLord;
+    p.nakshatra = nakshatraOf(longitudeDeg);
+    p.starLord = lords.starLord;
+    p.subLord = lords.subLord;
+    p.subSubLord = lords.subSubLord;
+    p.pada = padaOf(longitudeDeg);
+}
+
+int karakaRankOf(const Chart& chart, BodyId b)
+{
+    const auto it = chart.charaKarakaRanks.find(b);
+    return it == chart.charaKarakaRanks.end() ? -1 : it->second;
+}
+
+bool computeCusps(Chart& chart)
+{
+    chart.cusps.clear();
+    std::array<double, 13> raw{};
+    if (!placidusCusps(*chart.ephemeris, chart.julianDayUt, chart.birth.latitude,
+                       chart.birth.longitude, raw))
+        return false;
+    for (int k = 1; k <= 12; ++k) {
+        double l = (k == 1 && chart.isHorary) ? chart.horaryAscendant : raw[k];
+        l = normalizeDegrees(l);
+        CuspPosition c;
+        c.number = k;
+        c.longitude = l;
+        c.sign = signOf(l);
+        const KpLords lords = kpLordsOf(l);
+        c.signLord = lords.signLord;
+        c.nakshatra = nakshatraOf(l);
+        c.starLord = lords.starLord;
+        c.subLord = lords.subLord;
+        c.subSubLord = lords.subSubLord;
+        chart.cusps.push_back(c);
+    }
+    return true;
+}
+
+void appendFortuna(Chart& chart)
+{
+    const PlanetPosition* sun = findPlanet(chart, body::Sun);
+    const PlanetPosition* moon = findPlanet(chart, body::Moon);
+    if (chart.cusps.size() < 12 || !chart.includeFortuna || !sun || !moon)
+        return;
+    const double asc = normalizeDegrees(chart.cusps[0].longitude);
+    int sunHouse = 0;
+    for (int i = 1; i <= 12 && sunHouse == 0; ++i) {
+        const double c1 = chart.cusps[i - 1].longitude;
+        double c2 = chart.cusps[i % 12].longitude;
+        if (c2 < c1)
+            c2 += 360.0;
+        double s = sun->longitude;
+        if (s < c1)
+            s += 360.0;
+        if (c1 <= s && s < c2)
+            sunHouse = i;
+    }
+    // By day (Sun above the horizon) the Moon's distance from the Sun is added.
+    const double f = sunHouse >= 7 ? asc + moon->longitude - sun->longitude
+                                   : asc + sun->longitude - moon->longitude;
+    PlanetPosition fortuna;
+    fortuna.body = body::Fortuna;
+    placeAt(fortuna, normalizeDegrees(f), chart.cusps);
+    fortuna.latitude = 0.0;
+    fortuna.charaKarakaRank = -1;
+    fortuna.dignity = DignityFlags{};
+    fortuna.dignity.direct = true;
+    fortuna.dignity.stationary = true;
+    fortuna.speed = 0.0;
+    fortuna.shadbala = 0.0;
+    chart.planets.push_back(fortuna);
+}
+
+void computeBodies(Chart& chart, Messages* messages)
+{
+    chart.planets.clear();
+    EphemerisContext& context = *chart.ephemeris;
+    const double jd = chart.julianDayUt;
+
+    const double sunLongitude = requestLongitude(context, jd, body::Sun, messages);
+    const double sunSpeed = context.lastSpeed;
+
+    for (BodyId b : kComputationOrder) {
+        if (!isIncluded(chart, b))
+            continue;
+        // The Sun was just asked for; asking again would give the same answer.
+        double l = b == body::Sun ? sunLongitude : requestLongitude(context, jd, b, messages);
+        const double speed = b == body::Sun ? sunSpeed : context.lastSpeed;
+        if (l < 0.0)
+            continue;
+        PlanetPosition p;
+        p.body = b;
+        p.latitude = requestLatitude(context, jd, b, messages);
+        placeAt(p, normalizeDegrees(l), chart.cusps);
+        p.speed = speed;
+        p.dignity = dignityFlagsOf(b, p.longitude, speed, sunLongitude);
+        p.charaKarakaRank = karakaRankOf(chart, b);
+        p.shadbala = 0.0;
+        chart.planets.push_back(p);
+
+        if (b == body::Rahu) {
+            PlanetPosition ketu = p;
+            ketu.body = body::Ketu;
+            placeAt(ketu, normalizeDegrees(p.longitude + 180.0), chart.cusps);
+            chart.planets.push_back(ketu);
+        }
+    }
+    appendFortuna(chart);
+}
+
+void computeStrength(Chart& chart)
+{
+    const PlanetPosition* sun = findPlanet(chart, body::Sun);
+    if (chart.planets.empty() || chart.cusps.empty() || !sun)
+        return;
+    const double ascendant = chart.cusps[0].longitude;
+    const bool nightBirth = std::fmod((sun->longitude - ascendant) + 360.0, 360.0) < 180.0;
+    for (PlanetPosition& p : chart.planets) {
+        p.shadbala = p.body == body::Fortuna
+                         ? 0.0
+                         : shadbala(p, chart, ascendant, nightBirth, chart.julianDayUt,
+                                    chart.birth.latitude, chart.birth.longitude)
+                               .total;
+    }
+}
+
+}  // namespace
+
+std::optional<CodedError> codedErrorFor(ChartStatus status)
+{
+    switch (status) {
+    case ChartStatus::NoEphemeris: return CodedError{error_code::kNoEphemeris, kNoEphemerisMessage};
+    case ChartStatus::NoHouses: return CodedError{error_code::kNoHouses, kNoHousesMessage};
+    case ChartStatus::Ok: break;
+    }
+    return std::nullopt;
+}
+
+double birthJulianDayUt(const BirthDetails& birth)
+{
+    double t = birth.hour + birth.minute / 60.0 + birth.second / 3600.0 - birth.timeZone;
+    int day = birth.day;
+    if (t >= 24.0) {
+        t -= 24.0;
+        ++day;
+    } else if (t < 0.0) {
+        t += 24.0;
+        --day;
+    }
+    return julianDay(birth.year, birth.month, day, t);
+}
+
+ChartStatus computeChart(Chart& chart, Messages* messages)
+{
+    if (!chart.ephemeris)
+        return ChartStatus::NoEphemeris;
+
+    chart.julianDayUt = birthJulianDayUt(chart.birth);
+    if (!computeCusps(chart))
+        return ChartStatus::NoHouses;
+    computeBodies(chart, messages);
+    chart.charaKarakaRanks = rankCharaKarakas(chart.planets);
+    computeStrength(chart);
+    for (PlanetPosition& p : chart.planets)
+        p.charaKarakaRank = karakaRankOf(chart, p.body);
+    birthRulingPlanets(chart);
+    buildSignificators(chart);
+    chart.vargas = buildVargas(chart);
+    chart.birthParticulars = buildBirthParticulars(chart);
+    return ChartStatus::Ok;
+}
+
+}  // namespace lumikan::engine

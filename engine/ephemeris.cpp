@@ -1,0 +1,163 @@
+// The only unit that talks to the Swiss Ephemeris. The library's data path and
+// sidereal mode are process-wide; they are set again before every computation
+// that needs them.
+#include "engine/ephemeris.h"
+
+#include "engine/messages.h"
+
+#include <swephexp.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace lumikan::engine {
+
+namespace {
+
+void applyCustomMode(const EphemerisContext& context, double julianDayUt)
+{
+    if (context.isCustom)
+        swe_set_sid_mode(SE_SIDM_USER, julianDayUt, context.customValue);
+}
+
+// The library's message, if any, goes to standard error so standard output
+// stays clean for the command-line program.
+void reportLibraryText(const char* serr)
+{
+    if (serr[0] != '\0')
+        std::fprintf(stderr, "Swiss Error: %s\n", serr);
+}
+
+}  // namespace
+
+AyanamsaMode ayanamsaModeFromInt(int value)
+{
+    return value >= 0 && value <= 4 ? static_cast<AyanamsaMode>(value) : AyanamsaMode::Krishnamurti;
+}
+
+std::string_view ayanamsaModeName(AyanamsaMode mode)
+{
+    switch (mode) {
+    case AyanamsaMode::Lahiri: return "Lahiri";
+    case AyanamsaMode::Sayana: return "Sayana";
+    case AyanamsaMode::Raman: return "Raman";
+    case AyanamsaMode::Custom: return "Custom";
+    case AyanamsaMode::Krishnamurti: break;
+    }
+    return "Krishnamurti";
+}
+
+void setUpEphemerisContext(EphemerisContext& context, AyanamsaMode mode, double customValue)
+{
+    context.isCustom = false;
+    context.customValue = 0.0;
+    switch (mode) {
+    case AyanamsaMode::Lahiri:
+        context.calcFlags = kSiderealCalcFlags;
+        swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+        break;
+    case AyanamsaMode::Sayana:
+        context.calcFlags = kTropicalCalcFlags;
+        break;
+    case AyanamsaMode::Raman:
+        context.calcFlags = kSiderealCalcFlags;
+        swe_set_sid_mode(SE_SIDM_RAMAN, 0, 0);
+        break;
+    case AyanamsaMode::Custom:
+        context.calcFlags = kSiderealCalcFlags;
+        context.isCustom = true;
+        context.customValue = customValue;
+        break;
+    case AyanamsaMode::Krishnamurti:
+        context.calcFlags = kSiderealCalcFlags;
+        swe_set_sid_mode(SE_SIDM_KRISHNAMURTI, 0, 0);
+        break;
+    }
+}
+
+std::string ephemerisDataPath()
+{
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec || !exe.has_parent_path())
+        return "ephe";
+    return (exe.parent_path() / "ephe").string();
+}
+
+void openEphemeris(EphemerisContext& context, AyanamsaMode mode, double customValue)
+{
+    std::string path = ephemerisDataPath();
+    swe_set_ephe_path(path.data());
+    swe_set_sid_mode(SE_SIDM_KRISHNAMURTI, 0, 0);
+    setUpEphemerisContext(context, mode, customValue);
+}
+
+void closeEphemeris() { swe_close(); }
+
+double requestLongitude(EphemerisContext& context, double julianDayUt, BodyId body,
+                        Messages* messages)
+{
+    applyCustomMode(context, julianDayUt);
+    std::array<double, 6> xx{};
+    char serr[AS_MAXCH] = "";
+    const int32 ret = swe_calc_ut(julianDayUt, body, context.calcFlags, xx.data(), serr);
+    context.lastSpeed = xx[3];
+    reportLibraryText(serr);
+    if (ret < 0) {
+        if (messages)
+            messages->plain(serr);
+        return -1.0;
+    }
+    return xx[0];
+}
+
+double requestLatitude(EphemerisContext& context, double julianDayUt, BodyId body,
+                       Messages* messages)
+{
+    applyCustomMode(context, julianDayUt);
+    std::array<double, 6> xx{};
+    char serr[256];
+    std::memset(serr, 0, sizeof serr);
+    if (swe_calc_ut(julianDayUt, body, context.calcFlags, xx.data(), serr) < 0) {
+        if (messages)
+            messages->plain(serr);
+        return -1.0;
+    }
+    return xx[1];
+}
+
+bool placidusCusps(const EphemerisContext& context, double julianDayUt, double latitudeDeg,
+                   double longitudeDeg, std::array<double, 13>& cusps)
+{
+    applyCustomMode(context, julianDayUt);
+    std::array<double, 10> ascmc{};
+    cusps.fill(0.0);
+    return swe_houses_ex(julianDayUt, context.calcFlags, latitudeDeg, longitudeDeg, 'P',
+                         cusps.data(), ascmc.data()) != ERR;
+}
+
+double julianDay(int year, int month, int day, double hourUt)
+{
+    return swe_julday(year, month, day, hourUt, SE_GREG_CAL);
+}
+
+double ayanamsaValue(double julianDayUt) { return swe_get_ayanamsa_ut(julianDayUt); }
+
+std::optional<double> nextSunRiseOrSet(double julianDayUt, double latitudeDeg,
+                                       double longitudeDeg, bool rise)
+{
+    double geopos[3] = {longitudeDeg, latitudeDeg, 0.0};
+    double when = 0.0;
+    char serr[AS_MAXCH] = "";
+    const int32 ret = swe_rise_trans(julianDayUt, SE_SUN, nullptr, SEFLG_SWIEPH,
+                                     rise ? SE_CALC_RISE : SE_CALC_SET, geopos, 0.0, 0.0, &when,
+                                     serr);
+    if (ret != 0)
+        return std::nullopt;
+    return when;
+}
+
+}  // namespace lumikan::engine

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "engine/bodies.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumikan::engine {
+
+class Messages;
+
+// The ayanamsa setting. Any other stored value counts as Krishnamurti.
+enum class AyanamsaMode { Lahiri = 0, Sayana = 1, Raman = 2, Krishnamurti = 3, Custom = 4 };
+
+AyanamsaMode ayanamsaModeFromInt(int value);
+// "Lahiri", "Sayana", "Raman", "Krishnamurti", "Custom".
+std::string_view ayanamsaModeName(AyanamsaMode mode);
+
+// Library flags: Swiss Ephemeris files, speed, sidereal positions.
+inline constexpr int kSiderealCalcFlags = 0x10102;
+inline constexpr int kTropicalCalcFlags = 0x102;
+
+// Per-document calculation state.
+struct EphemerisContext {
+    int calcFlags = kSiderealCalcFlags;
+    bool isCustom = false;
+    double customValue = 0.0;  // degrees, the ayanamsa at the moment computed
+    double lastSpeed = 0.0;    // degrees per day from the latest longitude request
+};
+
+// Applies the mode: flags, and the library's sidereal mode (process-wide).
+void setUpEphemerisContext(EphemerisContext& context, AyanamsaMode mode, double customValue);
+
+// The "ephe" folder beside the running program ("ephe" when that is unknown).
+std::string ephemerisDataPath();
+
+// Points the library at the data folder, selects the Krishnamurti sidereal mode
+// and sets the context up from the ayanamsa setting.
+void openEphemeris(EphemerisContext& context, AyanamsaMode mode, double customValue);
+// Releases the library's open files.
+void closeEphemeris();
+
+// Longitude of a body (degrees) at a Julian day in UT; -1.0 when the library
+// fails, after showing its message through `messages` (may be null).
+// The daily speed is left in context.lastSpeed.
+double requestLongitude(EphemerisContext& context, double julianDayUt, BodyId body,
+                        Messages* messages = nullptr);
+
+// Ecliptic latitude of a body; -1.0 when the library fails.
+double requestLatitude(EphemerisContext& context, double julianDayUt, BodyId body,
+                       Messages* messages = nullptr);
+
+// Placidus cusps 1..12 (index 0 unused) with the context's flags; false where the
+// house system cannot be computed (beyond the polar circles).
+bool placidusCusps(const EphemerisContext& context, double julianDayUt, double latitudeDeg,
+                   double longitudeDeg, std::array<double, 13>& cusps);
+
+// Julian day of a Gregorian date and a UT hour; the day may be 0 or one past
+// the month's end.
+double julianDay(int year, int month, int day, double hourUt);
+
+// The library's ayanamsa for the sidereal mode now in force.
+double ayanamsaValue(double julianDayUt);
+
+// The next rising (rise = true) or setting of the Sun after julianDayUt as seen
+// from the place; empty when the library finds none (polar day or night).
+std::optional<double> nextSunRiseOrSet(double julianDayUt, double latitudeDeg,
+                                       double longitudeDeg, bool rise);
+
+}  // namespace lumikan::engine

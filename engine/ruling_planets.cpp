@@ -1,0 +1,7 @@
+#include "engine/ruling_planets.h"
+
+namespace lumikan::engine {
+
+void birthRulingPlanets(Chart&) {}
+
+}  // namespace lumikan::engine
