@@ -121,23 +121,22 @@ void computeBodies(Chart& chart, Messages* messages)
     EphemerisContext& context = *chart.ephemeris;
     const double jd = chart.julianDayUt;
 
-    const double sunLongitude = requestLongitude(context, jd, body::Sun, messages);
-    const double sunSpeed = context.lastSpeed;
+    // One library call per body gives longitude, latitude and speed together.
+    const auto sun = requestPosition(context, jd, body::Sun, messages);
+    const double sunLongitude = sun ? sun->longitudeDeg : -1.0;
 
     for (BodyId b : kComputationOrder) {
         if (!isIncluded(chart, b))
             continue;
-        // The Sun was just asked for; asking again would give the same answer.
-        double l = b == body::Sun ? sunLongitude : requestLongitude(context, jd, b, messages);
-        const double speed = b == body::Sun ? sunSpeed : context.lastSpeed;
-        if (l < 0.0)
-            continue;
+        const auto position = b == body::Sun ? sun : requestPosition(context, jd, b, messages);
+        if (!position)
+            continue;  // the library's message has been shown; the body is left out
         PlanetPosition p;
         p.body = b;
-        p.latitude = requestLatitude(context, jd, b, messages);
-        placeAt(p, normalizeDegrees(l), chart.cusps);
-        p.speed = speed;
-        p.dignity = dignityFlagsOf(b, p.longitude, speed, sunLongitude);
+        p.latitude = position->latitudeDeg;
+        placeAt(p, normalizeDegrees(position->longitudeDeg), chart.cusps);
+        p.speed = position->speedDegPerDay;
+        p.dignity = dignityFlagsOf(b, p.longitude, p.speed, sunLongitude);
         p.charaKarakaRank = karakaRankOf(chart, b);
         p.shadbala = 0.0;
         chart.planets.push_back(p);

@@ -114,6 +114,23 @@ double requestLongitude(EphemerisContext& context, double julianDayUt, BodyId bo
     return xx[0];
 }
 
+std::optional<EclipticPosition> requestPosition(EphemerisContext& context, double julianDayUt,
+                                                BodyId body, Messages* messages)
+{
+    applyCustomMode(context, julianDayUt);
+    std::array<double, 6> xx{};
+    char serr[AS_MAXCH] = "";
+    const int32 ret = swe_calc_ut(julianDayUt, body, context.calcFlags, xx.data(), serr);
+    context.lastSpeed = xx[3];
+    reportLibraryText(serr);
+    if (ret < 0) {
+        if (messages)
+            messages->plain(serr);
+        return std::nullopt;
+    }
+    return EclipticPosition{xx[0], xx[1], xx[3]};
+}
+
 double requestLatitude(EphemerisContext& context, double julianDayUt, BodyId body,
                        Messages* messages)
 {
@@ -158,6 +175,30 @@ std::optional<double> nextSunRiseOrSet(double julianDayUt, double latitudeDeg,
     if (ret != 0)
         return std::nullopt;
     return when;
+}
+
+std::optional<double> nextSunRiseOrSetAt(double julianDayUt, double latitudeDeg,
+                                         double longitudeDeg, bool rise, double pressureHpa,
+                                         double temperatureC)
+{
+    double geopos[3] = {longitudeDeg, latitudeDeg, 0.0};
+    double when = 0.0;
+    char serr[AS_MAXCH] = "";
+    const int32 ret = swe_rise_trans(julianDayUt, SE_SUN, nullptr, SEFLG_SWIEPH,
+                                     rise ? SE_CALC_RISE : SE_CALC_SET, geopos, pressureHpa,
+                                     temperatureC, &when, serr);
+    if (ret != 0)
+        return std::nullopt;
+    return when;
+}
+
+std::optional<double> tropicalLatitude(double julianDayUt, BodyId body)
+{
+    std::array<double, 6> xx{};
+    char serr[AS_MAXCH] = "";
+    if (swe_calc_ut(julianDayUt, body, SEFLG_SWIEPH, xx.data(), serr) < 0)
+        return std::nullopt;
+    return xx[1];
 }
 
 }  // namespace lumikan::engine

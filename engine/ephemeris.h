@@ -48,6 +48,17 @@ void closeEphemeris();
 double requestLongitude(EphemerisContext& context, double julianDayUt, BodyId body,
                         Messages* messages = nullptr);
 
+struct EclipticPosition {
+    double longitudeDeg = -1.0;
+    double latitudeDeg = -1.0;
+    double speedDegPerDay = 0.0;
+};
+
+// Longitude, latitude and speed from one library call; empty when it fails
+// (after showing its message). Leaves the speed in context.lastSpeed too.
+std::optional<EclipticPosition> requestPosition(EphemerisContext& context, double julianDayUt,
+                                                BodyId body, Messages* messages = nullptr);
+
 // Ecliptic latitude of a body; -1.0 when the library fails.
 double requestLatitude(EphemerisContext& context, double julianDayUt, BodyId body,
                        Messages* messages = nullptr);
@@ -68,5 +79,17 @@ double ayanamsaValue(double julianDayUt);
 // from the place; empty when the library finds none (polar day or night).
 std::optional<double> nextSunRiseOrSet(double julianDayUt, double latitudeDeg,
                                        double longitudeDeg, bool rise);
+
+// The Sun's next rising (rise = true) or setting after julianDayUt, from the
+// Swiss Ephemeris files, for an observer at height 0 under the given
+// atmospheric pressure (hPa) and temperature (degrees Celsius); empty when the
+// library finds none (polar day or night) or fails.
+std::optional<double> nextSunRiseOrSetAt(double julianDayUt, double latitudeDeg,
+                                         double longitudeDeg, bool rise, double pressureHpa,
+                                         double temperatureC);
+
+// Tropical ecliptic latitude (degrees) of a library body (0..10), Swiss
+// Ephemeris files only; empty when the request fails.
+std::optional<double> tropicalLatitude(double julianDayUt, BodyId body);
 
 }  // namespace lumikan::engine
