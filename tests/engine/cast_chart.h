@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/chart.h"
+#include "engine/chart_computation.h"
+#include "engine/ephemeris.h"
+
+#include <memory>
+
+namespace lumikan::test {
+
+// A chart cast through the full computation, with its own ephemeris context.
+struct CastChart {
+    std::unique_ptr<engine::EphemerisContext> context = std::make_unique<engine::EphemerisContext>();
+    engine::Chart chart;
+    engine::ChartStatus status = engine::ChartStatus::Ok;
+};
+
+inline engine::BirthDetails makeBirth(int year, int month, int day, int hour, int minute,
+                                      int second, double timeZone, double latitude,
+                                      double longitude)
+{
+    engine::BirthDetails b;
+    b.year = year;
+    b.month = month;
+    b.day = day;
+    b.hour = hour;
+    b.minute = minute;
+    b.second = second;
+    b.timeZone = timeZone;
+    b.latitude = latitude;
+    b.longitude = longitude;
+    return b;
+}
+
+inline CastChart castChart(const engine::BirthDetails& birth,
+                           engine::AyanamsaMode mode = engine::AyanamsaMode::Krishnamurti,
+                           double customValue = 0.0, bool outerBodies = true)
+{
+    CastChart c;
+    engine::openEphemeris(*c.context, mode, customValue);
+    c.chart.ephemeris = c.context.get();
+    c.chart.birth = birth;
+    c.chart.includeUranus = c.chart.includeNeptune = c.chart.includePluto = outerBodies;
+    c.chart.includeFortuna = true;
+    c.status = engine::computeChart(c.chart);
+    return c;
+}
+
+// 1990-12-05 14:07:00 +5:30 at Pune.
+inline engine::BirthDetails puneBirth() { return makeBirth(1990, 12, 5, 14, 7, 0, 5.5, 18.5204, 73.8567); }
+
+}  // namespace lumikan::test
