@@ -272,8 +272,11 @@ int runAtlasCommand(const std::vector<std::string>& args)
         return showMatches(atlas, picker, findCities(atlas, onlyState, *parsed->find), *parsed->find,
                            parsed->json);
     }
-    if (parsed->names.size() == 1)
+    if (parsed->names.size() == 1) {
+        if (picker.stateNames().empty())
+            std::fprintf(stderr, "lumikan-cli atlas: the atlas has no places in %s\n", picker.countryName().c_str());
         return listStates(picker, parsed->json);
+    }
     if (parsed->names.size() == 2)
         return listCities(picker, atlas, parsed->json);
 
