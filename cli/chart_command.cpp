@@ -1,9 +1,8 @@
 #include "cli/chart_output.h"
 #include "cli/chart_request.h"
+#include "cli/cli_environment.h"
+#include "cli/cli_prompts.h"
 #include "cli/commands.h"
-#include "cli/stderr_messages.h"
-#include "engine/chart_computation.h"
-#include "engine/kp_sub_table.h"
 
 #include <cstdio>
 
@@ -11,59 +10,127 @@ namespace lumikan::cli {
 
 namespace {
 
-void castChart(const ChartRequest& request, ChartRun& run, engine::Messages& messages,
-               engine::ChartStatus& status)
+std::set<std::string> merged(std::set<std::string> a, const std::set<std::string>& b)
 {
-    run.ayanamsa = request.ayanamsa;
-    engine::openEphemeris(*run.context, request.ayanamsa, request.customAyanamsa);
-    engine::Chart& chart = run.chart;
-    chart.ephemeris = run.context.get();
-    chart.birth = request.birth;
-    chart.includeUranus = request.includeUranus;
-    chart.includeNeptune = request.includeNeptune;
-    chart.includePluto = request.includePluto;
-    chart.includeFortuna = request.includeFortuna;
-    chart.isHorary = false;
-    chart.horaryAscendant = -1.0;
-    if (request.horaryNumber) {
-        if (const auto asc = engine::horaryAscendantFor(*request.horaryNumber)) {
-            chart.isHorary = true;
-            chart.horaryAscendant = *asc;
-        }
-    }
-    status = engine::computeChart(chart, &messages);
+    a.insert(b.begin(), b.end());
+    return a;
 }
 
 }  // namespace
+
+std::unique_ptr<document::CVerokantDoc> openOrCastChart(const Options& options,
+                                                        CliEnvironment& environment,
+                                                        CliPrompts& prompts, int& exitStatus)
+{
+    std::string error;
+    exitStatus = kExitOk;
+    if (!loadEnvironment(options, environment, error)) {
+        std::fprintf(stderr, "lumikan-cli: %s\n", error.c_str());
+        exitStatus = kExitBadArguments;
+        return nullptr;
+    }
+    std::unique_ptr<document::CVerokantDoc> doc;
+    if (options.positional().size() == 1 && !options.value("date")) {
+        doc = environment.newDocument();
+        doc->setPrompts(&prompts);
+        if (!doc->OnOpenDocument(QString::fromStdString(options.positional()[0]))) {
+            exitStatus = kExitCodedError;
+            return nullptr;
+        }
+        return doc;
+    }
+    if (!options.positional().empty()) {
+        std::fputs("lumikan-cli: give either a chart file or birth data\n", stderr);
+        exitStatus = kExitBadArguments;
+        return nullptr;
+    }
+    const auto request = parseChartRequest(options, error);
+    if (!request) {
+        std::fprintf(stderr, "lumikan-cli: %s\n", error.c_str());
+        printUsage();
+        exitStatus = kExitBadArguments;
+        return nullptr;
+    }
+    request->applyTo(environment.settings);
+    environment.request = request->newChartRequest();
+    doc = environment.newDocument();
+    doc->setPrompts(&prompts);
+    const bool ok = doc->OnNewDocument();
+    environment.request.pending = false;
+    if (!ok) {
+        exitStatus = kExitCodedError;
+        return nullptr;
+    }
+    return doc;
+}
+
+const std::set<std::string>& chartValuedOptions()
+{
+    static const std::set<std::string> names = merged(birthValuedOptions(), environmentValuedOptions());
+    return names;
+}
+
+const std::set<std::string>& chartFlagOptions()
+{
+    static const std::set<std::string> names = merged(birthFlagOptions(), environmentFlagOptions());
+    return names;
+}
 
 int runChartCommand(const std::vector<std::string>& args)
 {
     Options options;
     std::string error;
-    std::set<std::string> flags = birthFlagOptions();
-    flags.insert("defaults");
-    if (!options.parse(args, birthValuedOptions(), flags, error)) {
+    if (!options.parse(args, chartValuedOptions(), chartFlagOptions(), error)) {
         std::fprintf(stderr, "lumikan-cli chart: %s\n", error.c_str());
         printUsage();
         return kExitBadArguments;
     }
-    const auto request = parseChartRequest(options, error);
-    if (!request) {
-        std::fprintf(stderr, "lumikan-cli chart: %s\n", error.c_str());
-        printUsage();
-        return kExitBadArguments;
-    }
-
-    StderrMessages messages;
-    ChartRun run;
-    engine::ChartStatus status = engine::ChartStatus::Ok;
-    castChart(*request, run, messages, status);
-    if (const auto coded = engine::codedErrorFor(status)) {
-        messages.error(coded->code, coded->message);
-        return kExitCodedError;
-    }
-    const std::string out = options.has("json") ? chartJson(run) + "\n" : chartText(run);
+    CliEnvironment environment;
+    CliPrompts prompts;
+    int status = kExitOk;
+    const auto doc = openOrCastChart(options, environment, prompts, status);
+    if (!doc)
+        return status;
+    const std::string out = options.has("json") ? chartJson(*doc) + "\n" : chartText(*doc);
     std::fwrite(out.data(), 1, out.size(), stdout);
+    return kExitOk;
+}
+
+int runSaveCommand(const std::vector<std::string>& args)
+{
+    Options options;
+    std::string error;
+    std::set<std::string> valued = chartValuedOptions();
+    valued.insert("notes");
+    if (!options.parse(args, valued, chartFlagOptions(), error) || options.positional().size() != 1) {
+        std::fprintf(stderr, "lumikan-cli save: %s\n",
+                     error.empty() ? "give exactly one FILE.lmk to write" : error.c_str());
+        printUsage();
+        return kExitBadArguments;
+    }
+    const std::string path = options.positional()[0];
+    // The positional argument is the file to write, not one to read.
+    Options birthOptions;
+    std::vector<std::string> withoutPath;
+    for (const std::string& a : args)
+        if (a != path)
+            withoutPath.push_back(a);
+    birthOptions.parse(withoutPath, valued, chartFlagOptions(), error);
+    if (!birthOptions.value("date")) {
+        std::fputs("lumikan-cli save: birth data (--date ...) is required\n", stderr);
+        printUsage();
+        return kExitBadArguments;
+    }
+    CliEnvironment environment;
+    CliPrompts prompts;
+    int status = kExitOk;
+    const auto doc = openOrCastChart(birthOptions, environment, prompts, status);
+    if (!doc)
+        return status;
+    if (auto notes = birthOptions.value("notes"))
+        doc->SetNotes(QString::fromStdString(*notes));
+    if (!doc->DoSave(QString::fromStdString(path)))
+        return kExitCodedError;
     return kExitOk;
 }
 

@@ -1,7 +1,6 @@
 #include "cli/chart_output.h"
 
 #include "cli/json_writer.h"
-#include "engine/ayanamsa_caption.h"
 #include "engine/dignity_tables.h"
 #include "engine/kp_sub_table.h"
 #include "engine/zodiac.h"
@@ -219,6 +218,19 @@ void writeBirthJson(JsonWriter& json, const BirthDetails& b)
     json.endObject();
 }
 
+void writeRowsJson(JsonWriter& json, std::string_view key, const std::vector<QStringList>& rows)
+{
+    json.key(key);
+    json.beginArray();
+    for (const QStringList& row : rows) {
+        json.beginArray();
+        for (const QString& cell : row)
+            json.value(cell.toStdString());
+        json.endArray();
+    }
+    json.endArray();
+}
+
 }  // namespace
 
 std::string degreeMinuteSecond(double degrees)
@@ -231,20 +243,20 @@ std::string degreeMinuteSecond(double degrees)
     return buf;
 }
 
-std::string chartText(const ChartRun& run)
+std::string chartText(const document::CVerokantDoc& doc)
 {
-    const Chart& chart = run.chart;
+    const Chart& chart = doc.chart();
     const BirthDetails& b = chart.birth;
     std::string out;
-    appendf(out, "%s\n", b.name.empty() ? "(unnamed)" : b.name.c_str());
+    appendf(out, "%s\n", doc.GetTitle().toStdString().c_str());
     appendf(out, "%04d-%02d-%02d %02d:%02d:%02d  UTC%+.2f  %.4f %c  %.4f %c", b.year, b.month,
             b.day, b.hour, b.minute, b.second, b.timeZone, std::fabs(b.latitude),
             b.latitude < 0 ? 'S' : 'N', std::fabs(b.longitude), b.longitude < 0 ? 'W' : 'E');
     if (!b.city.empty())
         appendf(out, "  %s", b.city.c_str());
     out += '\n';
-    appendf(out, "Julian day (UT) %.6f   %s\n", chart.julianDayUt,
-            ayanamsaCaption(run.ayanamsa, *run.context, chart.julianDayUt).c_str());
+    appendf(out, "Julian day (UT) %.6f   %s   Ascendant %s\n", chart.julianDayUt,
+            doc.AyanamsaCaption().toStdString().c_str(), doc.AscendantText().toStdString().c_str());
     if (chart.isHorary)
         appendf(out, "Horary ascendant %.6f\n", chart.horaryAscendant);
     out += "\nPLANETS  (flags: R retrograde, C combust, E exalted, D debilitated, M moolatrikona, "
@@ -257,14 +269,17 @@ std::string chartText(const ChartRun& run)
     return out;
 }
 
-std::string chartJson(const ChartRun& run)
+std::string chartJson(const document::CVerokantDoc& doc)
 {
-    const Chart& chart = run.chart;
+    const Chart& chart = doc.chart();
     JsonWriter json;
     json.beginObject();
+    json.field("title", doc.GetTitle().toStdString());
+    json.field("ascendantText", doc.AscendantText().toStdString());
+    json.field("notes", doc.notes().toStdString());
     writeBirthJson(json, chart.birth);
     json.field("julianDayUt", chart.julianDayUt);
-    json.field("ayanamsaCaption", ayanamsaCaption(run.ayanamsa, *run.context, chart.julianDayUt));
+    json.field("ayanamsaCaption", doc.AyanamsaCaption().toStdString());
     json.field("isHorary", chart.isHorary);
     json.field("horaryAscendant", chart.horaryAscendant);
     json.field("includeUranus", chart.includeUranus);
@@ -326,6 +341,12 @@ std::string chartJson(const ChartRun& run)
         json.endObject();
     }
     json.endArray();
+
+    json.key("rows");
+    json.beginObject();
+    writeRowsJson(json, "planets", doc.PlanetRows());
+    writeRowsJson(json, "cusps", doc.CuspRows());
+    json.endObject();
     json.endObject();
     return json.text();
 }

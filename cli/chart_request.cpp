@@ -145,6 +145,8 @@ std::optional<ChartRequest> parseChartRequest(const Options& options, std::strin
         error = "--ayanamsa must be lahiri, sayana, raman, kp or custom:DEGREES";
         return std::nullopt;
     }
+    if (birth.city.empty())
+        birth.city = "Unknown";
     if (auto h = options.value("horary")) {
         const auto n = parseInt(*h);
         if (!n || *n < 1 || *n > 249) {
@@ -153,11 +155,36 @@ std::optional<ChartRequest> parseChartRequest(const Options& options, std::strin
         }
         request.horaryNumber = *n;
     }
-    request.includeUranus = !options.has("no-uranus");
-    request.includeNeptune = !options.has("no-neptune");
-    request.includePluto = !options.has("no-pluto");
-    request.includeFortuna = !options.has("no-fortuna");
+    request.noUranus = options.has("no-uranus");
+    request.noNeptune = options.has("no-neptune");
+    request.noPluto = options.has("no-pluto");
+    request.noFortuna = options.has("no-fortuna");
     return request;
+}
+
+void ChartRequest::applyTo(document::AppSettings& settings) const
+{
+    if (ayanamsa) {
+        settings.ayanamsa = static_cast<int>(*ayanamsa);
+        if (*ayanamsa == engine::AyanamsaMode::Custom)
+            settings.customAyanamsa = customAyanamsa;
+    }
+    settings.showUranus = settings.showUranus && !noUranus;
+    settings.showNeptune = settings.showNeptune && !noNeptune;
+    settings.showPluto = settings.showPluto && !noPluto;
+    settings.showFortuna = settings.showFortuna && !noFortuna;
+}
+
+document::NewChartRequest ChartRequest::newChartRequest() const
+{
+    document::NewChartRequest r;
+    r.birth = birth;
+    r.displayName = QString::fromStdString(birth.name);
+    r.placeText = document::composePlaceText(birth);
+    r.pending = true;
+    r.chartType = horaryNumber ? document::ChartType::Horary : document::ChartType::Natal;
+    r.horaryNumber = horaryNumber.value_or(1);
+    return r;
 }
 
 }  // namespace lumikan::cli

@@ -2,32 +2,29 @@
 
 #include "cli/options.h"
 #include "engine/chart.h"
+#include "document/app_settings.h"
+#include "document/verokant_doc.h"
 #include "engine/ephemeris.h"
 
-#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 
 namespace lumikan::cli {
 
-// What the birth-data options ask for.
+// What the birth-data options ask for. Options left out leave the settings
+// in force alone.
 struct ChartRequest {
     engine::BirthDetails birth;
-    engine::AyanamsaMode ayanamsa = engine::AyanamsaMode::Krishnamurti;
+    std::optional<engine::AyanamsaMode> ayanamsa;
     double customAyanamsa = 0.0;
     std::optional<int> horaryNumber;
-    bool includeUranus = true;
-    bool includeNeptune = true;
-    bool includePluto = true;
-    bool includeFortuna = true;
-};
+    bool noUranus = false, noNeptune = false, noPluto = false, noFortuna = false;
 
-// A computed chart together with the context it references.
-struct ChartRun {
-    std::unique_ptr<engine::EphemerisContext> context = std::make_unique<engine::EphemerisContext>();
-    engine::Chart chart;
-    engine::AyanamsaMode ayanamsa = engine::AyanamsaMode::Krishnamurti;
+    // The settings the options change: ayanamsa and the optional bodies.
+    void applyTo(document::AppSettings& settings) const;
+    // The new-chart request the birth-data dialog would make.
+    document::NewChartRequest newChartRequest() const;
 };
 
 // Option names the birth-data commands accept.

@@ -13,6 +13,7 @@ inline constexpr int kExitBadArguments = 2;
 // Each subcommand receives the arguments after its own name.
 int runChartCommand(const std::vector<std::string>& args);
 int runAtlasCommand(const std::vector<std::string>& args);
+int runSaveCommand(const std::vector<std::string>& args);
 
 void printUsage();
 

@@ -12,11 +12,14 @@ void printUsage()
         "usage: lumikan-cli <command> [options]\n"
         "\n"
         "commands:\n"
-        "  chart   cast a chart from birth data and print it\n"
-        "          --name N --date YYYY-MM-DD --time HH:MM:SS --tz H --lat D --lon D\n"
+        "  chart   cast a chart from birth data, or open a chart file, and print it\n"
+        "          FILE.lmk | --name N --date YYYY-MM-DD --time HH:MM:SS --tz H --lat D --lon D\n"
         "          [--city C --state S --country K --gender 0..3]\n"
         "          [--ayanamsa lahiri|sayana|raman|kp|custom:V] [--horary N]\n"
         "          [--no-uranus --no-neptune --no-pluto --no-fortuna] [--json]\n"
+        "  save    cast a chart from the same birth options and write FILE.lmk\n"
+        "          FILE.lmk --date ... [--notes TEXT]\n"
+        "common:   [--settings FILE | --defaults] [--today YYYY-MM-DD] [--now HH:MM:SS]\n"
         "  atlas   list countries, states and cities of the atlas\n"
         "          [COUNTRY [STATE [CITY]]] [--find TEXT] [--json]\n",
         stderr);
@@ -35,6 +38,8 @@ int main(int argc, char** argv)
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "chart")
         return runChartCommand(args);
+    if (command == "save")
+        return runSaveCommand(args);
     if (command == "atlas")
         return runAtlasCommand(args);
     if (command == "--help" || command == "-h" || command == "help") {

@@ -14,11 +14,11 @@ struct EphemerisContext;
 
 // The input of one horoscope. Texts are UTF-8.
 struct BirthDetails {
-    std::string name;
-    std::string city;
+    std::string name = "NoName";
+    std::string city = "Unknown";
     std::string state;
     std::string country;
-    int year = 2000, month = 1, day = 1;
+    int year = 1900, month = 1, day = 1;
     int hour = 0, minute = 0, second = 0;
     double latitude = 0.0;   // degrees, north positive
     double longitude = 0.0;  // degrees, east positive

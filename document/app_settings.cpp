@@ -1,0 +1,120 @@
+#include "document/app_settings.h"
+
+#include "document/ini_file.h"
+#include "document/text_encoding.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+namespace lumikan::document {
+
+namespace {
+
+// A value outside [0, limit) reads as 0.
+int clampedFormat(int value, int limit) { return value >= 0 && value < limit ? value : 0; }
+
+QString realText(double value)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%lf", value);
+    return QString::fromLatin1(buf);
+}
+
+QString flagText(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
+
+}  // namespace
+
+void LoadSettings(AppSettings& s, const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const IniFile ini = IniFile::load(path);
+    const AppSettings d;
+    s.ayanamsa = ini.integer("Ayanamsa", "Ayanamsa", d.ayanamsa);
+    s.customAyanamsa = ini.real("Ayanamsa", "CustomValue", d.customAyanamsa);
+    s.dashaYear = ini.integer("Dasha", "DashaYear", d.dashaYear);
+    s.mahadashaDepth = ini.integer("Mahadasha", "Mahadasha", d.mahadashaDepth);
+    s.showUranus = ini.integer("DisplayPlanets", "Uranus", 1) != 0;
+    s.showNeptune = ini.integer("DisplayPlanets", "Neptune", 1) != 0;
+    s.showPluto = ini.integer("DisplayPlanets", "Pluto", 1) != 0;
+    s.showFortuna = ini.integer("DisplayPlanets", "Fortuna", 1) != 0;
+    s.showGulika = ini.integer("DisplayPlanets", "Gulika", 0) != 0;
+    s.showMandi = ini.integer("DisplayPlanets", "Mandi", 0) != 0;
+    s.rpCountry = toUtf8(ini.string("RP_Location", "Country"));
+    s.rpState = toUtf8(ini.string("RP_Location", "State"));
+    s.rpCity = toUtf8(ini.string("RP_Location", "City"));
+    s.rpTimezone = toUtf8(ini.string("RP_Location", "Timezone"));
+    s.rpLatitude = ini.real("RP_Location", "Latitude", d.rpLatitude);
+    s.rpLongitude = ini.real("RP_Location", "Longitude", d.rpLongitude);
+    s.rpTimeZoneHours = ini.real("RP_Location", "TimezoneHours", d.rpTimeZoneHours);
+    s.planetNameFormat = clampedFormat(ini.integer("PlanetDisplay", "Format", 0), 3);
+    s.nakshatraNameFormat = clampedFormat(ini.integer("PlanetDisplay", "NakshatraFormat", 0), 3);
+    s.signNameFormat = clampedFormat(ini.integer("PlanetDisplay", "SignFormat", 0), 3);
+    s.titleFormat = clampedFormat(ini.integer("AppSettings", "TitleFormat", 0), 5);
+    s.colorTheme = clampedFormat(ini.integer("AppSettings", "ColorTheme", 0), 16);
+}
+
+bool SaveSettings(const AppSettings& s, const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    IniFile ini = IniFile::load(path);
+    ini.setString("Ayanamsa", "Ayanamsa", QString::number(s.ayanamsa));
+    ini.setString("Ayanamsa", "CustomValue", realText(s.customAyanamsa));
+    ini.setString("Dasha", "DashaYear", QString::number(s.dashaYear));
+    ini.setString("Mahadasha", "Mahadasha", QString::number(s.mahadashaDepth));
+    ini.setString("DisplayPlanets", "Uranus", flagText(s.showUranus));
+    ini.setString("DisplayPlanets", "Neptune", flagText(s.showNeptune));
+    ini.setString("DisplayPlanets", "Pluto", flagText(s.showPluto));
+    ini.setString("DisplayPlanets", "Fortuna", flagText(s.showFortuna));
+    ini.setString("DisplayPlanets", "Gulika", flagText(s.showGulika));
+    ini.setString("DisplayPlanets", "Mandi", flagText(s.showMandi));
+    ini.setString("RP_Location", "Country", toQString(s.rpCountry));
+    ini.setString("RP_Location", "State", toQString(s.rpState));
+    ini.setString("RP_Location", "City", toQString(s.rpCity));
+    ini.setString("RP_Location", "Timezone", toQString(s.rpTimezone));
+    ini.setString("RP_Location", "Latitude", realText(s.rpLatitude));
+    ini.setString("RP_Location", "Longitude", realText(s.rpLongitude));
+    ini.setString("RP_Location", "TimezoneHours", realText(s.rpTimeZoneHours));
+    ini.setString("PlanetDisplay", "Format", QString::number(s.planetNameFormat));
+    ini.setString("PlanetDisplay", "NakshatraFormat", QString::number(s.nakshatraNameFormat));
+    ini.setString("PlanetDisplay", "SignFormat", QString::number(s.signNameFormat));
+    ini.setString("AppSettings", "TitleFormat", QString::number(s.titleFormat));
+    ini.setString("AppSettings", "ColorTheme", QString::number(s.colorTheme));
+    return ini.save(path);
+}
+
+QString ResolveSettingsPath(const QString& configFolder, const QString& programFolder)
+{
+    const QString beside =
+        programFolder.isEmpty() ? QString() : QDir(programFolder).filePath("settings.ini");
+    if (configFolder.isEmpty())
+        return beside;
+    const QString folder = QDir(configFolder).filePath("Lumikan");
+    if (!QDir().mkpath(folder))
+        return beside;
+    const QString path = QDir(folder).filePath("settings.ini");
+    // Seed a new user's settings once from the copy shipped with the program.
+    if (!QFileInfo::exists(path) && !beside.isEmpty() && QFileInfo::exists(beside))
+        QFile::copy(beside, path);
+    return path;
+}
+
+QString programFolder()
+{
+    const QFileInfo exe(QStringLiteral("/proc/self/exe"));
+    const QString target = exe.symLinkTarget();
+    return target.isEmpty() ? QString() : QFileInfo(target).absolutePath();
+}
+
+QString ResolveSettingsPath()
+{
+    return ResolveSettingsPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                               programFolder());
+}
+
+}  // namespace lumikan::document
