@@ -1,0 +1,143 @@
+#include "engine/strength_cache.h"
+
+#include "engine/chart.h"
+#include "engine/ephemeris.h"
+
+#include <cmath>
+#include <optional>
+
+namespace lumikan::engine {
+
+namespace {
+
+StrengthCache& theCache()
+{
+    static StrengthCache cache;
+    return cache;
+}
+
+constexpr double kSameMomentDays = 1e-6;
+constexpr double kPressureHpa = 1013.25;
+constexpr double kTemperatureC = 10.0;
+
+bool sameMoment(double a, double b) { return std::fabs(a - b) < kSameMomentDays; }
+
+bool holdsEveryBody(const StrengthCache& cache, const Chart& chart)
+{
+    for (const PlanetPosition& p : chart.planets)
+        if (p.body != body::Fortuna && !cache.latitudes.count(p.body))
+            return false;
+    return true;
+}
+
+// The ecliptic latitude does not depend on the sidereal mode or on the speed
+// flag, so the chart's own request at the same moment answers for the
+// tropical one. Ketu is never passed to the library: it lies opposite Rahu.
+std::optional<double> latitudeOf(const PlanetPosition& p, const Chart& chart, double julianDayUt)
+{
+    if (sameMoment(julianDayUt, chart.julianDayUt) && p.latitude != -1.0)
+        return p.latitude;
+    if (p.body == body::Ketu) {
+        const std::optional<double> rahu = tropicalLatitude(julianDayUt, body::Rahu);
+        return rahu ? std::optional<double>(-*rahu) : std::nullopt;
+    }
+    return tropicalLatitude(julianDayUt, p.body);
+}
+
+void refill(StrengthCache& cache, const Chart& chart, double julianDayUt)
+{
+    cache.filled = true;
+    cache.julianDayUt = julianDayUt;
+    cache.latitudes.clear();
+    for (const PlanetPosition& p : chart.planets) {
+        if (p.body == body::Fortuna)
+            continue;
+        if (const std::optional<double> latitude = latitudeOf(p, chart, julianDayUt))
+            cache.latitudes[p.body] = *latitude;
+    }
+    const PlanetPosition* sun = findPlanet(chart, body::Sun);
+    cache.sunLongitude = sun ? sun->longitude : 0.0;
+}
+
+std::optional<double> sunEvent(double fromJd, double latitudeDeg, double longitudeDeg, bool rise)
+{
+    return nextSunRiseOrSetAt(fromJd, latitudeDeg, longitudeDeg, rise, kPressureHpa, kTemperatureC);
+}
+
+// Sunrises can come less than a day apart, so the search steps on from the
+// sunrise found until the next one lies after the moment.
+constexpr double kAfterSunriseDays = 1.0 / 1440.0;
+constexpr int kMaxSunriseSteps = 3;
+
+void refillRiseSet(StrengthCache& cache, double julianDayUt, double latitudeDeg,
+                   double longitudeDeg)
+{
+    cache.riseSetFilled = true;
+    cache.riseSetJulianDayUt = julianDayUt;
+    cache.riseSetLatitude = latitudeDeg;
+    cache.riseSetLongitude = longitudeDeg;
+    cache.sunriseFound = cache.sunsetFound = cache.nextSunriseFound = false;
+
+    std::optional<double> rise = sunEvent(julianDayUt - 1.0, latitudeDeg, longitudeDeg, true);
+    if (rise && *rise > julianDayUt)
+        rise = sunEvent(julianDayUt - 2.0, latitudeDeg, longitudeDeg, true);
+    if (!rise || *rise > julianDayUt)
+        return;
+    std::optional<double> next;
+    for (int step = 0; step < kMaxSunriseSteps; ++step) {
+        next = sunEvent(*rise + kAfterSunriseDays, latitudeDeg, longitudeDeg, true);
+        if (!next || *next > julianDayUt)
+            break;
+        rise = next;
+    }
+    cache.sunriseFound = true;
+    cache.sunrise = *rise;
+    if (next && *next > julianDayUt) {
+        cache.nextSunriseFound = true;
+        cache.nextSunrise = *next;
+    }
+
+    const std::optional<double> set = sunEvent(*rise, latitudeDeg, longitudeDeg, false);
+    // A day of no length or of a day or more cannot be split into thirds.
+    if (set && *set - *rise > 0.0 && *set - *rise < 1.0) {
+        cache.sunsetFound = true;
+        cache.sunset = *set;
+    }
+}
+
+bool riseSetHoldFor(const StrengthCache& cache, double julianDayUt, double latitudeDeg,
+                    double longitudeDeg)
+{
+    if (!cache.riseSetFilled || cache.riseSetLatitude != latitudeDeg ||
+        cache.riseSetLongitude != longitudeDeg)
+        return false;
+    if (sameMoment(julianDayUt, cache.riseSetJulianDayUt))
+        return true;
+    return cache.sunriseFound && cache.nextSunriseFound && cache.sunrise <= julianDayUt &&
+           julianDayUt < cache.nextSunrise;
+}
+
+}  // namespace
+
+const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt)
+{
+    StrengthCache& cache = theCache();
+    if (!cache.filled || !sameMoment(julianDayUt, cache.julianDayUt) ||
+        !holdsEveryBody(cache, chart))
+        refill(cache, chart, julianDayUt);
+    return cache;
+}
+
+const StrengthCache& strengthRiseSetFor(const Chart& chart, double julianDayUt,
+                                        double latitudeDeg, double longitudeDeg)
+{
+    strengthCacheFor(chart, julianDayUt);
+    StrengthCache& cache = theCache();
+    if (!riseSetHoldFor(cache, julianDayUt, latitudeDeg, longitudeDeg))
+        refillRiseSet(cache, julianDayUt, latitudeDeg, longitudeDeg);
+    return cache;
+}
+
+void clearStrengthCache() { theCache() = StrengthCache{}; }
+
+}  // namespace lumikan::engine

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "engine/bodies.h"
+
+#include <map>
+
+namespace lumikan::engine {
+
+struct Chart;
+
+// What the strength computation asks of the ephemeris, kept once per process
+// for the Julian day last computed: tropical ecliptic latitudes, the Sun's
+// sidereal longitude, and the sunrise and sunset around that moment at one
+// place. Shared by all charts; computations never overlap.
+struct StrengthCache {
+    double julianDayUt = 0.0;
+    bool filled = false;
+    std::map<BodyId, double> latitudes;  // degrees; a failed request is absent
+    double sunLongitude = 0.0;           // degrees, from the chart's Sun record
+
+    // The last sunrise at or before the moment and the first sunset after it,
+    // at (riseSetLatitude, riseSetLongitude). They hold for every moment from
+    // that sunrise up to the next one, so a chart cast a few minutes later at
+    // the same place needs no new search. sunsetFound is false also when the
+    // sunset does not come within a day of the sunrise.
+    bool riseSetFilled = false;
+    double riseSetJulianDayUt = 0.0;  // the moment they were searched for
+    double riseSetLatitude = 0.0, riseSetLongitude = 0.0;
+    bool sunriseFound = false, sunsetFound = false, nextSunriseFound = false;
+    double sunrise = 0.0, sunset = 0.0, nextSunrise = 0.0;  // Julian days, UT
+};
+
+// The cache brought up to date for `chart` at julianDayUt: refilled when the
+// day differs by 1e-6 or more from the cached one, or when a body of the chart
+// (Fortuna aside) is missing from it.
+const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt);
+
+// The cache with its sunrise and sunset brought up to date for the place.
+const StrengthCache& strengthRiseSetFor(const Chart& chart, double julianDayUt,
+                                        double latitudeDeg, double longitudeDeg);
+
+// Empties the cache, so the next computation asks the ephemeris afresh.
+void clearStrengthCache();
+
+}  // namespace lumikan::engine
