@@ -1,0 +1,177 @@
+#include "cast_chart.h"
+
+#include "engine/ruling_planets.h"
+
+#include <gtest/gtest.h>
+
+using namespace lumikan::engine;
+using lumikan::test::castChart;
+using lumikan::test::makeBirth;
+using lumikan::test::puneBirth;
+
+namespace {
+
+bool operator==(const RulingPlanets& a, const RulingPlanets& b)
+{
+    return a.dayLord == b.dayLord && a.moonSignLord == b.moonSignLord &&
+           a.moonStarLord == b.moonStarLord && a.moonSubLord == b.moonSubLord &&
+           a.moonSubSubLord == b.moonSubSubLord && a.ascSignLord == b.ascSignLord &&
+           a.ascStarLord == b.ascStarLord && a.ascSubLord == b.ascSubLord &&
+           a.ascSubSubLord == b.ascSubSubLord;
+}
+
+// Values no computation produces, to see what was left alone.
+RulingPlanets untouched()
+{
+    RulingPlanets rp;
+    rp.dayLord = 77;
+    rp.moonSignLord = rp.moonStarLord = rp.moonSubLord = rp.moonSubSubLord = 66;
+    rp.ascSignLord = rp.ascStarLord = rp.ascSubLord = rp.ascSubSubLord = 55;
+    return rp;
+}
+
+TEST(RulingPlanets, BirthSetFromTheUtWeekdayTheMoonAndCuspOne)
+{
+    // 00:30 on Sunday 2 January 2000 at +5:30 is 19:00 UT on Saturday.
+    Chart chart;
+    chart.birth = makeBirth(2000, 1, 2, 0, 30, 0, 5.5, 18.5, 73.9);
+    chart.julianDayUt = birthJulianDayUt(chart.birth);
+    PlanetPosition moon;
+    moon.body = body::Moon;
+    moon.sign = 4;  // Leo
+    moon.starLord = lord::Venus;
+    moon.subLord = lord::Rahu;
+    moon.subSubLord = lord::Jupiter;
+    CuspPosition asc;
+    asc.signLord = lord::Saturn;
+    asc.starLord = lord::Mars;
+    asc.subLord = lord::Moon;
+    asc.subSubLord = lord::Ketu;
+    chart.planets = {moon};
+    chart.cusps = {asc};
+    birthRulingPlanets(chart);
+    const RulingPlanets rp = rulingPlanetsOf(chart);
+    EXPECT_EQ(rp.dayLord, body::Saturn);
+    EXPECT_EQ(rp.moonSignLord, lord::Sun);
+    EXPECT_EQ(rp.moonStarLord, lord::Venus);
+    EXPECT_EQ(rp.moonSubLord, lord::Rahu);
+    EXPECT_EQ(rp.moonSubSubLord, lord::Jupiter);
+    EXPECT_EQ(rp.ascSignLord, lord::Saturn);
+    EXPECT_EQ(rp.ascStarLord, lord::Mars);
+    EXPECT_EQ(rp.ascSubLord, lord::Moon);
+    EXPECT_EQ(rp.ascSubSubLord, lord::Ketu);
+
+    // Noon UT of 1 January 2000: trunc(2451546.5) mod 7 = 6, Saturday.
+    chart.julianDayUt = 2451545.0;
+    chart.dayLord = 0;
+    birthRulingPlanets(chart);
+    EXPECT_EQ(chart.dayLord, body::Saturn);
+    chart.julianDayUt = 2451545.5;  // midnight starts Sunday
+    birthRulingPlanets(chart);
+    EXPECT_EQ(chart.dayLord, body::Sun);
+
+    // Without a Moon its lords stay; without planets or cusps nothing changes.
+    chart.planets.front().body = body::Mars;
+    chart.moonStarLord = 66;
+    birthRulingPlanets(chart);
+    EXPECT_EQ(chart.moonStarLord, 66);
+    chart.cusps.clear();
+    chart.dayLord = 77;
+    birthRulingPlanets(chart);
+    EXPECT_EQ(chart.dayLord, 77);
+}
+
+TEST(RulingPlanets, HoraryAscendantRulesTheAscendantLords)
+{
+    auto cast = castChart(puneBirth());
+    Chart& chart = cast.chart;
+    chart.isHorary = true;
+    chart.horaryAscendant = 209.0 + 26.0 / 60.0 + 40.0 / 3600.0;  // Jupiter star, Moon sub
+    ASSERT_EQ(computeChart(chart), ChartStatus::Ok);
+    EXPECT_EQ(chart.ascSignLord, lord::Venus);  // Libra
+    EXPECT_EQ(chart.ascStarLord, lord::Jupiter);
+    EXPECT_EQ(chart.ascSubLord, lord::Moon);
+}
+
+TEST(RulingPlanets, RankedRowsInFixedOrder)
+{
+    RulingPlanets rp;
+    rp.dayLord = body::Venus;
+    rp.moonSignLord = lord::Mercury;
+    rp.moonStarLord = lord::Rahu;
+    rp.moonSubLord = lord::Saturn;
+    rp.ascSignLord = lord::Mars;
+    rp.ascStarLord = lord::Rahu;  // Moon and ascendant in one star
+    rp.ascSubLord = 12;           // not a lord: shown as the Sun
+    const auto rows = rankedRulingPlanets(rp);
+    const std::array<std::string_view, 7> categories = {
+        "Ascendant Star Lord", "Ascendant Sign Lord", "Moon Star Lord", "Moon Sign Lord",
+        "Day Lord", "Moon Sub Lord", "Asc Sub Lord"};
+    const std::array<BodyId, 7> bodies = {body::Rahu,  body::Mars,   body::Rahu,   body::Mercury,
+                                          body::Venus, body::Saturn, body::Sun};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(rows[i].rank, i + 1);
+        EXPECT_EQ(rows[i].category, categories[i]);
+        EXPECT_EQ(rows[i].body, bodies[i]) << categories[i];
+    }
+}
+
+TEST(RulingPlanets, PlaceFallsBackToTheBirthPlace)
+{
+    Chart chart;
+    chart.birth = makeBirth(2000, 1, 1, 0, 0, 0, -3.0, -23.5, -46.6);
+    setRulingPlanetPlace(chart, 0.0, 0.0, 5.5);
+    EXPECT_EQ(chart.rpLatitude, -23.5);
+    EXPECT_EQ(chart.rpLongitude, -46.6);
+    EXPECT_EQ(chart.rpTimeZone, -3.0);
+    setRulingPlanetPlace(chart, 0.0, 73.9, 5.5);  // only both zero means "not set"
+    EXPECT_EQ(chart.rpLatitude, 0.0);
+    EXPECT_EQ(chart.rpLongitude, 73.9);
+    EXPECT_EQ(chart.rpTimeZone, 5.5);
+}
+
+TEST(RulingPlanets, SetOfAMomentAtTheRulingPlanetPlace)
+{
+    auto cast = castChart(puneBirth());
+    ASSERT_EQ(cast.status, ChartStatus::Ok);
+    Chart& chart = cast.chart;
+    setRulingPlanetPlace(chart, 0.0, 0.0, 0.0);
+
+    // The birth moment at the birth place gives the birth set.
+    RulingPlanets now = untouched();
+    rulingPlanetsAt(chart, {1990, 12, 5, 9, 9, 9}, 14, 7, 0, now);
+    EXPECT_TRUE(now == rulingPlanetsOf(chart));
+    const PlanetPosition& moon = *findPlanet(chart, body::Moon);
+    EXPECT_EQ(now.moonSubSubLord, moon.subSubLord);
+    EXPECT_EQ(now.ascSubLord, chart.cusps[0].subLord);
+
+    // 02:00 on Thursday 6 December at +5:30 is still Wednesday in UT.
+    rulingPlanetsAt(chart, {1990, 12, 6, 0, 0, 0}, 2, 0, 0, now);
+    EXPECT_EQ(now.dayLord, body::Mercury);
+    // 23:00 at -5 on Wednesday is Thursday 04:00 UT.
+    chart.rpLatitude = 40.7;
+    chart.rpLongitude = -74.0;
+    chart.rpTimeZone = -5.0;
+    rulingPlanetsAt(chart, {1990, 12, 5, 0, 0, 0}, 23, 0, 0, now);
+    EXPECT_EQ(now.dayLord, body::Jupiter);
+
+    // Beyond the polar circle the houses fail: the day lord still changes,
+    // the ascendant and Moon lords stay as they were.
+    chart.rpLatitude = 80.0;
+    chart.rpLongitude = 15.0;
+    chart.rpTimeZone = 1.0;
+    now = untouched();
+    rulingPlanetsAt(chart, {2000, 1, 1, 0, 0, 0}, 13, 0, 0, now);
+    EXPECT_EQ(now.dayLord, body::Saturn);
+    EXPECT_EQ(now.ascSignLord, 55);
+    EXPECT_EQ(now.ascSubSubLord, 55);
+    EXPECT_EQ(now.moonStarLord, 66);
+
+    // Without an ephemeris context nothing is computed.
+    chart.ephemeris = nullptr;
+    now = untouched();
+    rulingPlanetsAt(chart, {2000, 1, 1, 0, 0, 0}, 13, 0, 0, now);
+    EXPECT_EQ(now.dayLord, 77);
+}
+
+}  // namespace
