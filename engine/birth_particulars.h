@@ -7,7 +7,8 @@
 namespace lumikan::engine {
 
 // The traditional particulars of the birth moment (tithi, yoga, karana and the
-// Moon's sign and star attributes).
+// Moon's sign and star attributes). The full attribute row of the star is in
+// nakshatra_attributes.h.
 struct BirthParticulars {
     std::string tithi;
     std::string yoga;
@@ -31,8 +32,19 @@ struct BirthParticulars {
 namespace lumikan::engine {
 
 struct Chart;
+struct BirthDetails;
 
 // The particulars of the chart's birth moment.
 BirthParticulars buildBirthParticulars(Chart& chart);
+
+// The particulars for the Sun's and the Moon's longitudes (degrees, as the
+// ephemeris delivers them) at the birth moment.
+BirthParticulars birthParticularsFor(double sunDeg, double moonDeg, const BirthDetails& birth,
+                                     double julianDayUt);
+
+// Local time of sunrise (hours of the birth time zone) on the birth day, from
+// the Sun's longitude; -1 where the Sun does not rise or set that day.
+double approximateSunrise(double julianDayUt, double sunDeg, double latitudeDeg,
+                          double longitudeDeg, double timeZoneHours);
 
 }  // namespace lumikan::engine
