@@ -1,0 +1,274 @@
+#include "recorders.h"
+
+#include "document/chart_file.h"
+#include "document/verokant_doc.h"
+#include "engine/kp_sub_table.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace lumikan::document;
+using namespace lumikan;
+
+namespace {
+
+engine::BirthDetails puneBirth(const char* name = "Test Chart")
+{
+    engine::BirthDetails b;
+    b.name = name;
+    b.city = "Pune";
+    b.state = "Maharashtra";
+    b.country = "India";
+    b.year = 1990;
+    b.month = 12;
+    b.day = 5;
+    b.hour = 14;
+    b.minute = 7;
+    b.latitude = 18.5204;
+    b.longitude = 73.8567;
+    b.timeZone = 5.5;
+    return b;
+}
+
+// An application's worth of shared state around chart documents.
+struct Workspace {
+    AppSettings settings;
+    NewChartRequest request;
+    test::RecordingMessages messages;
+    test::ScriptedPrompts prompts;
+    int frameTitleRefreshes = 0;
+
+    ChartEnvironment environment()
+    {
+        ChartEnvironment env;
+        env.settings = &settings;
+        env.request = &request;
+        env.messages = &messages;
+        env.clock = [] { return engine::LocalDateTime{2026, 12, 5, 9, 7, 30}; };
+        env.frameTitleChanged = [this] { ++frameTitleRefreshes; };
+        return env;
+    }
+
+    std::unique_ptr<CVerokantDoc> newChart(const engine::BirthDetails& birth,
+                                           ChartType type = ChartType::Natal, int horary = 1)
+    {
+        request.birth = birth;
+        request.displayName = QString::fromStdString(birth.name);
+        request.placeText = composePlaceText(birth);
+        request.chartType = type;
+        request.horaryNumber = horary;
+        request.pending = true;
+        auto doc = std::make_unique<CVerokantDoc>(environment());
+        doc->setPrompts(&prompts);
+        const bool ok = doc->OnNewDocument();
+        request.pending = false;
+        return ok ? std::move(doc) : nullptr;
+    }
+};
+
+}  // namespace
+
+TEST(ChartDocument, NewChartIsComputedTitledAndModified)
+{
+    Workspace w;
+    auto doc = w.newChart(puneBirth());
+    ASSERT_TRUE(doc);
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_TRUE(doc->hasChart());
+    EXPECT_EQ(doc->GetTitle(),
+              QString::fromUtf8("Test Chart — 5 Dec 1990 | 14:07 IST | Pune, Maharashtra, India"));
+    EXPECT_GT(w.frameTitleRefreshes, 0);
+    EXPECT_EQ(doc->placeText(), "Pune, Maharashtra, India");
+    EXPECT_EQ(doc->birthDateText(), "1990-12-05");
+    EXPECT_EQ(doc->cusps().size(), 12u);
+    EXPECT_EQ(doc->planets().size(), doc->chart().planets.size());
+    EXPECT_EQ(doc->PlanetRows().size(), doc->planets().size());
+    EXPECT_EQ(doc->AscendantText(), QString::fromUtf8("PISCES 15°16'"));
+    // The ruling-planet place was not set: the birth place is used.
+    EXPECT_EQ(doc->chart().rpLatitude, 18.5204);
+    EXPECT_EQ(doc->chart().rpTimeZone, 5.5);
+
+    // A settings place with latitude 0 but a longitude is a real place.
+    w.settings.rpLongitude = 10.0;
+    w.settings.rpTimeZoneHours = 1.0;
+    doc->ApplySettingsChange();
+    EXPECT_EQ(doc->chart().rpLatitude, 0.0);
+    EXPECT_EQ(doc->chart().rpLongitude, 10.0);
+    EXPECT_EQ(doc->chart().rpTimeZone, 1.0);
+
+    // A document made without a request has no chart and closes silently.
+    CVerokantDoc empty(w.environment());
+    empty.setPrompts(&w.prompts);
+    ASSERT_TRUE(empty.OnNewDocument());
+    EXPECT_FALSE(empty.hasChart());
+    EXPECT_TRUE(empty.SaveModified());
+    EXPECT_TRUE(w.prompts.askedTitles.empty());
+}
+
+TEST(ChartDocument, HoraryNumbersAndSettingsInForce)
+{
+    Workspace w;
+    auto horary = w.newChart(puneBirth("Question"), ChartType::Horary, 17);
+    ASSERT_TRUE(horary);
+    EXPECT_TRUE(horary->chart().isHorary);
+    EXPECT_EQ(horary->chart().cusps[0].longitude, *engine::horaryAscendantFor(17));
+    EXPECT_TRUE(horary->GetTitle().endsWith(" [Horary #17]"));
+
+    for (int number : {0, -3, 250}) {
+        auto doc = w.newChart(puneBirth(), ChartType::Horary, number);
+        ASSERT_TRUE(doc);
+        EXPECT_FALSE(doc->chart().isHorary) << number;
+        EXPECT_EQ(doc->chart().horaryAscendant, -1.0) << number;
+    }
+
+    // An ayanamsa of 7 from the settings file is used as Krishnamurti.
+    w.settings.ayanamsa = 7;
+    w.settings.showUranus = false;
+    auto doc = w.newChart(puneBirth());
+    EXPECT_TRUE(doc->AyanamsaCaption().startsWith("Ayanamsa: Krishnamurti | "));
+    EXPECT_EQ(engine::findPlanet(doc->chart(), engine::body::Uranus), nullptr);
+}
+
+TEST(ChartDocument, PolarBirthIsRefusedAndThePreviousChartKept)
+{
+    Workspace w;
+    engine::BirthDetails polar = puneBirth("North");
+    polar.latitude = 78.2232;
+    polar.longitude = 15.6267;
+    polar.month = 12;
+    polar.day = 21;
+    polar.hour = 12;
+    polar.timeZone = 1;
+    EXPECT_FALSE(w.newChart(polar));
+    ASSERT_EQ(w.messages.errors.size(), 1u);
+    EXPECT_EQ(w.messages.errors[0].rfind("Error Code: SWEPH - 0x0000302\n\n", 0), 0u);
+}
+
+TEST(ChartDocument, BirthTimeChangeRecomputesAndNotifiesViews)
+{
+    Workspace w;
+    auto doc = w.newChart(puneBirth());
+    doc->SetModifiedFlag(false);
+    test::HintRecorder view;
+    doc->AddView(&view);
+    EXPECT_EQ(view.hints, std::vector<int>{HINT_CHART_LOADED});
+    const double before = doc->cusps()[0].longitude;
+    doc->ChangeBirthTime(16, -1, 30);
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(doc->birthDetails().minute, 0);
+    EXPECT_EQ(doc->birthDetails().second, 30);
+    EXPECT_NE(doc->cusps()[0].longitude, before);
+    EXPECT_EQ(view.hints.back(), HINT_TIME_ADJUSTED);
+    EXPECT_TRUE(doc->GetTitle().contains("16:00"));
+    doc->RemoveView(&view);
+}
+
+TEST(ChartDocument, DefaultFileNames)
+{
+    Workspace w;
+    EXPECT_EQ(w.newChart(puneBirth("Test Chart"))->BuildDefaultFileName(),
+              "Test_Chart_05_12_26_09_07.lmk");
+    EXPECT_EQ(w.newChart(puneBirth("A/B:C D"))->BuildDefaultFileName(), "A_B_C_D_05_12_26_09_07.lmk");
+    EXPECT_EQ(w.newChart(puneBirth(""))->BuildDefaultFileName(), "Chart_05_12_26_09_07.lmk");
+}
+
+TEST(ChartDocument, SaveAndReopenGivesTheSameChart)
+{
+    QTemporaryDir dir;
+    Workspace w;
+    auto doc = w.newChart(puneBirth(), ChartType::Horary, 145);
+    doc->SetNotes("Married 2015\nASC:old Day:old");
+
+    // The first save proposes a name; cancelling keeps the document modified.
+    EXPECT_FALSE(doc->DoSave(QString()));
+    EXPECT_EQ(w.prompts.proposedNames, QStringList{"Test_Chart_05_12_26_09_07.lmk"});
+    EXPECT_TRUE(doc->IsModified());
+
+    const QString path = dir.filePath("chart.lmk");
+    w.prompts.savePath = path;
+    ASSERT_TRUE(doc->DoSave(QString()));
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(doc->GetPathName(), path);
+    // Saving leaves the document's own notes alone.
+    EXPECT_EQ(doc->notes(), "Married 2015\nASC:old Day:old");
+
+    CVerokantDoc reopened(w.environment());
+    reopened.setPrompts(&w.prompts);
+    ASSERT_TRUE(reopened.OnOpenDocument(path));
+    EXPECT_FALSE(reopened.IsModified());
+    EXPECT_EQ(reopened.chartType(), ChartType::Natal);  // files hold no chart type
+    EXPECT_FALSE(reopened.chart().isHorary);
+    EXPECT_EQ(reopened.displayName(), "Test Chart");
+    EXPECT_EQ(reopened.birthDetails().name, "Test Chart");
+    EXPECT_EQ(reopened.birthDetails().city, "Pune");
+    EXPECT_EQ(reopened.birthDetails().latitude, 18.5204);
+    EXPECT_TRUE(reopened.notes().startsWith("Married 2015\r\nASC:"));
+    EXPECT_TRUE(reopened.notes().contains(" Day:"));
+    EXPECT_FALSE(reopened.notes().contains("old"));
+    // The natal cusps of the same moment.
+    auto natal = w.newChart(puneBirth());
+    EXPECT_EQ(reopened.cusps()[0].longitude, natal->cusps()[0].longitude);
+
+    // Closing a modified named chart asks; Cancel keeps it open.
+    reopened.SetNotes("changed");
+    w.prompts.saveChanges = DocumentPrompts::Answer::Cancel;
+    EXPECT_FALSE(reopened.SaveModified());
+    EXPECT_EQ(w.prompts.askedTitles.size(), 1u);
+}
+
+TEST(ChartDocument, MissingDamagedAndEmptyFiles)
+{
+    QTemporaryDir dir;
+    Workspace w;
+    CVerokantDoc missing(w.environment());
+    missing.setPrompts(&w.prompts);
+    EXPECT_FALSE(missing.OnOpenDocument(dir.filePath("gone.lmk")));
+    ASSERT_EQ(w.messages.warnings.size(), 1u);
+    EXPECT_EQ(w.messages.warnings[0], "The file could not be found:\n\n" +
+                                          dir.filePath("gone.lmk").toStdString() +
+                                          "\n\nIt may have been moved, renamed, or deleted.");
+
+    const QString damaged = dir.filePath("damaged.lmk");
+    {
+        QFile f(damaged);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray::fromHex("0200fffeff10410042"));
+    }
+    CVerokantDoc bad(w.environment());
+    bad.setPrompts(&w.prompts);
+    EXPECT_FALSE(bad.OnOpenDocument(damaged));
+    EXPECT_EQ(w.prompts.loadFailures, QStringList{damaged});
+
+    const QString version0 = dir.filePath("empty.lmk");
+    {
+        QFile f(version0);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray::fromHex("0000"));
+    }
+    CVerokantDoc empty(w.environment());
+    EXPECT_TRUE(empty.OnOpenDocument(version0));
+    EXPECT_FALSE(empty.hasChart());
+    EXPECT_TRUE(empty.SaveModified());
+
+    // A failed save keeps the previous file whole.
+    auto doc = w.newChart(puneBirth());
+    const QString target = dir.filePath("keep.lmk");
+    ASSERT_TRUE(doc->DoSave(target));
+    QFile f(target);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    doc->SetNotes("new text");
+    const bool saved = doc->DoSave(target);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+    if (!saved) {  // root may write anyway; then there is nothing to check
+        EXPECT_TRUE(doc->IsModified());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), before);
+    }
+}
