@@ -6,6 +6,8 @@
 
 #include <QSaveFile>
 
+#include <cmath>
+
 namespace lumikan::document {
 
 QByteArray encodeChartFile(const ChartFileData& data)
@@ -60,6 +62,10 @@ ChartFileRead decodeChartFile(const QByteArray& bytes)
         b.country = toUtf8(in.readString());
         b.gender = version >= 2 ? in.readInt32() : 3;
         data.notes = in.readString();
+        // NaN or infinite coordinates cannot come from a real chart and would
+        // poison every computation.
+        if (!std::isfinite(b.latitude) || !std::isfinite(b.longitude) || !std::isfinite(b.timeZone))
+            return result;
         b.name = toUtf8(data.displayName);
         result.data = std::move(data);
         result.ok = true;

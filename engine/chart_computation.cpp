@@ -14,6 +14,7 @@
 #include "engine/zodiac.h"
 
 #include <array>
+#include <climits>
 #include <cmath>
 
 namespace lumikan::engine {
@@ -182,7 +183,7 @@ std::optional<CodedError> codedErrorFor(ChartStatus status)
 double birthJulianDayUt(const BirthDetails& birth)
 {
     double t = birth.hour + birth.minute / 60.0 + birth.second / 3600.0 - birth.timeZone;
-    int day = birth.day;
+    long long day = birth.day;
     if (t >= 24.0) {
         t -= 24.0;
         ++day;
@@ -190,7 +191,10 @@ double birthJulianDayUt(const BirthDetails& birth)
         t += 24.0;
         --day;
     }
-    return julianDay(birth.year, birth.month, day, t);
+    if (day >= INT_MIN && day <= INT_MAX)
+        return julianDay(birth.year, birth.month, static_cast<int>(day), t);
+    // A day no calendar has (from a damaged file): the day counts linearly.
+    return julianDay(birth.year, birth.month, 1, t) + static_cast<double>(day - 1);
 }
 
 ChartStatus computeChart(Chart& chart, Messages* messages)
