@@ -3,7 +3,7 @@
 #             tests again under AddressSanitizer + UndefinedBehaviorSanitizer
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test test-normal test-asan bench clean
+.PHONY: all deps build run test test-normal test-asan bench fuzz clean
 
 all: build
 
@@ -36,5 +36,14 @@ test-asan: deps
 bench: build
 	@for b in build/bin/bench_*; do $$b; done
 
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DLUMIKAN_FUZZ=ON -DLUMIKAN_CORE_ONLY=ON \
+	  -DLUMIKAN_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target $$(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp//')
+	@for f in fuzz/fuzz_*.cpp; do n=$$(basename $$f .cpp); c=fuzz/corpus/$${n#fuzz_}; \
+	  mkdir -p build-fuzz/corpus/$$n; \
+	  build-fuzz/bin/$$n build-fuzz/corpus/$$n $$c -max_total_time=$(FUZZ_SECONDS) || exit 1; done
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz
