@@ -212,7 +212,7 @@ ChartStatus computeChart(Chart& chart, Messages* messages)
         p.charaKarakaRank = karakaRankOf(chart, p.body);
     birthRulingPlanets(chart);
     buildSignificators(chart);
-    chart.vargas = buildVargas(chart);
+    buildVargasInto(chart, chart.vargas);
     chart.birthParticulars = buildBirthParticulars(chart);
     return ChartStatus::Ok;
 }

@@ -54,6 +54,31 @@ constexpr std::array<BodyId, 7> kHoraOrder = {body::Sun,    body::Venus,   body:
 
 constexpr bool isOddSign(Sign s) { return s % 2 == 0; }
 
+// fmod(x, 360) and fmod(x, 30), taking the exact shortcut for the values the
+// strength works with (differences of longitudes shifted by 360, and
+// longitudes) and the library function otherwise. Both give the exact
+// remainder, so the results are the same to the last bit.
+double mod360(double x)
+{
+    if (x >= 0.0 && x < 720.0)
+        return x >= 360.0 ? x - 360.0 : x;
+    return std::fmod(x, 360.0);
+}
+
+double mod30(double longitudeDeg)
+{
+    if (longitudeDeg >= 0.0 && longitudeDeg < 360.0) {
+        double r = longitudeDeg - 30.0 * std::trunc(longitudeDeg / 30.0);
+        if (r < 0.0)
+            r += 30.0;
+        else if (r >= 30.0)
+            r -= 30.0;
+        return r;
+    }
+    return std::fmod(longitudeDeg, 30.0);
+}
+
+
 Sign signOfLongitude(double longitudeDeg)
 {
     return static_cast<int>(std::trunc(longitudeDeg / 30.0)) % 12;
@@ -93,7 +118,7 @@ bool inStrengthMoolatrikona(BodyId b, double longitudeDeg)
     if (!isClassicalPlanet(b))
         return false;
     const StrengthMoolatrikona& m = kMoolatrikona[b];
-    const double d = std::fmod(longitudeDeg, 30.0);
+    const double d = mod30(longitudeDeg);
     return signOfLongitude(longitudeDeg) == m.sign && d >= m.fromDeg && d < m.belowDeg;
 }
 
@@ -126,7 +151,7 @@ double dayNightBala(BodyId b, bool nightBirth)
 double kendraBala(double longitudeDeg, double ascendantDeg)
 {
     const int h = static_cast<int>(
-                      std::trunc(std::fmod(longitudeDeg - ascendantDeg + 360.0, 360.0) / 30.0)) +
+                      std::trunc(mod360(longitudeDeg - ascendantDeg + 360.0) / 30.0)) +
                   1;
     switch (h) {
     case 1:
@@ -144,7 +169,7 @@ double kendraBala(double longitudeDeg, double ascendantDeg)
 double ojhayugmaBala(BodyId b, double longitudeDeg)
 {
     const Sign s = signOfLongitude(longitudeDeg);
-    const Sign n = navamsaSign(s, std::fmod(longitudeDeg, 30.0));
+    const Sign n = navamsaSign(s, mod30(longitudeDeg));
     switch (b) {
     case body::Sun:
     case body::Mars:
@@ -157,7 +182,7 @@ double ojhayugmaBala(BodyId b, double longitudeDeg)
 
 double drekkanaBala(BodyId b, double longitudeDeg)
 {
-    const int k = std::clamp(static_cast<int>(std::trunc(std::fmod(longitudeDeg, 30.0) / 10.0)), 0, 2);
+    const int k = std::clamp(static_cast<int>(std::trunc(mod30(longitudeDeg) / 10.0)), 0, 2);
     switch (b) {
     case body::Sun:
     case body::Mars:
@@ -208,7 +233,7 @@ double dignityPoints(BodyId b, double longitudeDeg, Sign g, const Chart& chart)
 double saptavargajaBala(BodyId b, double longitudeDeg, const Chart& chart)
 {
     const Sign s = signOfLongitude(longitudeDeg);
-    const double d = std::fmod(longitudeDeg, 30.0);
+    const double d = mod30(longitudeDeg);
     const bool odd = isOddSign(s);
     const Sign hora = odd ? (d < 15 ? Leo : Cancer) : (d < 15 ? Cancer : Leo);
     const Sign drekkana = (s + 4 * static_cast<int>(std::trunc(d / 10.0))) % 12;
@@ -313,7 +338,7 @@ double yuddhaBala(const PlanetPosition& planet, const Chart& chart)
             continue;
         if (arcDistance(planet.longitude, other.longitude) <= 1.0) {
             const bool otherAhead =
-                std::fmod(other.longitude - planet.longitude + 360.0, 360.0) < 180.0;
+                mod360(other.longitude - planet.longitude + 360.0) < 180.0;
             return otherAhead ? -45.0 : 45.0;
         }
     }
@@ -371,12 +396,12 @@ double aspectValue(BodyId aspecting, double a)
 
 double drikBala(const PlanetPosition& planet, const Chart& chart, double sunDeg, double moonDeg)
 {
-    const bool waxingMoon = std::fmod(moonDeg - sunDeg + 360.0, 360.0) > 120.0;
+    const bool waxingMoon = mod360(moonDeg - sunDeg + 360.0) > 120.0;
     double sum = 0.0;
     for (const PlanetPosition& y : chart.planets) {
         if (y.body == planet.body)
             continue;
-        const double a = std::fmod(planet.longitude - y.longitude + 360.0, 360.0);
+        const double a = mod360(planet.longitude - y.longitude + 360.0);
         const double v = aspectValue(y.body, a);
         if (v < 0.001)
             continue;
@@ -416,7 +441,8 @@ ShadbalaResult shadbala(const PlanetPosition& planet, const Chart& chart, double
     if (planet.body == body::Fortuna)
         return r;
 
-    const StrengthCache& cache = strengthRiseSetFor(chart, julianDayUt, latitudeDeg, longitudeDeg);
+    const StrengthCache& cache =
+        strengthCacheFor(chart, julianDayUt, planet.body, latitudeDeg, longitudeDeg);
     const PlanetPosition* sunRecord = findPlanet(chart, body::Sun);
     const PlanetPosition* moonRecord = findPlanet(chart, body::Moon);
     const double sun = sunRecord ? sunRecord->longitude : cache.sunLongitude;

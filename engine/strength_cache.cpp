@@ -64,11 +64,12 @@ std::optional<double> sunEvent(double fromJd, double latitudeDeg, double longitu
     return nextSunRiseOrSetAt(fromJd, latitudeDeg, longitudeDeg, rise, kPressureHpa, kTemperatureC);
 }
 
-// Sunrises can come less than a day apart, so the search steps on from the
-// sunrise found until the next one lies after the moment.
-constexpr double kAfterSunriseDays = 1.0 / 1440.0;
+// Enough steps for sunrises less than a day apart near the polar circles.
 constexpr int kMaxSunriseSteps = 3;
 
+// Sunrises and sunsets alternate: a moment before the first sunset after a
+// sunrise has no later sunrise before it, and after that sunset only the next
+// sunrise can take its place.
 void refillRiseSet(StrengthCache& cache, double julianDayUt, double latitudeDeg,
                    double longitudeDeg)
 {
@@ -76,28 +77,33 @@ void refillRiseSet(StrengthCache& cache, double julianDayUt, double latitudeDeg,
     cache.riseSetJulianDayUt = julianDayUt;
     cache.riseSetLatitude = latitudeDeg;
     cache.riseSetLongitude = longitudeDeg;
-    cache.sunriseFound = cache.sunsetFound = cache.nextSunriseFound = false;
+    cache.sunriseFound = cache.sunsetFound = cache.holdsUntilFound = false;
 
     std::optional<double> rise = sunEvent(julianDayUt - 1.0, latitudeDeg, longitudeDeg, true);
     if (rise && *rise > julianDayUt)
         rise = sunEvent(julianDayUt - 2.0, latitudeDeg, longitudeDeg, true);
     if (!rise || *rise > julianDayUt)
         return;
-    std::optional<double> next;
+    std::optional<double> set;
     for (int step = 0; step < kMaxSunriseSteps; ++step) {
-        next = sunEvent(*rise + kAfterSunriseDays, latitudeDeg, longitudeDeg, true);
-        if (!next || *next > julianDayUt)
+        set = sunEvent(*rise, latitudeDeg, longitudeDeg, false);
+        if (!set)
             break;
+        if (*set > julianDayUt) {
+            cache.holdsUntilFound = true;
+            cache.holdsUntil = *set;
+            break;
+        }
+        const std::optional<double> next = sunEvent(*set, latitudeDeg, longitudeDeg, true);
+        if (!next || *next > julianDayUt) {
+            cache.holdsUntilFound = next.has_value();
+            cache.holdsUntil = next.value_or(0.0);
+            break;
+        }
         rise = next;
     }
     cache.sunriseFound = true;
     cache.sunrise = *rise;
-    if (next && *next > julianDayUt) {
-        cache.nextSunriseFound = true;
-        cache.nextSunrise = *next;
-    }
-
-    const std::optional<double> set = sunEvent(*rise, latitudeDeg, longitudeDeg, false);
     // A day of no length or of a day or more cannot be split into thirds.
     if (set && *set - *rise > 0.0 && *set - *rise < 1.0) {
         cache.sunsetFound = true;
@@ -113,8 +119,8 @@ bool riseSetHoldFor(const StrengthCache& cache, double julianDayUt, double latit
         return false;
     if (sameMoment(julianDayUt, cache.riseSetJulianDayUt))
         return true;
-    return cache.sunriseFound && cache.nextSunriseFound && cache.sunrise <= julianDayUt &&
-           julianDayUt < cache.nextSunrise;
+    return cache.sunriseFound && cache.holdsUntilFound && cache.sunrise <= julianDayUt &&
+           julianDayUt < cache.holdsUntil;
 }
 
 }  // namespace
@@ -128,11 +134,13 @@ const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt)
     return cache;
 }
 
-const StrengthCache& strengthRiseSetFor(const Chart& chart, double julianDayUt,
-                                        double latitudeDeg, double longitudeDeg)
+const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt, BodyId body,
+                                      double latitudeDeg, double longitudeDeg)
 {
-    strengthCacheFor(chart, julianDayUt);
     StrengthCache& cache = theCache();
+    if (!cache.filled || !sameMoment(julianDayUt, cache.julianDayUt) ||
+        (body != body::Fortuna && !cache.latitudes.count(body)))
+        refill(cache, chart, julianDayUt);
     if (!riseSetHoldFor(cache, julianDayUt, latitudeDeg, longitudeDeg))
         refillRiseSet(cache, julianDayUt, latitudeDeg, longitudeDeg);
     return cache;

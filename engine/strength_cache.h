@@ -20,14 +20,15 @@ struct StrengthCache {
 
     // The last sunrise at or before the moment and the first sunset after it,
     // at (riseSetLatitude, riseSetLongitude). They hold for every moment from
-    // that sunrise up to the next one, so a chart cast a few minutes later at
-    // the same place needs no new search. sunsetFound is false also when the
-    // sunset does not come within a day of the sunrise.
+    // that sunrise until holdsUntil (that sunset, or the next sunrise for a
+    // moment after it), so a chart cast a little later at the same place needs
+    // no new search. sunsetFound is false also when the sunset does not come
+    // within a day of the sunrise.
     bool riseSetFilled = false;
     double riseSetJulianDayUt = 0.0;  // the moment they were searched for
     double riseSetLatitude = 0.0, riseSetLongitude = 0.0;
-    bool sunriseFound = false, sunsetFound = false, nextSunriseFound = false;
-    double sunrise = 0.0, sunset = 0.0, nextSunrise = 0.0;  // Julian days, UT
+    bool sunriseFound = false, sunsetFound = false, holdsUntilFound = false;
+    double sunrise = 0.0, sunset = 0.0, holdsUntil = 0.0;  // Julian days, UT
 };
 
 // The cache brought up to date for `chart` at julianDayUt: refilled when the
@@ -35,9 +36,10 @@ struct StrengthCache {
 // (Fortuna aside) is missing from it.
 const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt);
 
-// The cache with its sunrise and sunset brought up to date for the place.
-const StrengthCache& strengthRiseSetFor(const Chart& chart, double julianDayUt,
-                                        double latitudeDeg, double longitudeDeg);
+// The cache brought up to date for one body of the chart (refilled as above
+// when that body is missing), with its sunrise and sunset for the place.
+const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt, BodyId body,
+                                      double latitudeDeg, double longitudeDeg);
 
 // Empties the cache, so the next computation asks the ephemeris afresh.
 void clearStrengthCache();

@@ -86,18 +86,31 @@ Sign horaSign(Sign s, double d)
 
 }  // namespace
 
-Sign vargaSign(double longitudeDeg, int division)
-{
-    double l = std::isfinite(longitudeDeg) ? std::fmod(longitudeDeg, 360.0) : 0.0;
-    if (l < 0.0)
-        l += 360.0;
-    Sign s = static_cast<int>(std::trunc(l / 30.0));
-    if (s > 11)
-        s = 11;
-    double d = l - 30.0 * s;
-    if (d < 0.0)
-        d = 0.0;
+namespace {
 
+struct SignAndDegree {
+    Sign sign = 0;
+    double degree = 0.0;  // within the sign, 0 to 30
+};
+
+SignAndDegree splitLongitude(double longitudeDeg)
+{
+    double l = longitudeDeg;
+    if (!(l >= 0.0 && l < 360.0)) {
+        l = std::isfinite(l) ? std::fmod(l, 360.0) : 0.0;
+        if (l < 0.0)
+            l += 360.0;
+    }
+    SignAndDegree sd;
+    sd.sign = std::min(11, static_cast<int>(std::trunc(l / 30.0)));
+    sd.degree = std::max(0.0, l - 30.0 * sd.sign);
+    return sd;
+}
+
+Sign vargaSignOf(SignAndDegree sd, int division)
+{
+    const Sign s = sd.sign;
+    const double d = sd.degree;
     if (division == 2)
         return horaSign(s, d);
     if (division == 30)
@@ -118,9 +131,6 @@ Sign vargaSign(double longitudeDeg, int division)
     case 7: start = isOddSign(s) ? s : s + 6; break;
     case 9: start = 9 * s; break;
     case 10: start = isOddSign(s) ? s : s + 8; break;
-    case 11:
-    case 12:
-    case 60: start = s; break;
     case 16: start = byQuality(s, Aries, Leo, Sagittarius); break;
     case 20: start = byQuality(s, Aries, Sagittarius, Leo); break;
     case 24: start = isOddSign(s) ? Leo : Cancer; break;
@@ -131,9 +141,54 @@ Sign vargaSign(double longitudeDeg, int division)
     }
     case 40: start = isOddSign(s) ? Aries : Libra; break;
     case 45: start = byQuality(s, Aries, Leo, Sagittarius); break;
-    default: break;
+    default: break;  // 11, 12 and 60 count from the sign itself
     }
     return (start + i) % 12;
+}
+
+bool isLongitude(double l) { return l >= 0.0 && l < 360.0; }
+
+// Refills `chart` in place, so a recomputation reuses its storage.
+void fillVarga(VargaChart& chart, int division, const std::vector<PlanetPosition>& planets,
+               const std::vector<SignAndDegree>& split, double ascendantDeg)
+{
+    chart.division = division;
+    chart.name = vargaName(division);
+    chart.ascendantSign = vargaSignOf(splitLongitude(ascendantDeg), division);
+    chart.positions.clear();
+    chart.positions.reserve(planets.size());
+    for (std::size_t k = 0; k < planets.size(); ++k) {
+        const PlanetPosition& p = planets[k];
+        if (!isLongitude(p.longitude))
+            continue;
+        VargaPosition v;
+        v.body = p.body;
+        v.longitude = p.longitude;
+        v.sign = vargaSignOf(split[k], division);
+        v.signLord = SIGN_LORDS[v.sign];
+        v.house = (v.sign - chart.ascendantSign + 12) % 12 + 1;
+        v.nakshatra = p.nakshatra;
+        v.starLord = p.starLord;
+        v.subLord = p.subLord;
+        v.subSubLord = p.subSubLord;
+        chart.positions.push_back(v);
+    }
+}
+
+std::vector<SignAndDegree> splitAll(const std::vector<PlanetPosition>& planets)
+{
+    std::vector<SignAndDegree> split;
+    split.reserve(planets.size());
+    for (const PlanetPosition& p : planets)
+        split.push_back(splitLongitude(p.longitude));
+    return split;
+}
+
+}  // namespace
+
+Sign vargaSign(double longitudeDeg, int division)
+{
+    return vargaSignOf(splitLongitude(longitudeDeg), division);
 }
 
 std::string vargaName(int division)
@@ -168,34 +223,29 @@ VargaChart buildVarga(int division, const std::vector<PlanetPosition>& planets,
                       double ascendantDeg)
 {
     VargaChart chart;
-    chart.division = division;
-    chart.name = vargaName(division);
-    chart.ascendantSign = vargaSign(ascendantDeg, division);
-    chart.positions.reserve(planets.size());
-    for (const PlanetPosition& p : planets) {
-        if (!(p.longitude >= 0.0 && p.longitude < 360.0))
-            continue;
-        VargaPosition v;
-        v.body = p.body;
-        v.longitude = p.longitude;
-        v.sign = vargaSign(p.longitude, division);
-        v.signLord = SIGN_LORDS[v.sign];
-        v.house = ((v.sign - chart.ascendantSign) % 12 + 12) % 12 + 1;
-        v.nakshatra = p.nakshatra;
-        v.starLord = p.starLord;
-        v.subLord = p.subLord;
-        v.subSubLord = p.subSubLord;
-        chart.positions.push_back(v);
-    }
+    fillVarga(chart, division, planets, splitAll(planets), ascendantDeg);
     return chart;
+}
+
+void buildVargasInto(const Chart& chart, std::map<int, VargaChart>& vargas)
+{
+    const double ascendant = chart.cusps.empty() ? 0.0 : chart.cusps.front().longitude;
+    const std::vector<SignAndDegree> split = splitAll(chart.planets);
+    // The divisions are listed in ascending order, as the map keeps them.
+    const bool sameDivisions =
+        vargas.size() == kVargaDivisions.size() &&
+        std::equal(kVargaDivisions.begin(), kVargaDivisions.end(), vargas.begin(),
+                   [](int division, const auto& entry) { return division == entry.first; });
+    if (!sameDivisions)
+        vargas.clear();
+    for (int division : kVargaDivisions)
+        fillVarga(vargas[division], division, chart.planets, split, ascendant);
 }
 
 std::map<int, VargaChart> buildVargas(const Chart& chart)
 {
-    const double ascendant = chart.cusps.empty() ? 0.0 : chart.cusps.front().longitude;
     std::map<int, VargaChart> vargas;
-    for (int division : kVargaDivisions)
-        vargas.emplace(division, buildVarga(division, chart.planets, ascendant));
+    buildVargasInto(chart, vargas);
     return vargas;
 }
 

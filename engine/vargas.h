@@ -28,5 +28,8 @@ VargaChart buildVarga(int division, const std::vector<PlanetPosition>& planets,
 
 // All eighteen divisional charts of the chart, keyed by division.
 std::map<int, VargaChart> buildVargas(const Chart& chart);
+// The same, written over `vargas` (which ends up holding exactly the
+// eighteen), reusing its storage.
+void buildVargasInto(const Chart& chart, std::map<int, VargaChart>& vargas);
 
 }  // namespace lumikan::engine

@@ -308,7 +308,7 @@ TEST(StrengthCache, SunriseAtOrBeforeTheBirthAndTheSunsetAfterIt)
     // 21:00 local, after sunset: that morning's sunrise and that evening's
     // sunset, not tomorrow's sunrise.
     const double evening = julianDay(2000, 1, 1, 15.5);
-    const StrengthCache& c = strengthRiseSetFor(chart, evening, lat, lon);
+    const StrengthCache& c = strengthCacheFor(chart, evening, body::Sun, lat, lon);
     ASSERT_TRUE(c.sunriseFound);
     ASSERT_TRUE(c.sunsetFound);
     EXPECT_NEAR(c.sunrise, rise1, kMinuteDays);
@@ -316,12 +316,12 @@ TEST(StrengthCache, SunriseAtOrBeforeTheBirthAndTheSunsetAfterIt)
     EXPECT_EQ(tribhagaLord(evening, c.sunrise, c.sunset), body::Moon);  // first third of night
 
     // An hour later the same day needs no new search.
-    strengthRiseSetFor(chart, evening + 1.0 / 24.0, lat, lon);
+    strengthCacheFor(chart, evening + 1.0 / 24.0, body::Sun, lat, lon);
     EXPECT_EQ(c.riseSetJulianDayUt, evening);
 
     // 05:00 local, before sunrise: the previous day's sunrise and sunset.
     const double dawn = julianDay(1999, 12, 31, 23.5);
-    strengthRiseSetFor(chart, dawn, lat, lon);
+    strengthCacheFor(chart, dawn, body::Sun, lat, lon);
     EXPECT_EQ(c.riseSetJulianDayUt, dawn);
     EXPECT_NEAR(c.sunrise, rise31, kMinuteDays);
     EXPECT_NEAR(c.sunset, set31, kMinuteDays);
@@ -329,13 +329,13 @@ TEST(StrengthCache, SunriseAtOrBeforeTheBirthAndTheSunsetAfterIt)
 
     // Noon: that day's sunrise and sunset, the second third of the day.
     const double noon = julianDay(2000, 1, 1, 6.5);
-    strengthRiseSetFor(chart, noon, lat, lon);
+    strengthCacheFor(chart, noon, body::Sun, lat, lon);
     EXPECT_NEAR(c.sunrise, rise1, kMinuteDays);
     EXPECT_NEAR(c.sunset, set1, kMinuteDays);
     EXPECT_EQ(tribhagaLord(noon, c.sunrise, c.sunset), body::Sun);
 
     // No sunrise in the polar night: the fallbacks take over.
-    strengthRiseSetFor(chart, julianDay(2000, 12, 20, 12.0), 80.0, 15.0);
+    strengthCacheFor(chart, julianDay(2000, 12, 20, 12.0), body::Sun, 80.0, 15.0);
     EXPECT_FALSE(c.sunriseFound);
     EXPECT_FALSE(c.sunsetFound);
     clearStrengthCache();
@@ -358,12 +358,18 @@ TEST(StrengthCache, RefilledForANewMomentOrAMissingBody)
     EXPECT_EQ(c.latitudes.at(body::Moon), 1.25);
     EXPECT_EQ(c.sunLongitude, 250.0);
 
-    // A body switched on at the same moment is fetched rather than defaulted.
+    // A body switched on at the same moment is fetched rather than defaulted,
+    // whether the whole chart or that body's strength asks.
     chart.planets.push_back(at(body::Uranus, 280.0));
     chart.planets.back().latitude = -0.5;
     strengthCacheFor(chart, chart.julianDayUt);
     ASSERT_EQ(c.latitudes.count(body::Uranus), 1u);
     EXPECT_EQ(c.latitudes.at(body::Uranus), -0.5);
+    chart.planets.push_back(at(body::Neptune, 300.0));
+    chart.planets.back().latitude = 1.5;
+    strengthCacheFor(chart, chart.julianDayUt, body::Neptune, 18.5, 73.9);
+    ASSERT_EQ(c.latitudes.count(body::Neptune), 1u);
+    EXPECT_EQ(c.latitudes.at(body::Neptune), 1.5);
 
     // Another moment asks the ephemeris: the Moon's true latitude on
     // 2000-01-01 12:00 UT is about +5.2° (within 0.1°).

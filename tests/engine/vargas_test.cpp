@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace lumikan::engine;
 
 namespace {
@@ -142,6 +144,26 @@ TEST(Vargas, HousesCountFromTheVargaAscendant)
     // D1 is the natal sign.
     for (std::size_t i = 0; i < chart.planets.size(); ++i)
         EXPECT_EQ(chart.vargas.at(1).positions[i].sign, chart.planets[i].sign);
+
+    // Rebuilding over an old map leaves exactly the eighteen, fully replaced.
+    std::map<int, VargaChart> old;
+    old[5] = buildVarga(5, chart.planets, 0.0);
+    old[9] = buildVarga(9, std::vector<PlanetPosition>(20, sun), 200.0);
+    buildVargasInto(chart, old);
+    const std::map<int, VargaChart> fresh = buildVargas(chart);
+    ASSERT_EQ(old.size(), fresh.size());
+    EXPECT_EQ(old.count(5), 0u);
+    for (const auto& [d, v] : fresh) {
+        const VargaChart& reused = old.at(d);
+        EXPECT_EQ(reused.name, v.name);
+        EXPECT_EQ(reused.ascendantSign, v.ascendantSign);
+        ASSERT_EQ(reused.positions.size(), v.positions.size()) << d;
+        for (std::size_t i = 0; i < v.positions.size(); ++i) {
+            EXPECT_EQ(reused.positions[i].body, v.positions[i].body);
+            EXPECT_EQ(reused.positions[i].sign, v.positions[i].sign);
+            EXPECT_EQ(reused.positions[i].house, v.positions[i].house);
+        }
+    }
 }
 
 }  // namespace
