@@ -54,9 +54,9 @@ void buildChildren(DashaPeriod& parent, double startJd, double parentDays, doubl
     double childStart = startJd;
     for (int k = 0; k < kLordCount; ++k) {
         const LordIndex lord = (p + k) % kLordCount;
-        const double x = level == 1
-                             ? DASHA_YEARS[p] * DASHA_YEARS[lord] * settings.yearDays / kDashaCycleYears
-                             : DASHA_YEARS[lord] * parentDays / kDashaCycleYears;
+        const double x =
+            level == 1 ? DASHA_YEARS[p] * DASHA_YEARS[lord] * settings.yearDays / kDashaCycleYears
+                       : DASHA_YEARS[lord] * parentDays / kDashaCycleYears;
         const double childEnd = k == kLordCount - 1 ? parentEndJd : childStart + x;
         DashaPeriod child = makePeriod(lord, childStart, childEnd, settings);
         const LengthBreakdown b = lengthBreakdown(x);
@@ -97,6 +97,8 @@ std::string dashaDateText(double julianDayUt)
 {
     // Gregorian calendar from the Julian day (Meeus); the century correction
     // is computed, so dates outside 1900..2100 come out right as well.
+    if (!(std::fabs(julianDayUt) < 1e9))
+        return "0000-00-00";
     const long long z = static_cast<long long>(std::trunc(julianDayUt + 0.5));
     long long a = z;
     if (z >= 2299161) {
@@ -118,6 +120,8 @@ std::string dashaDateText(double julianDayUt)
 
 LengthBreakdown lengthBreakdown(double lengthDays)
 {
+    if (!(std::fabs(lengthDays) < 1e12))
+        return {};
     const long long whole = static_cast<long long>(std::trunc(lengthDays));
     LengthBreakdown b;
     b.years = static_cast<int>(whole / 365);
@@ -212,7 +216,9 @@ std::string runningDashaCaption(const RunningDasha& running)
 {
     if (running.mahadasha < 0)
         return "Dasha Not Available";
-    auto name = [](LordIndex l) { return isValidLord(l) ? std::string(lordName(l)) : std::string("-"); };
+    auto name = [](LordIndex l) {
+        return isValidLord(l) ? std::string(lordName(l)) : std::string("-");
+    };
     return name(running.mahadasha) + " -> " + name(running.antardasha) + " -> " +
            name(running.pratyantardasha);
 }

@@ -22,6 +22,8 @@ struct NakshatraAttributes {
     std::string_view description;
 };
 
+// One row per nakshatra reads better than the wrapped form.
+// clang-format off
 inline constexpr std::array<NakshatraAttributes, kNakshatraCount> NAKSHATRA_ATTRIBUTES = {{
     {"Horse", "Deva", "Adi", "Male", "Vaishya", "Prithvi", "Dharma", "Ketu", "Horse Head", "Ashwini Kumaras", "Restless runner"},
     {"Elephant", "Manushya", "Madhya", "Female", "Mcleccha", "Prithvi", "Artha", "Venus", "Yoni", "Yama", "Emotional memory"},
@@ -51,6 +53,7 @@ inline constexpr std::array<NakshatraAttributes, kNakshatraCount> NAKSHATRA_ATTR
     {"Cow", "Manushya", "Madhya", "Female", "Kshatriya", "Aakash", "Kama", "Saturn", "Twin Fish", "Ahirbudhanya", "Soup feeder"},
     {"Elephant", "Deva", "Antya", "Male", "Shudra", "Aakash", "Moksha", "Mercury", "Fish", "Pushan", "River carrier"},
 }};
+// clang-format on
 
 inline constexpr NakshatraAttributes kNoNakshatraAttributes{};
 

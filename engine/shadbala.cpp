@@ -49,8 +49,8 @@ constexpr std::array<std::array<BodyId, 2>, 7> kNaturalEnemies = {{
 }};
 
 // Chaldean order of the planetary hours.
-constexpr std::array<BodyId, 7> kHoraOrder = {body::Sun,    body::Venus,   body::Mercury, body::Moon,
-                                              body::Saturn, body::Jupiter, body::Mars};
+constexpr std::array<BodyId, 7> kHoraOrder = {
+    body::Sun, body::Venus, body::Mercury, body::Moon, body::Saturn, body::Jupiter, body::Mars};
 
 constexpr bool isOddSign(Sign s) { return s % 2 == 0; }
 
@@ -123,7 +123,10 @@ bool inStrengthMoolatrikona(BodyId b, double longitudeDeg)
 }
 
 // trunc(x) as an index, 0 for anything that is not a finite number.
-long long wholePart(double x) { return std::isfinite(x) ? static_cast<long long>(std::trunc(x)) : 0; }
+long long wholePart(double x)
+{
+    return std::isfinite(x) ? static_cast<long long>(std::trunc(x)) : 0;
+}
 
 }  // namespace
 
@@ -311,7 +314,8 @@ BodyId horaLord(double julianDayUt, double sunriseJd)
         sinceSunrise += 1.0;
     const long long h = ((wholePart(sinceSunrise * 24.0) % 24) + 24) % 24;
     const BodyId weekday = weekdayLord(weekdayOf(julianDayUt));
-    const long long i = std::find(kHoraOrder.begin(), kHoraOrder.end(), weekday) - kHoraOrder.begin();
+    const long long i =
+        std::find(kHoraOrder.begin(), kHoraOrder.end(), weekday) - kHoraOrder.begin();
     return kHoraOrder[(i + h) % 7];
 }
 

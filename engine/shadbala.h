@@ -41,7 +41,8 @@ double saptavargajaBala(BodyId b, double longitudeDeg, const Chart& chart);
 
 enum class Relationship { GreatFriend, Friend, Neutral, Enemy };
 // Natural and temporal relationship of body b to body o, combined.
-Relationship compoundRelationship(BodyId b, double longitudeDeg, BodyId o, double otherLongitudeDeg);
+Relationship compoundRelationship(BodyId b, double longitudeDeg, BodyId o,
+                                  double otherLongitudeDeg);
 // Points of body b (at its natal longitude) in sign g; the lord of g is
 // looked up in the chart.
 double dignityPoints(BodyId b, double longitudeDeg, Sign g, const Chart& chart);

@@ -13,7 +13,10 @@ namespace {
 // Hours of sunrise come out of one acos and a few sums: 1e-9 h is 4 µs.
 constexpr double kHours = 1e-9;
 
-BirthDetails noonAtPune() { return lumikan::test::makeBirth(2000, 1, 1, 12, 0, 0, 5.5, 18.52, 73.86); }
+BirthDetails noonAtPune()
+{
+    return lumikan::test::makeBirth(2000, 1, 1, 12, 0, 0, 5.5, 18.52, 73.86);
+}
 
 BirthParticulars particulars(double sun, double moon)
 {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -192,6 +193,7 @@ TEST(Dasha, DateTextOfJulianDays)
     EXPECT_EQ(dashaDateText(julianDay(2100, 3, 1, 12.0)), "2100-03-01");
     EXPECT_EQ(dashaDateText(julianDay(1899, 12, 31, 12.0)), "1899-12-31");
     EXPECT_EQ(dashaDateText(julianDay(2399, 12, 31, 0.0)), "2399-12-31");
+    EXPECT_EQ(dashaDateText(std::nan("")), "0000-00-00");  // no crash on a broken moment
 
     EXPECT_EQ(lengthBreakdown(364.9).years, 0);
     EXPECT_EQ(lengthBreakdown(365.0).years, 1);

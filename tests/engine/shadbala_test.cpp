@@ -278,7 +278,8 @@ TEST(Shadbala, MissingMoonCountsAtZeroDegrees)
             .kala;
     };
     Chart withoutMoon = chart;
-    std::erase_if(withoutMoon.planets, [](const PlanetPosition& p) { return p.body == body::Moon; });
+    std::erase_if(withoutMoon.planets,
+                  [](const PlanetPosition& p) { return p.body == body::Moon; });
     Chart moonAtZero = chart;
     for (PlanetPosition& p : moonAtZero.planets)
         if (p.body == body::Moon)
