@@ -1,0 +1,62 @@
+#pragma once
+
+#include "engine/clock.h"
+#include "engine/dasha.h"
+
+#include <QRgb>
+#include <QString>
+#include <QTreeWidget>
+
+#include <array>
+#include <vector>
+
+namespace lumikan::ui {
+
+// Bullet colour of each lord, by LordIndex.
+inline constexpr std::array<QRgb, 9> LORD_BULLET_COLORS = {
+    0x8B4513, 0xFFC0CB, 0xFF8C00, 0xC8C8DC, 0xDC3232, 0x808080, 0xFFD700, 0x46465A, 0x64C864};
+
+// The item texts of the four levels.
+QString mahadashaItemText(const engine::DashaPeriod& period);
+QString antardashaItemText(const engine::DashaPeriod& period);
+QString pratyantardashaItemText(const engine::DashaPeriod& period);
+QString sookshmaItemText(const engine::DashaPeriod& period);
+
+// "YYYY-MM-DD" of a local date, the form the period dates are compared in.
+QString dashaTodayText(const engine::LocalDateTime& today);
+
+// The positions of the mahadasha, antardasha and pratyantardasha containing
+// `today` (start <= today <= end as texts, the first one found), as far as
+// the descent gets: empty when no mahadasha contains it.
+std::vector<int> runningDashaPath(const std::vector<engine::DashaPeriod>& mahadashas,
+                                  const QString& todayText);
+
+// The Vimshottari periods as a tree that opens on the periods running today.
+class CDashaTreeCtrl : public QTreeWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kItemHeight = 22;
+    static constexpr QRgb kBackground = 0xF8F8F8;
+    static constexpr QRgb kText = 0x1E1E1E;
+
+    explicit CDashaTreeCtrl(QWidget* parent = nullptr);
+
+    // Refills the tree from the mahadashas (with whatever sub-periods they
+    // hold), expands the root and the periods running on `today` and selects
+    // the deepest of them.
+    void setDasha(const std::vector<engine::DashaPeriod>& mahadashas,
+                  const engine::LocalDateTime& today);
+
+    // Rows a reader can see without expanding anything: the ones whose
+    // ancestors are all expanded. The view sizes the tree to them.
+    int visibleRowCount() const;
+
+private:
+    QTreeWidgetItem* addItem(QTreeWidgetItem* parent, const QString& text, engine::LordIndex lord,
+                             bool bold);
+
+    std::array<QIcon, 9> bullets_;
+};
+
+} // namespace lumikan::ui
