@@ -91,6 +91,8 @@ int runChartCommand(const std::vector<std::string>& args)
     const auto doc = openOrCastChart(options, environment, prompts, status);
     if (!doc)
         return status;
+    const engine::LocalDateTime& now = environment.now;
+    doc->RulingPlanetsAt(now.hour, now.minute, now.second);
     const std::string out = options.has("json") ? chartJson(*doc) + "\n" : chartText(*doc);
     std::fwrite(out.data(), 1, out.size(), stdout);
     return kExitOk;

@@ -1,7 +1,11 @@
 #include "cli/chart_output.h"
 
 #include "cli/json_writer.h"
+#include "engine/dasha.h"
 #include "engine/dignity_tables.h"
+#include "engine/ruling_planets.h"
+#include "engine/shadbala.h"
+#include "engine/vargas.h"
 #include "engine/kp_sub_table.h"
 #include "engine/zodiac.h"
 
@@ -231,6 +235,241 @@ void writeRowsJson(JsonWriter& json, std::string_view key, const std::vector<QSt
     json.endArray();
 }
 
+// Strength of every body but Fortuna, as the chart computation takes it.
+std::vector<std::pair<BodyId, ShadbalaResult>> strengthOf(const Chart& chart)
+{
+    std::vector<std::pair<BodyId, ShadbalaResult>> out;
+    const PlanetPosition* sun = findPlanet(chart, body::Sun);
+    if (chart.cusps.empty() || !sun)
+        return out;
+    const double asc = chart.cusps[0].longitude;
+    const bool night = std::fmod((sun->longitude - asc) + 360.0, 360.0) < 180.0;
+    for (const PlanetPosition& p : chart.planets) {
+        if (p.body == body::Fortuna)
+            continue;
+        out.emplace_back(p.body, shadbala(p, chart, asc, night, chart.julianDayUt,
+                                          chart.birth.latitude, chart.birth.longitude));
+    }
+    return out;
+}
+
+void writeDashaText(std::string& out, const std::vector<DashaPeriod>& periods, int level)
+{
+    for (const DashaPeriod& d : periods) {
+        out.append(static_cast<std::size_t>(level) * 4, ' ');
+        appendf(out, "%-8s %s  %s  (%dy %dm %dd)\n", d.lordName.c_str(), d.start.c_str(),
+                d.end.c_str(), d.years, d.months, d.days);
+        writeDashaText(out, d.antardashas, level + 1);
+        writeDashaText(out, d.pratyantardashas, level + 1);
+        writeDashaText(out, d.sookshmas, level + 1);
+    }
+}
+
+void writeRankedText(std::string& out, const RulingPlanets& rp, int form)
+{
+    for (const RankedRulingPlanet& row : rankedRulingPlanets(rp))
+        appendf(out, "  %d. %-28s %s\n", row.rank, std::string(row.category).c_str(),
+                std::string(bodyName(row.body, form)).c_str());
+}
+
+void writeExtendedText(std::string& out, const document::CVerokantDoc& doc)
+{
+    const Chart& chart = doc.chart();
+    const int form = doc.settings().planetNameFormat;
+
+    out += "\nVIMSHOTTARI DASHA\n";
+    writeDashaText(out, doc.DashaPeriods(), 0);
+    appendf(out, "Running now: %s\n", doc.RunningDashaCaption().toStdString().c_str());
+
+    out += "\nRULING PLANETS OF THE BIRTH MOMENT (";
+    out += kRulingPlanetsOrderCaption;
+    out += ")\n";
+    writeRankedText(out, rulingPlanetsOf(chart), form);
+    appendf(out, "\nRULING PLANETS NOW at %.4f, %.4f (UTC%+.2f)\n", chart.rpLatitude,
+            chart.rpLongitude, chart.rpTimeZone);
+    writeRankedText(out, doc.currentRulingPlanets(), form);
+
+    out += "\nCHARA KARAKAS\n";
+    for (int rank = 0; rank < kCharaKarakaCount; ++rank)
+        for (const auto& [b, r] : chart.charaKarakaRanks)
+            if (r == rank)
+                appendf(out, "  %-4s %s\n", std::string(charaKarakaLabel(rank)).c_str(),
+                        std::string(bodyName(b, 2)).c_str());
+
+    out += "\nSTRENGTH (virupas)\nPlanet    Sthana Bala  Dig Bala  Kala Bala  Cheshta Bala  "
+           "Naisargika Bala  Drik Bala      Total\n";
+    for (const auto& [b, r] : strengthOf(chart)) {
+        out += padded(bodyName(b, 2), 10);
+        appendf(out, "%11.2f %9.2f %10.2f %13.2f %16.2f %10.2f  %9s\n", r.sthana, r.dig, r.kala,
+                r.cheshta, r.naisargika, r.drik,
+                (std::to_string(static_cast<int>(r.total)) + " / 700").c_str());
+    }
+
+    const BirthParticulars& bp = chart.birthParticulars;
+    out += "\nBIRTH PARTICULARS\n";
+    appendf(out, "  Tithi        %s\n  Yoga         %s\n  Karana       %s\n", bp.tithi.c_str(),
+            bp.yoga.c_str(), bp.karana.c_str());
+    appendf(out, "  Rashi        %s (lord %s)\n  Nakshatra    %s, %.1f%% remaining\n",
+            bp.rashi.c_str(), bp.moonSignLordName.c_str(), bp.nakshatra.c_str(),
+            bp.nakshatraRemaining * 100.0);
+    appendf(out, "  Syllables    %s\n  Yoni/Gana/Nadi  %s / %s / %s\n", bp.syllables.c_str(),
+            bp.yoni.c_str(), bp.gana.c_str(), bp.nadi.c_str());
+    appendf(out, "  Varna        %s\n  Vashya       %s\n  Since sunrise %.2f h\n",
+            bp.varna.c_str(), bp.vashya.c_str(), bp.hoursSinceSunrise);
+
+    out += "\nDIVISIONAL CHARTS (sign of each body; house from the varga ascendant)\n";
+    for (const auto& [division, varga] : chart.vargas) {
+        appendf(out, "  D%-2d %-15s Asc %s:", division, varga.name.c_str(),
+                std::string(signNameShort(varga.ascendantSign)).c_str());
+        for (const VargaPosition& v : varga.positions)
+            appendf(out, " %s %s(%d)", std::string(bodyCode(v.body)).c_str(),
+                    std::string(signNameShort(v.sign)).c_str(), v.house);
+        out += '\n';
+    }
+}
+
+void writeRulingJson(JsonWriter& json, std::string_view key, const RulingPlanets& rp)
+{
+    json.key(key);
+    json.beginObject();
+    json.field("dayLord", rp.dayLord);
+    json.field("moonSignLord", rp.moonSignLord);
+    json.field("moonStarLord", rp.moonStarLord);
+    json.field("moonSubLord", rp.moonSubLord);
+    json.field("moonSubSubLord", rp.moonSubSubLord);
+    json.field("ascSignLord", rp.ascSignLord);
+    json.field("ascStarLord", rp.ascStarLord);
+    json.field("ascSubLord", rp.ascSubLord);
+    json.field("ascSubSubLord", rp.ascSubSubLord);
+    json.endObject();
+}
+
+void writeDashaJson(JsonWriter& json, std::string_view key, const std::vector<DashaPeriod>& periods)
+{
+    if (periods.empty())
+        return;
+    json.key(key);
+    json.beginArray();
+    for (const DashaPeriod& d : periods) {
+        json.beginObject();
+        json.field("lordName", d.lordName);
+        json.field("lord", d.lord);
+        json.field("start", d.start);
+        json.field("end", d.end);
+        json.field("years", d.years);
+        json.field("months", d.months);
+        json.field("days", d.days);
+        writeDashaJson(json, "antardashas", d.antardashas);
+        writeDashaJson(json, "pratyantardashas", d.pratyantardashas);
+        writeDashaJson(json, "sookshmas", d.sookshmas);
+        json.endObject();
+    }
+    json.endArray();
+}
+
+void writeExtendedJson(JsonWriter& json, const document::CVerokantDoc& doc)
+{
+    const Chart& chart = doc.chart();
+    json.field("dayLord", chart.dayLord);
+    json.field("moonSignLord", chart.moonSignLord);
+    json.field("moonStarLord", chart.moonStarLord);
+    json.field("moonSubLord", chart.moonSubLord);
+    json.field("moonSubSubLord", chart.moonSubSubLord);
+    json.field("ascSignLord", chart.ascSignLord);
+    json.field("ascStarLord", chart.ascStarLord);
+    json.field("ascSubLord", chart.ascSubLord);
+    json.field("ascSubSubLord", chart.ascSubSubLord);
+    json.field("rpLatitude", chart.rpLatitude);
+    json.field("rpLongitude", chart.rpLongitude);
+    json.field("rpTimeZone", chart.rpTimeZone);
+
+    json.key("vargas");
+    json.beginObject();
+    for (const auto& [division, varga] : chart.vargas) {
+        json.key(std::to_string(division));
+        json.beginObject();
+        json.field("division", varga.division);
+        json.field("name", varga.name);
+        json.field("ascendantSign", varga.ascendantSign);
+        json.key("positions");
+        json.beginArray();
+        for (const VargaPosition& v : varga.positions) {
+            json.beginObject();
+            json.field("body", v.body);
+            json.field("longitude", v.longitude);
+            json.field("sign", v.sign);
+            json.field("signLord", v.signLord);
+            json.field("house", v.house);
+            json.field("nakshatra", v.nakshatra);
+            json.field("starLord", v.starLord);
+            json.field("subLord", v.subLord);
+            json.field("subSubLord", v.subSubLord);
+            json.endObject();
+        }
+        json.endArray();
+        json.endObject();
+    }
+    json.endObject();
+
+    const BirthParticulars& bp = chart.birthParticulars;
+    json.key("birthParticulars");
+    json.beginObject();
+    json.field("tithi", bp.tithi);
+    json.field("yoga", bp.yoga);
+    json.field("karana", bp.karana);
+    json.field("rashi", bp.rashi);
+    json.field("moonSignLordName", bp.moonSignLordName);
+    json.field("nakshatra", bp.nakshatra);
+    json.field("syllables", bp.syllables);
+    json.field("yoni", bp.yoni);
+    json.field("gana", bp.gana);
+    json.field("nadi", bp.nadi);
+    json.field("varna", bp.varna);
+    json.field("vashya", bp.vashya);
+    json.field("hoursSinceSunrise", bp.hoursSinceSunrise);
+    json.field("moonSignLord", bp.moonSignLord);
+    json.field("nakshatraRemaining", bp.nakshatraRemaining);
+    json.endObject();
+
+    json.key("shadbalaResults");
+    json.beginArray();
+    for (const auto& [b, r] : strengthOf(chart)) {
+        json.beginObject();
+        json.field("body", b);
+        json.field("sthana", r.sthana);
+        json.field("dig", r.dig);
+        json.field("kala", r.kala);
+        json.field("cheshta", r.cheshta);
+        json.field("naisargika", r.naisargika);
+        json.field("drik", r.drik);
+        json.field("total", r.total);
+        json.field("rupas", r.rupas);
+        json.endObject();
+    }
+    json.endArray();
+
+    writeDashaJson(json, "dasha", doc.DashaPeriods());
+    const RunningDasha running = doc.RunningDasha();
+    json.key("runningDasha");
+    json.beginObject();
+    json.field("mahadasha", running.mahadasha);
+    json.field("antardasha", running.antardasha);
+    json.field("pratyantardasha", running.pratyantardasha);
+    json.endObject();
+    json.field("runningDashaCaption", doc.RunningDashaCaption().toStdString());
+    writeRulingJson(json, "currentRulingPlanets", doc.currentRulingPlanets());
+    json.key("rankedRulingPlanets");
+    json.beginArray();
+    for (const RankedRulingPlanet& row : rankedRulingPlanets(doc.currentRulingPlanets())) {
+        json.beginObject();
+        json.field("rank", row.rank);
+        json.field("category", row.category);
+        json.field("body", row.body);
+        json.endObject();
+    }
+    json.endArray();
+}
+
 }  // namespace
 
 std::string degreeMinuteSecond(double degrees)
@@ -266,6 +505,7 @@ std::string chartText(const document::CVerokantDoc& doc)
     writeCuspTable(out, chart);
     out += "\nSIGNIFICATORS\n";
     writeSignificators(out, chart);
+    writeExtendedText(out, doc);
     return out;
 }
 
@@ -341,6 +581,8 @@ std::string chartJson(const document::CVerokantDoc& doc)
         json.endObject();
     }
     json.endArray();
+
+    writeExtendedJson(json, doc);
 
     json.key("rows");
     json.beginObject();

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 
+#include <cmath>
 #include <cstdio>
 
 namespace lumikan::cli {
@@ -23,7 +24,8 @@ std::unique_ptr<document::CVerokantDoc> CliEnvironment::newDocument()
 
 const std::set<std::string>& environmentValuedOptions()
 {
-    static const std::set<std::string> names = {"settings", "today", "now"};
+    static const std::set<std::string> names = {"settings", "today",   "now",   "depth",
+                                                "dasha-year", "rp-lat", "rp-lon", "rp-tz"};
     return names;
 }
 
@@ -39,6 +41,41 @@ bool loadEnvironment(const Options& options, CliEnvironment& environment, std::s
         document::LoadSettings(environment.settings, QString::fromStdString(*path));
     } else if (!options.has("defaults")) {
         document::LoadSettings(environment.settings, document::ResolveSettingsPath());
+    }
+
+    document::AppSettings& s = environment.settings;
+    if (auto v = options.value("depth")) {
+        const auto depth = parseInt(*v);
+        if (!depth || *depth < 1 || *depth > 4) {
+            error = "--depth must be 1 to 4";
+            return false;
+        }
+        s.mahadashaDepth = *depth;
+    }
+    if (auto v = options.value("dasha-year")) {
+        const auto year = parseInt(*v);
+        if (!year || *year < 0 || *year > 2) {
+            error = "--dasha-year must be 0 (360 days), 1 (365.25 days) or 2 (327.85 days)";
+            return false;
+        }
+        s.dashaYear = *year;
+    }
+    const auto rpLat = options.value("rp-lat");
+    const auto rpLon = options.value("rp-lon");
+    const auto rpTz = options.value("rp-tz");
+    if (rpLat || rpLon || rpTz) {
+        const auto lat = parseDouble(rpLat.value_or(""));
+        const auto lon = parseDouble(rpLon.value_or(""));
+        const auto tz = parseDouble(rpTz.value_or(""));
+        if (!lat || !lon || !tz || std::fabs(*lat) > 90 || std::fabs(*lon) > 180 ||
+            std::fabs(*tz) > 14) {
+            error = "--rp-lat, --rp-lon and --rp-tz go together: degrees north, degrees east, "
+                    "hours east of UTC";
+            return false;
+        }
+        s.rpLatitude = *lat;
+        s.rpLongitude = *lon;
+        s.rpTimeZoneHours = *tz;
     }
 
     const QDateTime current = QDateTime::currentDateTime();

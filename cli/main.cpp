@@ -19,6 +19,7 @@ void printUsage()
         "          [--no-uranus --no-neptune --no-pluto --no-fortuna] [--json]\n"
         "  save    cast a chart from the same birth options and write FILE.lmk\n"
         "          FILE.lmk --date ... [--notes TEXT]\n"
+        "          [--depth 1..4] [--dasha-year 0|1|2] [--rp-lat D --rp-lon D --rp-tz H]\n"
         "common:   [--settings FILE | --defaults] [--today YYYY-MM-DD] [--now HH:MM:SS]\n"
         "  atlas   list countries, states and cities of the atlas\n"
         "          [COUNTRY [STATE [CITY]]] [--find TEXT] [--json]\n",

@@ -96,6 +96,8 @@ engine::ChartStatus CVerokantDoc::computeSequence()
                          chart_.ascStarLord, chart_.ascSubLord,   chart_.ascSubSubLord};
     planets_ = chart_.planets;
     cusps_ = chart_.cusps;
+    // Asked now, while this document's sidereal mode is the library's.
+    dashaMoonLongitude_ = engine::dashaMoonLongitude(chart_, environment_.messages);
     derivedTablesValid_ = false;
     UpdateTitle();
     if (environment_.chartSummaryChanged)
@@ -284,9 +286,51 @@ QString CVerokantDoc::BuildDefaultFileName() const
     QString name = displayName_.isEmpty() ? QStringLiteral("Chart") : displayName_;
     for (QChar c : {QLatin1Char(' '), QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
         name.replace(c, QLatin1Char('_'));
-    const engine::LocalDateTime now = environment_.clock ? environment_.clock() : engine::LocalDateTime{};
+    const engine::LocalDateTime now = today();
     return QString::asprintf("%s_%02d_%02d_%02d_%02d_%02d.lmk", name.toUtf8().constData(), now.day,
                              now.month, now.year % 100, now.hour, now.minute);
+}
+
+void CVerokantDoc::RulingPlanetsAt(int hour, int minute, int second)
+{
+    if (!hasChart_)
+        return;
+    PrepareEngine();
+    engine::rulingPlanetsAt(chart_, today(), hour, minute, second, currentRulingPlanets_,
+                            environment_.messages);
+    UpdateAllViews(HINT_REFRESH);
+}
+
+engine::LocalDateTime CVerokantDoc::today() const
+{
+    return environment_.clock ? environment_.clock() : engine::LocalDateTime{};
+}
+
+engine::DashaSettings CVerokantDoc::dashaSettings() const
+{
+    return {engine::dashaYearLength(settings().dashaYear), settings().planetNameFormat};
+}
+
+std::vector<engine::DashaPeriod> CVerokantDoc::DashaPeriods(int depth) const
+{
+    if (!hasChart_)
+        return {};
+    return engine::buildDasha(chart_.julianDayUt, dashaMoonLongitude_, depth, dashaSettings());
+}
+
+std::vector<engine::DashaPeriod> CVerokantDoc::DashaPeriods() const
+{
+    return DashaPeriods(settings().mahadashaDepth);
+}
+
+engine::RunningDasha CVerokantDoc::RunningDasha() const
+{
+    return engine::runningDasha(DashaPeriods(3), today());
+}
+
+QString CVerokantDoc::RunningDashaCaption() const
+{
+    return toQString(engine::runningDashaCaption(RunningDasha()));
 }
 
 NameForms CVerokantDoc::nameForms() const

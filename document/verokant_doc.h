@@ -6,7 +6,9 @@
 #include "engine/chart.h"
 #include "engine/chart_computation.h"
 #include "engine/clock.h"
+#include "engine/dasha.h"
 #include "engine/ephemeris.h"
+#include "engine/ruling_planets.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,6 +29,7 @@ class CVerokantDoc;
 enum class ChartType { Natal = 0, Horary = 1 };
 
 // Update hints sent to the views of a chart document.
+inline constexpr int HINT_REFRESH = 0;  // repaint; nothing was recomputed
 inline constexpr int HINT_CHART_LOADED = 1;
 inline constexpr int HINT_SETTINGS_CHANGED = 2;
 inline constexpr int HINT_TIME_ADJUSTED = 3;
@@ -82,6 +85,20 @@ public:
     void UpdateTitle();
     QString BuildDefaultFileName() const;
 
+    // The ruling planets of today (the clock's date) at a local time of the
+    // ruling-planet place; the views are asked to refresh.
+    void RulingPlanetsAt(int hour, int minute, int second);
+    const engine::RulingPlanets& currentRulingPlanets() const { return currentRulingPlanets_; }
+
+    // The dasha year and name form from the settings.
+    engine::DashaSettings dashaSettings() const;
+    // The Vimshottari periods to the settings' depth (1..4).
+    std::vector<engine::DashaPeriod> DashaPeriods() const;
+    std::vector<engine::DashaPeriod> DashaPeriods(int depth) const;
+    // The periods running on the clock's date.
+    engine::RunningDasha RunningDasha() const;
+    QString RunningDashaCaption() const;
+
     const engine::BirthDetails& birthDetails() const { return birthDetails_; }
     const QString& displayName() const { return displayName_; }
     const QString& placeText() const { return placeText_; }
@@ -119,6 +136,7 @@ private:
     void ComputeHoraryAscendant();
     engine::ChartStatus computeSequence();
     void reportFailure(engine::ChartStatus status) const;
+    engine::LocalDateTime today() const;
 
     ChartEnvironment environment_;
     std::unique_ptr<engine::EphemerisContext> context_ = std::make_unique<engine::EphemerisContext>();
@@ -136,6 +154,8 @@ private:
     std::vector<engine::CuspPosition> cusps_;
     bool derivedTablesValid_ = false;
     bool openedEmpty_ = false;  // the last file read held no chart
+    engine::RulingPlanets currentRulingPlanets_;
+    double dashaMoonLongitude_ = 0.0;
 };
 
 // The coded error for a command that needs a chart and finds none.
