@@ -1,0 +1,286 @@
+#include "match/rules/ashtakoota_rules.h"
+
+#include "match_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace lumikan::test {
+namespace {
+
+using match::MatchRuleResult;
+
+MatchSubject withVarna(const char* varna, int gender)
+{
+    MatchSubject s;
+    s.varna = varna;
+    s.gender = gender;
+    return s;
+}
+
+MatchSubject withText(std::string MatchSubject::*field, const std::string& value)
+{
+    MatchSubject s;
+    s.*field = value;
+    return s;
+}
+
+MatchSubject moonWithNakshatra(double longitudeDeg)
+{
+    MatchSubject s = moonAt(longitudeDeg);
+    s.nakshatra = "any";
+    return s;
+}
+
+TEST(AshtakootaRules, VarnaTurnsRoundOnlyForAFemaleFirstChart)
+{
+    const match::VarnaRule rule;
+    MatchRuleResult r = rule.Evaluate(withVarna("Shudra", 0), withVarna("Brahmin", 1));
+    EXPECT_EQ(r.score, 0);
+    EXPECT_EQ(r.status, "Mismatch");
+    EXPECT_EQ(r.detail, "First Varna lower than second");
+
+    r = rule.Evaluate(withVarna("Shudra", 1), withVarna("Brahmin", 0));
+    EXPECT_EQ(r.score, 1);
+    EXPECT_EQ(r.status, "Good");
+    EXPECT_EQ(r.detail, "Varna hierarchy maintained");
+
+    // Other genders keep the normal direction.
+    EXPECT_EQ(rule.Evaluate(withVarna("Shudra", 1), withVarna("Brahmin", 1)).status, "Mismatch");
+    EXPECT_EQ(rule.Evaluate(withVarna("Shudra", 3), withVarna("Brahmin", 2)).status, "Mismatch");
+    EXPECT_EQ(rule.Evaluate(withVarna("Kshatriya", 0), withVarna("Kshatriya", 1)).score, 1);
+    // An unknown varna ranks below Shudra.
+    EXPECT_EQ(rule.Evaluate(withVarna("Brahman", 0), withVarna("Shudra", 1)).status, "Mismatch");
+
+    r = rule.Evaluate(withVarna("", 0), withVarna("Brahmin", 1));
+    EXPECT_EQ(r.status, "Skipped");
+    EXPECT_EQ(r.detail, "");
+}
+
+TEST(AshtakootaRules, VashyaTableReadsBoyFirst)
+{
+    const match::VashyaRule rule;
+    const auto eval = [&](const char* boy, const char* girl) {
+        return rule.Evaluate(withText(&MatchSubject::vashya, boy),
+                             withText(&MatchSubject::vashya, girl));
+    };
+    MatchRuleResult r = eval("Jalachara", "Manav");
+    EXPECT_EQ(r.score, 0.5);
+    EXPECT_EQ(r.status, "Average");
+    r = eval("Manav", "Jalachara");
+    EXPECT_EQ(r.score, 1.0);
+    EXPECT_EQ(r.status, "Good");
+    r = eval("Chatuspad", "Vanachara");
+    EXPECT_EQ(r.score, 0.0);
+    EXPECT_EQ(r.status, "Average"); // a zero entry still reads Average
+    EXPECT_EQ(eval("Vanachara", "Chatuspad").score, 1.0);
+    EXPECT_EQ(eval("Manav", "Vanachara").status, "Average");
+
+    r = eval("Keeta", "Keeta");
+    EXPECT_EQ(r.score, 2);
+    EXPECT_EQ(r.status, "Excellent");
+    r = eval("Manava", "Keeta");
+    EXPECT_EQ(r.score, 0);
+    EXPECT_EQ(r.status, "Bad");
+    EXPECT_EQ(eval("Manav", "").status, "Skipped");
+    EXPECT_EQ(eval("Manav", "").detail, "");
+}
+
+TEST(AshtakootaRules, TaraCountsFromEachStarToTheOther)
+{
+    const match::TaraRule rule;
+    // Ashwini and Magha: nine apart both ways, so both counts are 0.
+    MatchRuleResult r = rule.Evaluate(moonWithNakshatra(inStar(0)), moonWithNakshatra(inStar(9)));
+    EXPECT_EQ(r.score, 0);
+    EXPECT_EQ(r.status, "Bad");
+    EXPECT_EQ(r.detail, "");
+    // Forward 1 and backward 8 are both favourable.
+    r = rule.Evaluate(moonWithNakshatra(inStar(0)), moonWithNakshatra(inStar(1)));
+    EXPECT_EQ(r.score, 3);
+    EXPECT_EQ(r.status, "Excellent");
+    EXPECT_EQ(r.detail, "");
+    // Forward 2 is not, backward 7 is.
+    r = rule.Evaluate(moonWithNakshatra(inStar(0)), moonWithNakshatra(inStar(2)));
+    EXPECT_EQ(r.score, 1.5);
+    EXPECT_EQ(r.status, "Average");
+    // Bharani to Ardra: forward 4 is not favourable, backward 23 mod 9 = 5 is.
+    EXPECT_EQ(rule.Evaluate(moonWithNakshatra(inStar(1)), moonWithNakshatra(inStar(5))).score, 1.5);
+
+    r = rule.Evaluate(moonWithNakshatra(inStar(4, 2.0)), moonWithNakshatra(inStar(4, 9.0)));
+    EXPECT_EQ(r.score, 3);
+    EXPECT_EQ(r.detail, "Same Nakshatra");
+
+    // The ten-decimal width puts a hair past 13.3333333333 into Bharani.
+    r = rule.Evaluate(moonWithNakshatra(13.33333333331), moonWithNakshatra(13.3333333332));
+    EXPECT_EQ(r.detail, "");
+    EXPECT_EQ(r.score, 3);
+
+    MatchSubject missing = moonAt(inStar(3));
+    r = rule.Evaluate(missing, moonWithNakshatra(inStar(3)));
+    EXPECT_EQ(r.status, "Skipped");
+    EXPECT_EQ(r.detail, "Missing Nakshatra");
+}
+
+TEST(AshtakootaRules, YoniScoresAPairTheSameEitherWayRound)
+{
+    const match::YoniRule rule;
+    const auto eval = [&](const std::string& boy, const std::string& girl) {
+        return rule.Evaluate(withText(&MatchSubject::yoni, boy),
+                             withText(&MatchSubject::yoni, girl));
+    };
+    const std::vector<std::string> animals = {"Horse", "Elephant", "Sheep",    "Serpent", "Dog",
+                                              "Cat",   "Rat",      "Cow",      "Buffalo", "Tiger",
+                                              "Deer",  "Monkey",   "Mongoose", "Lion"};
+    for (const std::string& a : animals)
+        for (const std::string& c : animals)
+            EXPECT_EQ(eval(a, c).score, eval(c, a).score) << a << " / " << c;
+
+    EXPECT_EQ(eval("Cat", "Rat").score, 0);
+    EXPECT_EQ(eval("Rat", "Cat").status, "Enemy");
+    EXPECT_EQ(eval("Monkey", "Mongoose").score, 3);
+    EXPECT_EQ(eval("Monkey", "Mongoose").status, "Friendly");
+    EXPECT_EQ(eval("Horse", "Deer").score, 2);
+    EXPECT_EQ(eval("Horse", "Deer").status, "Neutral");
+    EXPECT_EQ(eval("Tiger", "Lion").score, 1);
+    EXPECT_EQ(eval("Tiger", "Lion").status, "Unfriendly");
+    EXPECT_EQ(eval("Deer", "Deer").score, 4);
+    EXPECT_EQ(eval("Deer", "Deer").status, "Excellent");
+    // Names compare case-sensitively: an unknown spelling is neutral.
+    EXPECT_EQ(eval("cat", "Rat").score, 2);
+    EXPECT_EQ(eval("Cat", "").status, "Skipped");
+}
+
+TEST(AshtakootaRules, GrahaMaitriReadsEachLordsViewOfTheOther)
+{
+    const match::GrahaMaitriRule rule;
+    // Moon signs by their middle degree.
+    const auto sign = [](int s) { return moonAt(30.0 * s + 15.0); };
+    constexpr int Aries = 0, Gemini = 2, Cancer = 3, Leo = 4, Virgo = 5, Libra = 6, Scorpio = 7,
+                  Sagittarius = 8, Capricorn = 9;
+
+    // Saturn counts Jupiter an enemy, Jupiter counts Saturn neutral.
+    MatchRuleResult r = rule.Evaluate(sign(Capricorn), sign(Sagittarius));
+    EXPECT_EQ(r.score, 1);
+    EXPECT_EQ(r.status, "Poor");
+    EXPECT_EQ(r.detail,
+              "Moon Lords: Saturn & Jupiter → Poor. Neutral–Enemy relationship → communication "
+              "gaps and differing perspectives may create friction. ");
+    EXPECT_EQ(rule.Evaluate(sign(Sagittarius), sign(Capricorn)).score, 1);
+
+    r = rule.Evaluate(sign(Aries), sign(Scorpio)); // both Mars
+    EXPECT_EQ(r.score, 5);
+    EXPECT_EQ(r.status, "Excellent");
+    EXPECT_EQ(r.detail.rfind("Moon Lords: Mars & Mars → Excellent. Both Moon sign lords", 0), 0u);
+    EXPECT_EQ(rule.Evaluate(sign(Leo), sign(Cancer)).score, 5); // Sun and Moon, friends
+
+    // Moon befriends Mercury, Mercury counts the Moon an enemy.
+    r = rule.Evaluate(sign(Cancer), sign(Gemini));
+    EXPECT_EQ(r.score, 1);
+    EXPECT_NE(r.detail.find("One lord is friendly but the other considers it an enemy"),
+              std::string::npos);
+    r = rule.Evaluate(sign(Leo), sign(Virgo)); // Sun neutral to Mercury, Mercury friend
+    EXPECT_EQ(r.score, 4);
+    EXPECT_EQ(r.status, "Good");
+    r = rule.Evaluate(sign(Libra), sign(Aries)); // Venus and Mars, neutral both ways
+    EXPECT_EQ(r.score, 3);
+    EXPECT_EQ(r.status, "Average");
+    r = rule.Evaluate(sign(Leo), sign(Libra)); // Sun and Venus, enemies both ways
+    EXPECT_EQ(r.score, 0);
+    EXPECT_EQ(r.status, "Bad");
+
+    // A Moon longitude the ephemeris could not give has no sign.
+    r = rule.Evaluate(moonAt(-1.0), sign(Leo));
+    EXPECT_EQ(r.score, 0);
+    EXPECT_EQ(r.status, "Error");
+    EXPECT_EQ(r.detail, "Invalid Moon sign data.");
+}
+
+TEST(AshtakootaRules, GanaFavoursEqualsAndTheDevaManushyaPair)
+{
+    const match::GanaRule rule;
+    const auto eval = [&](const char* boy, const char* girl) {
+        return rule.Evaluate(withText(&MatchSubject::gana, boy),
+                             withText(&MatchSubject::gana, girl));
+    };
+    EXPECT_EQ(eval("Rakshasa", "Rakshasa").score, 6);
+    EXPECT_EQ(eval("Manushya", "Deva").score, 5);
+    EXPECT_EQ(eval("Deva", "Manushya").status, "Good");
+    EXPECT_EQ(eval("Deva", "Rakshasa").score, 0);
+    EXPECT_EQ(eval("Rakshasa", "Manushya").status, "Gana Dosha");
+    EXPECT_EQ(eval("", "Deva").status, "Skipped");
+}
+
+TEST(AshtakootaRules, BhakootDoshaIsCancelledOnlyByTheRightLords)
+{
+    const match::BhakootRule rule;
+    const auto eval = [&](int boySign, int girlSign) {
+        return rule.Evaluate(moonAt(30.0 * boySign + 10.0), moonAt(30.0 * girlSign + 10.0));
+    };
+    // Aries and Scorpio, 6/8 under one lord, Mars: no cancellation.
+    MatchRuleResult r = eval(0, 7);
+    EXPECT_EQ(r.score, 0);
+    EXPECT_EQ(r.status, "Dosha");
+    EXPECT_EQ(r.detail, "Bhakoot dosha present");
+    // Taurus and Libra, both Venus; Capricorn and Aquarius (2/12), both Saturn.
+    r = eval(1, 6);
+    EXPECT_EQ(r.score, 7);
+    EXPECT_EQ(r.status, "Cancelled Dosha");
+    EXPECT_EQ(r.detail, "Bhakoot dosha cancelled via Lord friendship/identity");
+    EXPECT_EQ(eval(9, 10).status, "Cancelled Dosha");
+    // 6/8 with mutual friends (Leo's Sun and Pisces' Jupiter) cancels...
+    EXPECT_EQ(eval(4, 11).score, 7);
+    // ... 2/12 or 5/9 with mutual friends does not (Pisces-Aries, Aries-Leo).
+    EXPECT_EQ(eval(11, 0).status, "Dosha");
+    EXPECT_EQ(eval(0, 4).status, "Dosha");
+    // Aries and Virgo: Mars and Mercury are no friends.
+    EXPECT_EQ(eval(0, 5).status, "Dosha");
+
+    r = eval(0, 6);
+    EXPECT_EQ(r.score, 7);
+    EXPECT_EQ(r.status, "Good");
+    EXPECT_EQ(r.detail, "Favorable Rashi relation");
+    EXPECT_EQ(eval(2, 5).status, "Good"); // 4/10
+
+    r = rule.Evaluate(moonAt(-0.5), moonAt(10.0));
+    EXPECT_EQ(r.status, "Skipped");
+    EXPECT_EQ(r.detail, "Missing Rashi");
+}
+
+TEST(AshtakootaRules, NadiDoshaKeepsZeroPointsEvenWhenCancelled)
+{
+    const match::NadiRule rule;
+    const auto subject = [](const char* nadi, double moonDeg) {
+        MatchSubject s = moonAt(moonDeg);
+        s.nadi = nadi;
+        return s;
+    };
+    MatchRuleResult r = rule.Evaluate(subject("Adi", 10.0), subject("Antya", 10.0));
+    EXPECT_EQ(r.score, 8);
+    EXPECT_EQ(r.status, "Excellent");
+    EXPECT_EQ(r.detail, "Different Nadi");
+
+    // Same star.
+    r = rule.Evaluate(subject("Adi", 2.0), subject("Adi", 11.0));
+    EXPECT_EQ(r.score, 0);
+    EXPECT_EQ(r.status, "Dosha");
+    EXPECT_EQ(r.detail, "Same Nadi but cancelled by other factors - Check KP");
+    // Aries and Scorpio Moons share Mars.
+    EXPECT_EQ(rule.Evaluate(subject("Adi", 10.0), subject("Adi", 215.0)).detail,
+              "Same Nadi but cancelled by other factors - Check KP");
+    // Leo's Sun and Sagittarius' Jupiter are friends both ways.
+    EXPECT_EQ(rule.Evaluate(subject("Adi", 130.0), subject("Adi", 250.0)).detail,
+              "Same Nadi but cancelled by other factors - Check KP");
+    // Aries' Mars and Libra's Venus are not.
+    r = rule.Evaluate(subject("Adi", 10.0), subject("Adi", 190.0));
+    EXPECT_EQ(r.score, 0);
+    EXPECT_EQ(r.detail, "Same Nadi");
+
+    r = rule.Evaluate(subject("", 10.0), subject("Adi", 10.0));
+    EXPECT_EQ(r.status, "Skipped");
+    EXPECT_EQ(r.detail, "Missing Nadi");
+}
+
+} // namespace
+} // namespace lumikan::test
