@@ -26,7 +26,7 @@ MatchSubject makeMatchSubject(const engine::Chart& chart, const SubjectInputs& i
     s.varna = bp.varna;
     s.vashya = bp.vashya;
 
-    s.moonLongitudeDeg = engine::dashaMoonLongitude(chart);
+    s.moonLongitude = engine::dashaMoonLongitude(chart);
     s.planets = chart.planets;
     s.cusps = chart.cusps;
     s.significations = chart.planetOwnSignificators;
@@ -37,7 +37,7 @@ MatchSubject makeMatchSubject(const engine::Chart& chart, const SubjectInputs& i
     engine::DashaSettings dashaSettings;
     dashaSettings.yearDays = inputs.dashaYearDays;
     const std::vector<engine::DashaPeriod> dasha =
-        engine::buildDasha(chart.julianDayUt, s.moonLongitudeDeg, kDashaDepth, dashaSettings);
+        engine::buildDasha(chart.julianDayUt, s.moonLongitude, kDashaDepth, dashaSettings);
     s.runningDasha = engine::runningDasha(dasha, inputs.today);
 
     s.planetNameFormat = inputs.planetNameFormat;

@@ -27,7 +27,7 @@ struct MatchSubject {
     std::string vashya;
 
     // Sidereal degrees at the birth moment; 0 when the chart had no ephemeris.
-    double moonLongitudeDeg = 0.0;
+    double moonLongitude = 0.0;
 
     std::vector<engine::PlanetPosition> planets; // chart order
     std::vector<engine::CuspPosition> cusps;     // house 1 first

@@ -147,8 +147,8 @@ MatchRuleResult TaraRule::Evaluate(const MatchSubject& boy, const MatchSubject& 
         r.detail = "Missing Nakshatra";
         return r;
     }
-    const int b = floorIndex(boy.moonLongitudeDeg, kNakshatraWidthShort);
-    const int g = floorIndex(girl.moonLongitudeDeg, kNakshatraWidthShort);
+    const int b = floorIndex(boy.moonLongitude, kNakshatraWidthShort);
+    const int g = floorIndex(girl.moonLongitude, kNakshatraWidthShort);
     if (b == g) {
         r.score = 3;
         r.status = "Excellent";
@@ -202,8 +202,8 @@ MatchRuleResult GrahaMaitriRule::Evaluate(const MatchSubject& boy, const MatchSu
     const auto moonLord = [](double lon) {
         return signLordBody(floorIndex(std::fmod(lon, 360.0), 30.0) % 12);
     };
-    const BodyId boyLord = moonLord(boy.moonLongitudeDeg);
-    const BodyId girlLord = moonLord(girl.moonLongitudeDeg);
+    const BodyId boyLord = moonLord(boy.moonLongitude);
+    const BodyId girlLord = moonLord(girl.moonLongitude);
     if (boyLord < 0 || girlLord < 0) {
         r.status = "Error";
         r.detail = "Invalid Moon sign data.";
@@ -277,8 +277,8 @@ MatchRuleResult GanaRule::Evaluate(const MatchSubject& boy, const MatchSubject& 
 MatchRuleResult BhakootRule::Evaluate(const MatchSubject& boy, const MatchSubject& girl) const
 {
     MatchRuleResult r;
-    const int b = floorIndex(boy.moonLongitudeDeg, 30.0);
-    const int g = floorIndex(girl.moonLongitudeDeg, 30.0);
+    const int b = floorIndex(boy.moonLongitude, 30.0);
+    const int g = floorIndex(girl.moonLongitude, 30.0);
     if (b < 0 || g < 0) {
         r.status = "Skipped";
         r.detail = "Missing Rashi";
@@ -328,10 +328,10 @@ MatchRuleResult NadiRule::Evaluate(const MatchSubject& boy, const MatchSubject& 
     }
     r.status = "Dosha";
     r.detail = "Same Nadi";
-    const int boyStar = floorIndex(boy.moonLongitudeDeg, kNakshatraWidthShort);
-    const int girlStar = floorIndex(girl.moonLongitudeDeg, kNakshatraWidthShort);
-    const BodyId boyLord = signLordBody(floorIndex(boy.moonLongitudeDeg, 30.0));
-    const BodyId girlLord = signLordBody(floorIndex(girl.moonLongitudeDeg, 30.0));
+    const int boyStar = floorIndex(boy.moonLongitude, kNakshatraWidthShort);
+    const int girlStar = floorIndex(girl.moonLongitude, kNakshatraWidthShort);
+    const BodyId boyLord = signLordBody(floorIndex(boy.moonLongitude, 30.0));
+    const BodyId girlLord = signLordBody(floorIndex(girl.moonLongitude, 30.0));
     const bool lordsKnown = boyLord >= 0 && girlLord >= 0;
     const bool cancelled =
         boyStar == girlStar ||

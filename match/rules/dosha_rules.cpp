@@ -72,8 +72,8 @@ constexpr std::array<int, 6> kMangalHouses = {1, 2, 4, 7, 8, 12};
 MatchRuleResult VedhaRule::Evaluate(const MatchSubject& boy, const MatchSubject& girl) const
 {
     MatchRuleResult r;
-    const int b = floorIndex(boy.moonLongitudeDeg, kNakshatraWidthShort);
-    const int g = floorIndex(girl.moonLongitudeDeg, kNakshatraWidthShort);
+    const int b = floorIndex(boy.moonLongitude, kNakshatraWidthShort);
+    const int g = floorIndex(girl.moonLongitude, kNakshatraWidthShort);
     if (b < 0 || g < 0) {
         r.status = "Skipped";
         r.detail = "Missing Nakshatra";
@@ -94,8 +94,8 @@ MatchRuleResult VedhaRule::Evaluate(const MatchSubject& boy, const MatchSubject&
 MatchRuleResult RajjuRule::Evaluate(const MatchSubject& boy, const MatchSubject& girl) const
 {
     MatchRuleResult r;
-    const int b = floorIndex(boy.moonLongitudeDeg, kNakshatraWidthShort);
-    const int g = floorIndex(girl.moonLongitudeDeg, kNakshatraWidthShort);
+    const int b = floorIndex(boy.moonLongitude, kNakshatraWidthShort);
+    const int g = floorIndex(girl.moonLongitude, kNakshatraWidthShort);
     if (b < 0 || b > 26 || g < 0 || g > 26) {
         r.status = "Skipped";
         r.detail = "Invalid Nakshatra index";
@@ -130,8 +130,8 @@ MatchRuleResult RajjuRule::Evaluate(const MatchSubject& boy, const MatchSubject&
 MatchRuleResult DashakootRule::Evaluate(const MatchSubject& boy, const MatchSubject& girl) const
 {
     MatchRuleResult r;
-    const int b = nakshatraIndexMod27(boy.moonLongitudeDeg, kNakshatraWidthDouble);
-    const int g = nakshatraIndexMod27(girl.moonLongitudeDeg, kNakshatraWidthDouble);
+    const int b = nakshatraIndexMod27(boy.moonLongitude, kNakshatraWidthDouble);
+    const int g = nakshatraIndexMod27(girl.moonLongitude, kNakshatraWidthDouble);
 
     const int group = lookup(kDashakootRajjuGroup, b);
     if (group == lookup(kDashakootRajjuGroup, g)) {
@@ -232,8 +232,8 @@ MatchRuleResult MangalDoshaRule::Evaluate(const MatchSubject& boy, const MatchSu
 MatchRuleResult NadiDoshaDeepRule::Evaluate(const MatchSubject& boy, const MatchSubject& girl) const
 {
     MatchRuleResult r;
-    const int b = nakshatraIndexMod27(boy.moonLongitudeDeg, kNakshatraWidthDouble);
-    const int g = nakshatraIndexMod27(girl.moonLongitudeDeg, kNakshatraWidthDouble);
+    const int b = nakshatraIndexMod27(boy.moonLongitude, kNakshatraWidthDouble);
+    const int g = nakshatraIndexMod27(girl.moonLongitude, kNakshatraWidthDouble);
     // Three consecutive stars share a Nadi.
     const int boyNadi = (b / 3) % 3;
     const int girlNadi = (g / 3) % 3;
@@ -245,10 +245,10 @@ MatchRuleResult NadiDoshaDeepRule::Evaluate(const MatchSubject& boy, const Match
         return r;
     }
 
-    const bool diffSign = signIndex(boy.moonLongitudeDeg) != signIndex(girl.moonLongitudeDeg);
+    const bool diffSign = signIndex(boy.moonLongitude) != signIndex(girl.moonLongitude);
     const bool diffStarLord = b % 9 != g % 9;
-    const int boySub = lookup(kSubNadiOfPada, padaIndex(boy.moonLongitudeDeg));
-    const int girlSub = lookup(kSubNadiOfPada, padaIndex(girl.moonLongitudeDeg));
+    const int boySub = lookup(kSubNadiOfPada, padaIndex(boy.moonLongitude));
+    const int girlSub = lookup(kSubNadiOfPada, padaIndex(girl.moonLongitude));
     if (diffSign) {
         r.score = 8;
         r.status = "Cancelled (diff sign)";

@@ -165,7 +165,7 @@ TEST(MatchSubject, TakesTheChartsParticularsAndTheDashaRunningOnTheGivenDay)
     const MatchSubject s = match::makeMatchSubject(chart, inputs);
     EXPECT_EQ(s.name, "Asha");
     EXPECT_EQ(s.gender, 1);
-    EXPECT_EQ(s.moonLongitudeDeg, 0.0);
+    EXPECT_EQ(s.moonLongitude, 0.0);
     EXPECT_EQ(s.moonSign, "Aries");
     EXPECT_EQ(s.moonSignLord, "Mar");
     EXPECT_EQ(s.vashya, "Chatuspad");

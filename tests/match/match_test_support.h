@@ -99,7 +99,7 @@ inline void d9(MatchSubject& s, BodyId body, int sign, int ascendantSign)
 inline MatchSubject moonAt(double longitudeDeg)
 {
     MatchSubject s;
-    s.moonLongitudeDeg = longitudeDeg;
+    s.moonLongitude = longitudeDeg;
     return s;
 }
 
