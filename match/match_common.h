@@ -18,9 +18,9 @@ namespace lumikan::match {
 using engine::BodyId;
 using engine::LordIndex;
 
-// The nakshatra widths the rules have always used: the Moon-based kootas
-// divide by the ten-decimal constant, the planet-based rules by 40/3 as a
-// double. On a boundary they can disagree, so each rule keeps its own.
+// The two nakshatra widths the rules divide by: the ten-decimal constant
+// (Ashtakoota, Vedha, Rajju) and 40/3 as a double (Dashakoot, deep Nadi,
+// planet positions). Near a boundary they disagree, so each rule keeps its own.
 inline constexpr double kNakshatraWidthShort = 13.3333333333;
 inline constexpr double kNakshatraWidthDouble = 13.333333333333334;
 inline constexpr double kPadaWidth = 3.3333333333333335;
