@@ -1,0 +1,935 @@
+#include "ui/birth_info_dlg.h"
+
+#include "document/atlas_time_zones.h"
+#include "document/ini_file.h"
+#include "document/text_encoding.h"
+#include "engine/messages.h"
+#include "ui/font_substitution.h"
+#include "ui/qt_messages.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDateTime>
+#include <QEnterEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QStringListModel>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+namespace lumikan::ui {
+
+namespace {
+
+constexpr QRgb kWindowBack = qRgb(245, 247, 250);
+constexpr QRgb kGroupTitle = qRgb(0, 70, 160);
+constexpr QRgb kGroupFrame = qRgb(210, 210, 210);
+constexpr QRgb kErrorOutline = qRgb(220, 50, 50);
+constexpr QRgb kHintText = qRgb(150, 150, 150);
+constexpr int kGroupTitlePixels = 22;
+const char* const kErrorProperty = "inError";
+
+const QStringList kMonths = {
+    QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+    QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+    QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+    QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+
+QFont groupTitleFont()
+{
+    QFont font = designFont(u"Segoe UI", 12, QFont::Bold);
+    font.setPixelSize(kGroupTitlePixels);
+    return font;
+}
+
+bool lessIgnoringCase(const QString& a, const QString& b)
+{
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+}
+
+// Adds `texts` so that the list reads in alphabetical order, with each
+// entry's data.
+void addSorted(QComboBox* list, std::vector<std::pair<QString, QVariant>> entries)
+{
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const auto& a, const auto& b) { return lessIgnoringCase(a.first, b.first); });
+    for (const auto& [text, data] : entries)
+        list->addItem(text, data);
+}
+
+QLineEdit* numberField(const QString& cue, int maxLength, const QString& pattern, QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setPlaceholderText(cue);
+    field->setMaxLength(maxLength);
+    field->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), field));
+    return field;
+}
+
+QLabel* fieldLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+}  // namespace
+
+// --- SectionFrame -----------------------------------------------------------
+
+SectionFrame::SectionFrame(const QString& title, QWidget* parent) : QWidget(parent), title_(title)
+{
+    const QFontMetrics fm(groupTitleFont());
+    setContentsMargins(14, fm.height() + 6, 14, 12);
+}
+
+void SectionFrame::markError(QWidget* field, bool inError)
+{
+    if (field->property(kErrorProperty).toBool() == inError)
+        return;
+    field->setProperty(kErrorProperty, inError);
+    if (QWidget* frame = field->parentWidget())
+        frame->update();
+}
+
+void SectionFrame::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QFont titleFont = groupTitleFont();
+    const QFontMetrics fm(titleFont);
+    const qreal top = fm.height() / 2.0;
+    p.setPen(QPen(QColor(kGroupFrame), 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, top, -0.5, -0.5), 6, 6);
+
+    const int titleWidth = fm.horizontalAdvance(title_);
+    const QRect titleRect(12, 0, titleWidth + 8, fm.height());
+    p.fillRect(titleRect, palette().window());
+    p.setFont(titleFont);
+    p.setPen(QColor(kGroupTitle));
+    p.drawText(titleRect, Qt::AlignCenter, title_);
+
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(kErrorOutline), 2.0));
+    const auto fields = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* field : fields) {
+        if (field->isVisible() && field->property(kErrorProperty).toBool())
+            p.drawRoundedRect(QRectF(field->geometry()).adjusted(-2.5, -2.5, 2.5, 2.5), 4, 4);
+    }
+}
+
+// --- ChartTypeButton --------------------------------------------------------
+
+ChartTypeButton::ChartTypeButton(const QString& text, QWidget* parent) : QAbstractButton(parent)
+{
+    setText(text);
+    setAttribute(Qt::WA_Hover);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setFont(designFont(u"Segoe UI", 10.5, QFont::Bold));
+}
+
+void ChartTypeButton::setChosen(bool chosen)
+{
+    chosen_ = chosen;
+    update();
+}
+
+QSize ChartTypeButton::sizeHint() const
+{
+    const QFontMetrics fm(font());
+    return {fm.horizontalAdvance(text()) + 48, fm.height() + 20};
+}
+
+void ChartTypeButton::enterEvent(QEnterEvent* event)
+{
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void ChartTypeButton::leaveEvent(QEvent* event)
+{
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void ChartTypeButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QColor fill, label, border;
+    if (chosen_) {
+        fill = QColor(70, 130, 180);
+        label = Qt::white;
+        border = QColor(50, 100, 140);
+    } else if (underMouse()) {
+        fill = QColor(100, 160, 210);
+        label = Qt::white;
+        border = QColor(160, 160, 160);
+    } else {
+        fill = QColor(200, 200, 200);
+        label = QColor(120, 120, 120);
+        border = QColor(160, 160, 160);
+    }
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.setPen(QPen(border, 1.0));
+    p.setBrush(fill);
+    p.drawRoundedRect(r, 10, 10);
+    if (hasFocus()) {
+        QPen focus(chosen_ ? QColor(255, 255, 255, 170) : QColor(60, 60, 60, 150), 1.0, Qt::DotLine);
+        p.setPen(focus);
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(r.adjusted(4, 4, -4, -4), 7, 7);
+    }
+    p.setPen(label);
+    p.setFont(font());
+    p.drawText(rect(), Qt::AlignCenter, text());
+}
+
+// --- CBirthInfoDlg ----------------------------------------------------------
+
+CBirthInfoDlg::CBirthInfoDlg(BirthInfoContext context, QWidget* parent)
+    : QDialog(parent),
+      context_(std::move(context)),
+      picker_(context_.atlas ? *context_.atlas : document::AtlasDatabase::instance())
+{
+    setWindowTitle(QStringLiteral("Enter Birth Information"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(kWindowBack));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    buildWidgets();
+    fillLists();
+}
+
+void CBirthInfoDlg::buildWidgets()
+{
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(18, 16, 18, 14);
+    outer->setSpacing(12);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+
+    natalButton_ = new ChartTypeButton(QStringLiteral("Natal /  Birth Chart"), this);
+    natalButton_->setObjectName(QStringLiteral("natalButton"));
+    horaryButton_ = new ChartTypeButton(QStringLiteral("Horary / Prashna"), this);
+    horaryButton_->setObjectName(QStringLiteral("horaryButton"));
+    natalButton_->setChosen(true);
+    auto* typeRow = new QHBoxLayout;
+    typeRow->setSpacing(12);
+    typeRow->addWidget(natalButton_, 1);
+    typeRow->addWidget(horaryButton_, 1);
+    outer->addLayout(typeRow);
+    connect(natalButton_, &QAbstractButton::clicked, this, &CBirthInfoDlg::chooseNatal);
+    connect(horaryButton_, &QAbstractButton::clicked, this, &CBirthInfoDlg::chooseHorary);
+
+    const QString timePattern = QStringLiteral("[0-9.\\-]*");
+
+    // Personal info: name, gender, horary number, date and time.
+    personal_ = new SectionFrame(QStringLiteral("Personal Info"), this);
+    auto* pg = new QGridLayout(personal_);
+    pg->setHorizontalSpacing(10);
+    pg->setVerticalSpacing(10);
+    name_ = new QLineEdit(personal_);
+    name_->setObjectName(QStringLiteral("name"));
+    name_->setPlaceholderText(QStringLiteral("Enter full name"));
+    gender_ = new QComboBox(personal_);
+    gender_->setObjectName(QStringLiteral("gender"));
+    gender_->setPlaceholderText(QStringLiteral("Select gender"));
+    horaryLabel_ = fieldLabel(QStringLiteral("Horary No."), personal_);
+    horaryNumberEdit_ = new QLineEdit(QStringLiteral("1"), personal_);
+    horaryNumberEdit_->setObjectName(QStringLiteral("horaryNumber"));
+    horaryNumberEdit_->setMaximumWidth(70);
+    horaryNumberEdit_->setToolTip(QStringLiteral("KP horary number (1-249)"));
+    day_ = new QComboBox(personal_);
+    day_->setObjectName(QStringLiteral("day"));
+    month_ = new QComboBox(personal_);
+    month_->setObjectName(QStringLiteral("month"));
+    year_ = numberField(QStringLiteral("YYYY"), 4, QStringLiteral("[0-9]*"), personal_);
+    year_->setObjectName(QStringLiteral("year"));
+    year_->setFixedWidth(64);
+    hour_ = numberField(QStringLiteral("HH"), 2, timePattern, personal_);
+    hour_->setObjectName(QStringLiteral("hour"));
+    hour_->setToolTip(QStringLiteral("Hour (01-12)"));
+    minute_ = numberField(QStringLiteral("MM"), 2, timePattern, personal_);
+    minute_->setObjectName(QStringLiteral("minute"));
+    minute_->setToolTip(QStringLiteral("Minutes (00-59)"));
+    second_ = numberField(QStringLiteral("SS"), 2, timePattern, personal_);
+    second_->setObjectName(QStringLiteral("second"));
+    second_->setToolTip(QStringLiteral("Seconds (00-59)"));
+    for (QLineEdit* field : {hour_, minute_, second_}) {
+        field->setFixedWidth(44);
+        field->setAlignment(Qt::AlignCenter);
+    }
+    amPm_ = new QComboBox(personal_);
+    amPm_->setObjectName(QStringLiteral("amPm"));
+    amPm_->setPlaceholderText(QStringLiteral("AM / PM"));
+
+    pg->addWidget(fieldLabel(QStringLiteral("Name"), personal_), 0, 0);
+    pg->addWidget(name_, 0, 1, 1, 4);
+    pg->addWidget(fieldLabel(QStringLiteral("Gender"), personal_), 1, 0);
+    pg->addWidget(gender_, 1, 1);
+    pg->addWidget(horaryLabel_, 1, 3, Qt::AlignRight);
+    pg->addWidget(horaryNumberEdit_, 1, 4);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->setSpacing(8);
+    dateRow->addWidget(day_);
+    dateRow->addWidget(month_, 1);
+    dateRow->addWidget(year_);
+    pg->addWidget(fieldLabel(QStringLiteral("Date"), personal_), 2, 0);
+    pg->addLayout(dateRow, 2, 1, 1, 4);
+    auto* timeRow = new QHBoxLayout;
+    timeRow->setSpacing(4);
+    timeRow->addWidget(hour_);
+    timeRow->addWidget(new QLabel(QStringLiteral(":"), personal_));
+    timeRow->addWidget(minute_);
+    timeRow->addWidget(new QLabel(QStringLiteral(":"), personal_));
+    timeRow->addWidget(second_);
+    timeRow->addSpacing(8);
+    timeRow->addWidget(amPm_);
+    timeRow->addStretch(1);
+    pg->addWidget(fieldLabel(QStringLiteral("Time"), personal_), 3, 0);
+    pg->addLayout(timeRow, 3, 1, 1, 4);
+    pg->setColumnStretch(1, 1);
+    pg->setColumnStretch(2, 1);
+    outer->addWidget(personal_);
+
+    // Birth location.
+    location_ = new SectionFrame(QStringLiteral("Birth Location"), this);
+    auto* lg = new QGridLayout(location_);
+    lg->setHorizontalSpacing(10);
+    lg->setVerticalSpacing(10);
+    country_ = new QComboBox(location_);
+    country_->setObjectName(QStringLiteral("country"));
+    country_->setPlaceholderText(QStringLiteral("Select Country"));
+    country_->setMaxVisibleItems(20);
+    state_ = new QComboBox(location_);
+    state_->setObjectName(QStringLiteral("state"));
+    state_->setPlaceholderText(QStringLiteral("Select State"));
+    state_->setMaxVisibleItems(20);
+    city_ = new QComboBox(location_);
+    city_->setObjectName(QStringLiteral("city"));
+    city_->setEditable(true);
+    city_->setInsertPolicy(QComboBox::NoInsert);
+    city_->setMaxVisibleItems(20);
+    city_->lineEdit()->setPlaceholderText(QStringLiteral("Select City"));
+    cityMatches_ = new QStringListModel(this);
+    cityCompleter_ = new QCompleter(cityMatches_, this);
+    cityCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    cityCompleter_->setMaxVisibleItems(15);
+    city_->setCompleter(cityCompleter_);
+    lg->addWidget(fieldLabel(QStringLiteral("Country"), location_), 0, 0);
+    lg->addWidget(country_, 0, 1);
+    lg->addWidget(fieldLabel(QStringLiteral("State"), location_), 1, 0);
+    lg->addWidget(state_, 1, 1);
+    lg->addWidget(fieldLabel(QStringLiteral("City"), location_), 2, 0);
+    lg->addWidget(city_, 2, 1);
+    lg->setColumnStretch(1, 1);
+    outer->addWidget(location_);
+
+    // Coordinates and time zone.
+    coordinates_ = new SectionFrame(QStringLiteral("Coordinates"), this);
+    auto* cg = new QGridLayout(coordinates_);
+    cg->setHorizontalSpacing(10);
+    cg->setVerticalSpacing(10);
+    longitude_ = numberField(QStringLiteral("Longitude"), 32, timePattern, coordinates_);
+    longitude_->setObjectName(QStringLiteral("longitude"));
+    longitude_->setToolTip(QStringLiteral("Decimal degrees, east positive"));
+    latitude_ = numberField(QStringLiteral("Latitude"), 32, timePattern, coordinates_);
+    latitude_->setObjectName(QStringLiteral("latitude"));
+    latitude_->setToolTip(QStringLiteral("Decimal degrees, north positive"));
+    timeZone_ = new QComboBox(coordinates_);
+    timeZone_->setObjectName(QStringLiteral("timeZone"));
+    timeZone_->setPlaceholderText(QStringLiteral("Select Timezone"));
+    timeZone_->setMaxVisibleItems(15);
+    cg->addWidget(fieldLabel(QStringLiteral("Longitude"), coordinates_), 0, 0);
+    cg->addWidget(longitude_, 0, 1);
+    cg->addWidget(fieldLabel(QStringLiteral("Latitude"), coordinates_), 0, 2);
+    cg->addWidget(latitude_, 0, 3);
+    cg->addWidget(fieldLabel(QStringLiteral("Time zone"), coordinates_), 1, 0);
+    cg->addWidget(timeZone_, 1, 1, 1, 3);
+    cg->setColumnStretch(1, 1);
+    cg->setColumnStretch(3, 1);
+    outer->addWidget(coordinates_);
+
+    // Keyboard hint and buttons.
+    auto* hint = new QLabel(QStringLiteral("TAB → forward   |   ← or SHIFT+TAB backward"), this);
+    hint->setFont(designFont(u"Segoe UI", 7.5));
+    QPalette hintPalette = hint->palette();
+    hintPalette.setColor(QPalette::WindowText, QColor(kHintText));
+    hint->setPalette(hintPalette);
+    hint->setAlignment(Qt::AlignCenter);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("ok"));
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("cancel"));
+    helpButton_ = new QPushButton(QStringLiteral("Help"), this);
+    helpButton_->setObjectName(QStringLiteral("help"));
+    // There is no help to show; the button is kept where users expect it.
+    helpButton_->setEnabled(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    buttons->addWidget(hint, 1);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
+    buttons->addWidget(helpButton_);
+    outer->addLayout(buttons);
+    connect(okButton_, &QPushButton::clicked, this, &CBirthInfoDlg::accept);
+    connect(cancelButton_, &QPushButton::clicked, this, &CBirthInfoDlg::reject);
+
+    for (QWidget* w : {personal_, location_, coordinates_})
+        w->setMinimumWidth(520);
+
+    // Field behaviour.
+    connect(month_, &QComboBox::currentIndexChanged, this, [this] {
+        refillDays(day_->currentData().toInt());
+        checkDateLive();
+    });
+    connect(day_, &QComboBox::currentIndexChanged, this, [this] { checkDateLive(); });
+    connect(year_, &QLineEdit::textEdited, this, &CBirthInfoDlg::yearEdited);
+    for (QLineEdit* field : {hour_, minute_, second_})
+        connect(field, &QLineEdit::textEdited, this, [this, field] { timeFieldEdited(field); });
+    connect(country_, &QComboBox::activated, this, [this](int index) {
+        // Choosing the country already chosen keeps its state and city.
+        if (country_->itemData(index).toInt() == picker_.countryIndex() && state_->count() > 0)
+            return;
+        countryChosen(index);
+    });
+    connect(state_, &QComboBox::activated, this,
+            [this](int index) { stateChosen(state_->itemText(index)); });
+    connect(city_, &QComboBox::activated, this,
+            [this](int index) { cityChosen(city_->itemText(index)); });
+    connect(cityCompleter_, qOverload<const QString&>(&QCompleter::activated), this,
+            &CBirthInfoDlg::cityChosen);
+    connect(city_->lineEdit(), &QLineEdit::textEdited, this, &CBirthInfoDlg::cityTyped);
+
+    const QList<QWidget*> order = {natalButton_, horaryButton_, name_,    gender_,   horaryNumberEdit_,
+                                   day_,         month_,        year_,    hour_,     minute_,
+                                   second_,      amPm_,         country_, state_,    city_,
+                                   longitude_,   latitude_,     timeZone_, okButton_, cancelButton_};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    for (QWidget* w : order)
+        w->installEventFilter(this);
+}
+
+void CBirthInfoDlg::fillLists()
+{
+    // Time zones and countries.
+    std::vector<std::pair<QString, QVariant>> zones;
+    const auto entries = document::timeZoneEntries();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        zones.emplace_back(document::toQString(entries[i]), static_cast<int>(i));
+    addSorted(timeZone_, std::move(zones));
+    timeZone_->setCurrentIndex(-1);
+    std::vector<std::pair<QString, QVariant>> countries;
+    const auto list = document::AtlasDatabase::Countries();
+    for (std::size_t i = 0; i < list.size(); ++i)
+        countries.emplace_back(document::toQString(list[i].name), static_cast<int>(i));
+    addSorted(country_, std::move(countries));
+    country_->setCurrentIndex(-1);
+
+    // Gender.
+    gender_->addItems({QStringLiteral("Male"), QStringLiteral("Female"), QStringLiteral("Other")});
+    gender_->setCurrentIndex(working_.gender >= 0 && working_.gender <= 2 ? working_.gender : -1);
+
+    // Date, time, horary number.
+    for (int m = 0; m < 12; ++m)
+        month_->addItem(kMonths[m], m + 1);
+    amPm_->addItems({QStringLiteral("AM"), QStringLiteral("PM")});
+    showDate(working_.year, working_.month, working_.day);
+    showTime(working_.hour, working_.minute, working_.second);
+    horaryNumberEdit_->setText(QStringLiteral("1"));
+    horaryLabel_->setVisible(false);
+    horaryNumberEdit_->setVisible(false);
+    name_->setFocus(Qt::OtherFocusReason);
+}
+
+engine::LocalDateTime CBirthInfoDlg::now() const
+{
+    if (context_.clock)
+        return context_.clock();
+    const QDateTime t = QDateTime::currentDateTime();
+    return {t.date().year(), t.date().month(), t.date().day(),
+            t.time().hour(), t.time().minute(), t.time().second()};
+}
+
+std::int64_t CBirthInfoDlg::milliseconds() const
+{
+    if (context_.milliseconds)
+        return context_.milliseconds();
+    using namespace std::chrono;
+    return duration_cast<std::chrono::milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+// --- Date and time ----------------------------------------------------------
+
+void CBirthInfoDlg::showDate(int year, int month, int day)
+{
+    {
+        const QSignalBlocker block(month_);
+        month_->setCurrentIndex(month >= 1 && month <= 12 ? month - 1 : 0);
+    }
+    year_->setText(QString::asprintf("%04d", year));
+    refillDays(day);
+    checkDateLive();
+}
+
+void CBirthInfoDlg::showTime(int hour24, int minute, int second)
+{
+    const document::Hour12 shown = document::toHour12(hour24);
+    hour_->setText(QString::asprintf("%02d", shown.hour));
+    minute_->setText(QString::asprintf("%02d", minute));
+    second_->setText(QString::asprintf("%02d", second));
+    amPm_->setCurrentIndex(shown.pm ? 1 : 0);
+}
+
+int CBirthInfoDlg::shownYearForDays() const
+{
+    return document::isBirthYearText(year_->text()) ? year_->text().toInt() : 2000;
+}
+
+void CBirthInfoDlg::refillDays(int preferredDay)
+{
+    const int month = month_->currentData().toInt();
+    const int last = document::daysInMonth(month, shownYearForDays());
+    const QSignalBlocker block(day_);
+    if (day_->count() != last) {
+        day_->clear();
+        for (int d = 1; d <= last; ++d)
+            day_->addItem(QString::asprintf("%02d", d), d);
+    }
+    day_->setCurrentIndex(std::clamp(preferredDay, 1, last) - 1);
+}
+
+void CBirthInfoDlg::checkDateLive()
+{
+    const int month = month_->currentData().toInt();
+    const int day = day_->currentData().toInt();
+    const bool valid = document::isBirthYearText(year_->text()) &&
+                       document::isBirthDateValid(year_->text().toInt(), month, day, now(), false);
+    if (valid) {
+        day_->setToolTip(QStringLiteral("Birth day"));
+        month_->setToolTip(QStringLiteral("Birth month"));
+        year_->setToolTip(QStringLiteral("Birth year (4 digits)"));
+    } else {
+        for (QWidget* w : {static_cast<QWidget*>(day_), static_cast<QWidget*>(month_),
+                           static_cast<QWidget*>(year_)})
+            w->setToolTip(QString::fromLatin1(kInvalidBirthDateMessage));
+    }
+    setDateFlag(!valid);
+}
+
+void CBirthInfoDlg::setNameFlag(bool raised)
+{
+    nameFlag_ = raised;
+    SectionFrame::markError(name_, raised);
+}
+
+void CBirthInfoDlg::setDateFlag(bool raised)
+{
+    dateFlag_ = raised;
+    for (QWidget* w : {static_cast<QWidget*>(day_), static_cast<QWidget*>(month_),
+                       static_cast<QWidget*>(year_)})
+        SectionFrame::markError(w, raised);
+}
+
+void CBirthInfoDlg::setTimeFlag(bool raised)
+{
+    timeFlag_ = raised;
+    SectionFrame::markError(hour_, raised);
+}
+
+void CBirthInfoDlg::yearEdited(const QString& text)
+{
+    refillDays(day_->currentData().toInt());
+    checkDateLive();
+    if (text.size() == 4) {
+        hour_->setFocus(Qt::TabFocusReason);
+        hour_->selectAll();
+    }
+}
+
+void CBirthInfoDlg::leaveYear()
+{
+    const QString text = year_->text();
+    if (text.size() != 4)
+        return;
+    year_->setText(QString::asprintf("%04d", document::clampBirthYear(text.toInt())));
+    refillDays(day_->currentData().toInt());
+    checkDateLive();
+    if (dateFlag_)
+        QToolTip::showText(year_->mapToGlobal(QPoint(0, year_->height())),
+                           QString::fromLatin1(kInvalidBirthDateMessage), year_);
+}
+
+void CBirthInfoDlg::leaveName()
+{
+    const bool empty = name_->text().trimmed().isEmpty();
+    setNameFlag(empty);
+    if (empty)
+        QToolTip::showText(name_->mapToGlobal(QPoint(0, name_->height())),
+                           QStringLiteral("Name cannot be empty"), name_);
+}
+
+void CBirthInfoDlg::leaveTimeField(QLineEdit* field, bool isHour)
+{
+    // An empty field stays empty: a value the user never typed is not made up.
+    if (field->text().isEmpty())
+        return;
+    const int value = document::leadingInteger(field->text());
+    field->setText(QString::asprintf(
+        "%02d", isHour ? document::clampHour12(value) : document::clampMinuteOrSecond(value)));
+    setTimeFlag(false);
+}
+
+void CBirthInfoDlg::timeFieldEdited(QLineEdit* field)
+{
+    const QString text = field->text();
+    if (field == hour_ && document::hourEntryComplete(text)) {
+        minute_->setFocus(Qt::TabFocusReason);
+        minute_->selectAll();
+    } else if (field == minute_ && document::minuteEntryComplete(text)) {
+        second_->setFocus(Qt::TabFocusReason);
+        second_->selectAll();
+    } else if (field == second_ && document::minuteEntryComplete(text)) {
+        amPm_->setFocus(Qt::TabFocusReason);
+    }
+}
+
+bool CBirthInfoDlg::typeNumber(QComboBox* list, document::NumberTypeAhead& typeAhead, int digit)
+{
+    const auto number = typeAhead.key(digit, milliseconds());
+    if (!number)
+        return true;
+    const int index = list->findData(*number);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+    return true;
+}
+
+// --- Natal and horary -------------------------------------------------------
+
+void CBirthInfoDlg::chooseNatal()
+{
+    if (chartType_ == document::ChartType::Natal)
+        return;
+    chartType_ = document::ChartType::Natal;
+    natalButton_->setChosen(true);
+    horaryButton_->setChosen(false);
+    name_->clear();
+    gender_->setCurrentIndex(-1);
+    working_.year = 1900;
+    working_.month = 1;
+    working_.day = 1;
+    working_.hour = working_.minute = working_.second = 0;
+    showDate(1900, 1, 1);
+    showTime(0, 0, 0);
+    setNameFlag(true);
+    horaryLabel_->setVisible(false);
+    horaryNumberEdit_->setVisible(false);
+}
+
+void CBirthInfoDlg::chooseHorary()
+{
+    if (chartType_ == document::ChartType::Horary)
+        return;
+    chartType_ = document::ChartType::Horary;
+    horaryButton_->setChosen(true);
+    natalButton_->setChosen(false);
+    const engine::LocalDateTime t = now();
+    working_.year = t.year;
+    working_.month = t.month;
+    working_.day = t.day;
+    working_.hour = t.hour;
+    working_.minute = t.minute;
+    working_.second = t.second;
+    name_->setText(QStringLiteral("HORARY - "));
+    gender_->setCurrentIndex(0);
+    showDate(t.year, t.month, t.day);
+    showTime(t.hour, t.minute, t.second);
+    fillPlaceFromSettings();
+    setNameFlag(false);
+    horaryLabel_->setVisible(true);
+    horaryNumberEdit_->setVisible(true);
+}
+
+void CBirthInfoDlg::fillPlaceFromSettings()
+{
+    const document::AppSettings defaults;
+    const document::AppSettings& s = context_.settings ? *context_.settings : defaults;
+    if (s.rpCountry.empty())
+        return;
+    const int countryIndex = document::findAtlasCountry(s.rpCountry);
+    const int listIndex = country_->findData(countryIndex);
+    if (countryIndex >= 0 && listIndex >= 0) {
+        country_->setCurrentIndex(listIndex);
+        countryChosen(listIndex);
+        if (exitRequested_)
+            return;
+        if (!s.rpState.empty() && state_->findText(document::toQString(s.rpState), Qt::MatchFixedString) >= 0)
+            stateChosen(document::toQString(s.rpState), document::toQString(s.rpCity));
+    }
+    double hours = s.rpTimeZoneHours;
+    if (std::fabs(hours) <= 1e-6 && !s.rpTimezone.empty())
+        hours = document::AtlasDatabase::ParseTimeZoneEntry(s.rpTimezone);
+    selectTimeZoneEntry(document::findTimeZoneEntry(hours));
+    timeZoneValue_ = hours;
+    if (std::fabs(s.rpLatitude) > 1e-9 || std::fabs(s.rpLongitude) > 1e-9) {
+        latitude_->setText(QString::fromStdString(document::formatCoordinate(s.rpLatitude, 4)));
+        longitude_->setText(QString::fromStdString(document::formatCoordinate(s.rpLongitude, 4)));
+    }
+}
+
+// --- Place ------------------------------------------------------------------
+
+void CBirthInfoDlg::pickCountry(const QString& name)
+{
+    const int index = country_->findText(name, Qt::MatchFixedString);
+    if (index < 0)
+        return;
+    country_->setCurrentIndex(index);
+    countryChosen(index);
+}
+
+void CBirthInfoDlg::pickState(const QString& name)
+{
+    const int index = state_->findText(name, Qt::MatchFixedString);
+    if (index < 0)
+        return;
+    state_->setCurrentIndex(index);
+    stateChosen(state_->itemText(index));
+}
+
+void CBirthInfoDlg::pickCity(const QString& name)
+{
+    city_->setEditText(name);
+    cityChosen(name);
+}
+
+bool CBirthInfoDlg::askManualEntry(const QString& message)
+{
+    if (context_.offerManualEntry)
+        return context_.offerManualEntry(message);
+    QMessageBox box(QMessageBox::Critical, productName(), message,
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+void CBirthInfoDlg::countryChosen(int listIndex)
+{
+    if (listIndex < 0)
+        return;
+    const int countryIndex = country_->itemData(listIndex).toInt();
+    const document::CountryChoice choice = picker_.chooseCountry(countryIndex);
+    if (choice == document::CountryChoice::InvalidSelection)
+        return;
+    // The lists of the country chosen before no longer apply.
+    state_->clear();
+    city_->clear();
+    cityMatches_->setStringList({});
+    if (choice == document::CountryChoice::AtlasUnavailable) {
+        const QString message = document::toQString(
+            document::countryChoiceMessage(choice, document::PlacePickerOwner::BirthData));
+        if (!askManualEntry(message)) {
+            exitRequested_ = true;
+            reject();
+        }
+        return;
+    }
+    selectTimeZoneEntry(picker_.timeZoneEntryIndex());
+    timeZoneValue_ = picker_.timeZoneHours();
+    std::vector<std::pair<QString, QVariant>> states;
+    states.reserve(picker_.stateNames().size());
+    for (const std::string& state : picker_.stateNames())
+        states.emplace_back(document::toQString(state), QVariant());
+    addSorted(state_, std::move(states));
+    if (state_->count() > 0) {
+        state_->setCurrentIndex(0);
+        stateChosen(state_->itemText(0));
+    } else {
+        state_->setCurrentIndex(-1);
+    }
+}
+
+void CBirthInfoDlg::stateChosen(const QString& name, const QString& preferredCity)
+{
+    if (!picker_.chooseState(document::toUtf8(name)))
+        return;
+    const int stateIndex = state_->findText(name, Qt::MatchFixedString);
+    if (stateIndex >= 0)
+        state_->setCurrentIndex(stateIndex);
+    city_->clear();
+    std::vector<std::pair<QString, QVariant>> cities;
+    cities.reserve(picker_.cityNames().size());
+    for (const std::string& city : picker_.cityNames())
+        cities.emplace_back(document::toQString(city), QVariant());
+    addSorted(city_, std::move(cities));
+    cityMatches_->setStringList({});
+    if (city_->count() == 0) {
+        city_->setCurrentIndex(-1);
+        return;
+    }
+    int chosen = 0;
+    if (!preferredCity.isEmpty()) {
+        const int preferred = city_->findText(preferredCity, Qt::MatchFixedString);
+        if (preferred >= 0)
+            chosen = preferred;
+    }
+    city_->setCurrentIndex(chosen);
+    cityChosen(city_->itemText(chosen));
+}
+
+void CBirthInfoDlg::cityChosen(const QString& name)
+{
+    if (!picker_.chooseCity(document::toUtf8(name)))
+        return;
+    const int index = city_->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        city_->setCurrentIndex(index);
+    else
+        city_->setEditText(name);
+    longitude_->setText(QString::fromStdString(document::formatCoordinate(picker_.longitude(), 4)));
+    latitude_->setText(QString::fromStdString(document::formatCoordinate(picker_.latitude(), 4)));
+    selectTimeZoneEntry(picker_.timeZoneEntryIndex());
+    timeZoneValue_ = picker_.timeZoneHours();
+}
+
+void CBirthInfoDlg::cityTyped(const QString& text)
+{
+    const std::vector<std::size_t> matches = picker_.filterCities(document::toUtf8(text));
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(matches.size()));
+    for (std::size_t i : matches)
+        names.push_back(document::toQString(picker_.cityNames()[i]));
+    cityMatches_->setStringList(names);
+    // The list follows the typing; the text and caret stay as typed.
+    cityCompleter_->setCompletionPrefix(QString());
+    if (!names.isEmpty() && city_->isVisible())
+        cityCompleter_->complete();
+    else
+        cityCompleter_->popup()->hide();
+}
+
+void CBirthInfoDlg::selectTimeZoneEntry(int entryIndex)
+{
+    if (entryIndex < 0)
+        return;
+    const int index = timeZone_->findData(entryIndex);
+    if (index >= 0)
+        timeZone_->setCurrentIndex(index);
+}
+
+// --- Keyboard and focus -----------------------------------------------------
+
+bool CBirthInfoDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        if (watched == name_)
+            leaveName();
+        else if (watched == year_)
+            leaveYear();
+        else if (watched == hour_ || watched == minute_ || watched == second_)
+            leaveTimeField(static_cast<QLineEdit*>(watched), watched == hour_);
+        return QDialog::eventFilter(watched, event);
+    }
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+
+    auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    if ((watched == day_ || watched == month_) && mods == Qt::NoModifier && key->text().size() == 1 &&
+        key->text()[0].isDigit()) {
+        const int digit = key->text()[0].digitValue();
+        return watched == day_ ? typeNumber(day_, dayTypeAhead_, digit)
+                               : typeNumber(month_, monthTypeAhead_, digit);
+    }
+    if (key->key() != Qt::Key_Left || mods != Qt::NoModifier)
+        return QDialog::eventFilter(watched, event);
+
+    if (watched == second_) {
+        minute_->setFocus(Qt::BacktabFocusReason);
+        minute_->selectAll();
+        return true;
+    }
+    if (watched == minute_) {
+        hour_->setFocus(Qt::BacktabFocusReason);
+        hour_->selectAll();
+        return true;
+    }
+    QLineEdit* edit = watched == city_ ? city_->lineEdit() : qobject_cast<QLineEdit*>(watched);
+    if (edit && (edit->cursorPosition() != 0 || edit->hasSelectedText()))
+        return false;
+    focusPreviousChild();
+    return true;
+}
+
+// --- OK ---------------------------------------------------------------------
+
+void CBirthInfoDlg::accept()
+{
+    engine::BirthDetails b = working_;
+    if (picker_.countryIndex() >= 0)
+        b.country = picker_.countryName();
+    else if (country_->currentIndex() >= 0)
+        b.country = document::toUtf8(country_->currentText());
+    if (state_->currentIndex() >= 0)
+        b.state = document::toUtf8(state_->currentText());
+    // A city typed by hand (no atlas, or a place the atlas lacks) counts too.
+    if (const QString city = city_->currentText().trimmed(); !city.isEmpty())
+        b.city = document::toUtf8(city);
+
+    const bool horary = chartType_ == document::ChartType::Horary;
+    b.month = month_->currentData().toInt();
+    b.day = day_->currentData().toInt();
+    const bool yearOk = document::isBirthYearText(year_->text());
+    b.year = yearOk ? year_->text().toInt() : 0;
+    if (!yearOk || !document::isBirthDateValid(b.year, b.month, b.day, now(), horary)) {
+        setDateFlag(true);
+        if (context_.messages)
+            context_.messages->error(engine::error_code::kInvalidBirthData, kInvalidBirthDateMessage);
+        return;
+    }
+
+    const int hour12 = document::leadingInteger(hour_->text());
+    const int minute = document::leadingInteger(minute_->text());
+    const int second = document::leadingInteger(second_->text());
+    if (!document::isBirthTimeValid(hour12, minute, second)) {
+        setTimeFlag(true);
+        if (context_.messages)
+            context_.messages->error(engine::error_code::kInvalidBirthData, kInvalidTimeMessage);
+        return;
+    }
+    b.hour = document::toHour24(hour12, amPm_->currentText() == QLatin1String("PM"));
+    b.minute = minute;
+    b.second = second;
+
+    b.name = document::toUtf8(name_->text());
+    b.longitude = document::leadingReal(longitude_->text());
+    b.latitude = document::leadingReal(latitude_->text());
+    b.timeZone = timeZone_->currentIndex() >= 0
+                     ? document::AtlasDatabase::ParseTimeZoneEntry(document::toUtf8(timeZone_->currentText()))
+                     : timeZoneValue_;
+    b.gender = gender_->currentIndex() >= 0 && gender_->currentIndex() <= 2 ? gender_->currentIndex() : 3;
+    horaryNumber_ = horary ? document::horaryNumberFromText(horaryNumberEdit_->text()) : 1;
+    working_ = b;
+    QDialog::accept();
+}
+
+}  // namespace lumikan::ui
