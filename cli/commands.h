@@ -14,6 +14,7 @@ inline constexpr int kExitBadArguments = 2;
 int runChartCommand(const std::vector<std::string>& args);
 int runAtlasCommand(const std::vector<std::string>& args);
 int runSaveCommand(const std::vector<std::string>& args);
+int runMatchCommand(const std::vector<std::string>& args);
 
 void printUsage();
 

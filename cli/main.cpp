@@ -20,6 +20,8 @@ void printUsage()
         "  save    cast a chart from the same birth options and write FILE.lmk\n"
         "          FILE.lmk --date ... [--notes TEXT]\n"
         "          [--depth 1..4] [--dasha-year 0|1|2] [--rp-lat D --rp-lon D --rp-tz H]\n"
+        "  match   match two charts through the 27 rules (totals out of 252)\n"
+        "          BOY.lmk GIRL.lmk [--json]\n"
         "common:   [--settings FILE | --defaults] [--today YYYY-MM-DD] [--now HH:MM:SS]\n"
         "  atlas   list countries, states and cities of the atlas\n"
         "          [COUNTRY [STATE [CITY]]] [--find TEXT] [--json]\n",
@@ -41,6 +43,8 @@ int main(int argc, char** argv)
         return runChartCommand(args);
     if (command == "save")
         return runSaveCommand(args);
+    if (command == "match")
+        return runMatchCommand(args);
     if (command == "atlas")
         return runAtlasCommand(args);
     if (command == "--help" || command == "-h" || command == "help") {

@@ -85,6 +85,10 @@ public:
     void UpdateTitle();
     QString BuildDefaultFileName() const;
 
+    // Points the ephemeris library at this document's data path and sidereal
+    // mode, for callers that ask it about this chart outside a computation.
+    void PrepareEngineForReading() { PrepareEngine(); }
+
     // The ruling planets of today (the clock's date) at a local time of the
     // ruling-planet place; the views are asked to refresh.
     void RulingPlanetsAt(int hour, int minute, int second);
