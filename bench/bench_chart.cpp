@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <string>
 
 using namespace lumikan::engine;
@@ -78,8 +79,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        for (const Run& run : runs)
-            nanoseconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        // With repetitions, the medians stand for each benchmark.
+        for (const Run& run : runs) {
+            const std::string& name = run.run_name.function_name;
+            if (run.aggregate_name == "median" || (run.aggregate_name.empty() && !medians_.count(name)))
+                nanoseconds_[name] = run.GetAdjustedCPUTime();
+            if (run.aggregate_name == "median")
+                medians_.insert(name);
+        }
         ConsoleReporter::ReportRuns(runs);
     }
     void Finalize() override
@@ -93,6 +100,7 @@ public:
 
 private:
     std::map<std::string, double> nanoseconds_;
+    std::set<std::string> medians_;
 };
 
 }  // namespace

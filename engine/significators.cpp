@@ -4,23 +4,34 @@
 #include "engine/zodiac.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 namespace lumikan::engine {
 
 namespace {
 
-// Significator rules that need the whole chart.
+// Significator rules that need the whole chart. Each planet's house and each
+// lord's owned houses are worked out once, since the rules ask for them often.
 class SignificatorRules {
 public:
-    explicit SignificatorRules(const Chart& chart) : chart_(chart) {}
+    explicit SignificatorRules(const Chart& chart) : chart_(chart)
+    {
+        planetHouses_.reserve(chart.planets.size());
+        for (const PlanetPosition& p : chart.planets)
+            planetHouses_.push_back(houseOf(p.longitude, chart.cusps));
+        for (const CuspPosition& c : chart.cusps)
+            if (isValidLord(c.signLord) && ownedCount_[c.signLord] < 12)
+                owned_[c.signLord][ownedCount_[c.signLord]++] = c.number;
+    }
 
-    int houseOfPlanet(const PlanetPosition& p) const { return houseOf(p.longitude, chart_.cusps); }
+    int houseOfPlanet(std::size_t index) const { return planetHouses_[index]; }
 
     void appendOwnedHouses(LordIndex lord, std::vector<int>& out) const
     {
-        for (const CuspPosition& c : chart_.cusps)
-            if (c.signLord == lord)
-                out.push_back(c.number);
+        if (!isValidLord(lord))
+            return;
+        out.insert(out.end(), owned_[lord].begin(), owned_[lord].begin() + ownedCount_[lord]);
     }
 
     // Nodes signify through their dispositor; Uranus, Neptune, Pluto and
@@ -33,35 +44,38 @@ public:
         return l != -1 ? l : p.signLord;
     }
 
-    const PlanetPosition* planetOf(LordIndex lord) const
+    // The first planet (in chart order) that is the lord, or -1.
+    int planetOf(LordIndex lord) const
     {
-        for (const PlanetPosition& p : chart_.planets)
-            if (bodyToLord(p.body) == lord)
-                return &p;
-        return nullptr;
+        for (std::size_t i = 0; i < chart_.planets.size(); ++i)
+            if (bodyToLord(chart_.planets[i].body) == lord)
+                return static_cast<int>(i);
+        return -1;
     }
 
     void appendPlanetHouseOf(LordIndex lord, std::vector<int>& out) const
     {
-        if (const PlanetPosition* p = planetOf(lord))
-            out.push_back(houseOfPlanet(*p));
+        if (const int i = planetOf(lord); i >= 0)
+            out.push_back(planetHouses_[static_cast<std::size_t>(i)]);
     }
 
     // What a node takes on from its conjunctions, its aspect and its dispositor.
-    void appendNodeSignifications(const PlanetPosition& node, std::vector<int>& out) const
+    void appendNodeSignifications(std::size_t nodeIndex, std::vector<int>& out) const
     {
-        for (const PlanetPosition& y : chart_.planets) {
-            if (y.body == node.body || arcDistance(node.longitude, y.longitude) > 8.0)
+        const PlanetPosition& node = chart_.planets[nodeIndex];
+        const auto& planets = chart_.planets;
+        for (std::size_t i = 0; i < planets.size(); ++i) {
+            if (planets[i].body == node.body || arcDistance(node.longitude, planets[i].longitude) > 8.0)
                 continue;
-            out.push_back(houseOfPlanet(y));
-            appendOwnedHouses(ruler(y), out);
+            out.push_back(planetHouses_[i]);
+            appendOwnedHouses(ruler(planets[i]), out);
         }
-        const int opposite = ((houseOfPlanet(node) + 5) % 12) + 1;
-        for (const PlanetPosition& y : chart_.planets) {
-            if (y.body == node.body || houseOfPlanet(y) != opposite)
+        const int opposite = ((planetHouses_[nodeIndex] + 5) % 12) + 1;
+        for (std::size_t i = 0; i < planets.size(); ++i) {
+            if (planets[i].body == node.body || planetHouses_[i] != opposite)
                 continue;
             out.push_back(opposite);
-            appendOwnedHouses(ruler(y), out);
+            appendOwnedHouses(ruler(planets[i]), out);
         }
         appendPlanetHouseOf(node.signLord, out);
         appendOwnedHouses(node.signLord, out);
@@ -69,15 +83,24 @@ public:
 
 private:
     const Chart& chart_;
+    std::vector<int> planetHouses_;
+    std::array<std::array<int, 12>, kLordCount> owned_{};
+    std::array<int, kLordCount> ownedCount_{};
 };
 
+// Keeps the first occurrence of each house number, in order.
 void removeRepeats(std::vector<int>& houses)
 {
-    std::vector<int> unique;
-    for (int h : houses)
-        if (std::find(unique.begin(), unique.end(), h) == unique.end())
-            unique.push_back(h);
-    houses = std::move(unique);
+    std::uint32_t seen = 0;
+    std::size_t kept = 0;
+    for (int h : houses) {
+        const std::uint32_t bit = h >= 0 && h < 32 ? 1u << h : 0u;
+        if (bit && (seen & bit))
+            continue;
+        seen |= bit;
+        houses[kept++] = h;
+    }
+    houses.resize(kept);
 }
 
 void appendOnce(std::vector<BodyId>& list, BodyId b)
@@ -91,14 +114,18 @@ void appendOnce(std::vector<BodyId>& list, BodyId b)
 void buildSignificators(Chart& chart)
 {
     const SignificatorRules rules(chart);
+    const auto& planets = chart.planets;
 
     chart.planetSignificators.clear();
-    for (const PlanetPosition& p : chart.planets) {
-        PlanetHouses entry{p.body, {rules.houseOfPlanet(p)}};
+    chart.planetSignificators.reserve(planets.size());
+    for (std::size_t i = 0; i < planets.size(); ++i) {
+        const PlanetPosition& p = planets[i];
+        PlanetHouses entry{p.body, {rules.houseOfPlanet(i)}};
+        entry.houses.reserve(24);
         if (isNode(p.body)) {
             rules.appendPlanetHouseOf(p.starLord, entry.houses);
             rules.appendOwnedHouses(p.starLord, entry.houses);
-            rules.appendNodeSignifications(p, entry.houses);
+            rules.appendNodeSignifications(i, entry.houses);
         } else {
             rules.appendOwnedHouses(SignificatorRules::ruler(p), entry.houses);
             rules.appendPlanetHouseOf(p.starLord, entry.houses);
@@ -109,10 +136,13 @@ void buildSignificators(Chart& chart)
     }
 
     chart.planetOwnSignificators.clear();
-    for (const PlanetPosition& p : chart.planets) {
-        PlanetHouses entry{p.body, {rules.houseOfPlanet(p)}};
+    chart.planetOwnSignificators.reserve(planets.size());
+    for (std::size_t i = 0; i < planets.size(); ++i) {
+        const PlanetPosition& p = planets[i];
+        PlanetHouses entry{p.body, {rules.houseOfPlanet(i)}};
+        entry.houses.reserve(24);
         if (isNode(p.body))
-            rules.appendNodeSignifications(p, entry.houses);
+            rules.appendNodeSignifications(i, entry.houses);
         else
             rules.appendOwnedHouses(SignificatorRules::ruler(p), entry.houses);
         removeRepeats(entry.houses);
@@ -121,21 +151,24 @@ void buildSignificators(Chart& chart)
 
     chart.houseSignificators.clear();
     if (chart.cusps.size() >= 12) {
+        chart.houseSignificators.reserve(12);
         for (int h = 1; h <= 12; ++h) {
             HouseSignificators entry;
             entry.house = h;
-            for (const PlanetPosition& p : chart.planets)
-                if (rules.houseOfPlanet(p) == h)
-                    entry.occupants.push_back(p.body);
-            for (const PlanetPosition& x : chart.planets) {
-                const BodyId starBody = lordToBody(x.starLord);
-                if (std::find(entry.occupants.begin(), entry.occupants.end(), starBody) !=
-                    entry.occupants.end())
-                    appendOnce(entry.inStarOfOccupants, x.body);
+            for (std::size_t i = 0; i < planets.size(); ++i)
+                if (rules.houseOfPlanet(i) == h)
+                    entry.occupants.push_back(planets[i].body);
+            if (!entry.occupants.empty()) {
+                for (const PlanetPosition& x : planets) {
+                    const BodyId starBody = lordToBody(x.starLord);
+                    if (std::find(entry.occupants.begin(), entry.occupants.end(), starBody) !=
+                        entry.occupants.end())
+                        appendOnce(entry.inStarOfOccupants, x.body);
+                }
             }
-            const LordIndex owner = chart.cusps[h - 1].signLord;
+            const LordIndex owner = chart.cusps[static_cast<std::size_t>(h - 1)].signLord;
             entry.owners.push_back(owner);
-            for (const PlanetPosition& p : chart.planets)
+            for (const PlanetPosition& p : planets)
                 if (p.starLord == owner)
                     entry.inStarOfOwner.push_back(p.body);
             chart.houseSignificators.push_back(std::move(entry));
@@ -146,7 +179,10 @@ void buildSignificators(Chart& chart)
     const Sign ascendantSign = haveCusps ? signOf(normalizeDegrees(chart.cusps[0].longitude)) : 0;
     chart.rashiChartPlanets.clear();
     chart.bhavaChartPlanets.clear();
-    for (const PlanetPosition& p : chart.planets) {
+    chart.rashiChartPlanets.reserve(planets.size());
+    chart.bhavaChartPlanets.reserve(planets.size());
+    for (std::size_t i = 0; i < planets.size(); ++i) {
+        const PlanetPosition& p = planets[i];
         PlanetPosition rashi = p;
         if (haveCusps)
             rashi.house = ((signOf(normalizeDegrees(p.longitude)) - ascendantSign) + 12) % 12 + 1;
@@ -155,7 +191,7 @@ void buildSignificators(Chart& chart)
         chart.rashiChartPlanets.push_back(rashi);
 
         PlanetPosition bhava = p;
-        bhava.house = rules.houseOfPlanet(p);
+        bhava.house = rules.houseOfPlanet(i);
         chart.bhavaChartPlanets.push_back(bhava);
     }
 }
