@@ -328,10 +328,8 @@ void writeExtendedText(std::string& out, const document::CVerokantDoc& doc)
     }
 }
 
-void writeRulingJson(JsonWriter& json, std::string_view key, const RulingPlanets& rp)
+void writeRulingFields(JsonWriter& json, const RulingPlanets& rp)
 {
-    json.key(key);
-    json.beginObject();
     json.field("dayLord", rp.dayLord);
     json.field("moonSignLord", rp.moonSignLord);
     json.field("moonStarLord", rp.moonStarLord);
@@ -341,6 +339,13 @@ void writeRulingJson(JsonWriter& json, std::string_view key, const RulingPlanets
     json.field("ascStarLord", rp.ascStarLord);
     json.field("ascSubLord", rp.ascSubLord);
     json.field("ascSubSubLord", rp.ascSubSubLord);
+}
+
+void writeRulingJson(JsonWriter& json, std::string_view key, const RulingPlanets& rp)
+{
+    json.key(key);
+    json.beginObject();
+    writeRulingFields(json, rp);
     json.endObject();
 }
 
@@ -370,15 +375,7 @@ void writeDashaJson(JsonWriter& json, std::string_view key, const std::vector<Da
 void writeExtendedJson(JsonWriter& json, const document::CVerokantDoc& doc)
 {
     const Chart& chart = doc.chart();
-    json.field("dayLord", chart.dayLord);
-    json.field("moonSignLord", chart.moonSignLord);
-    json.field("moonStarLord", chart.moonStarLord);
-    json.field("moonSubLord", chart.moonSubLord);
-    json.field("moonSubSubLord", chart.moonSubSubLord);
-    json.field("ascSignLord", chart.ascSignLord);
-    json.field("ascStarLord", chart.ascStarLord);
-    json.field("ascSubLord", chart.ascSubLord);
-    json.field("ascSubSubLord", chart.ascSubSubLord);
+    writeRulingFields(json, rulingPlanetsOf(chart));
     json.field("rpLatitude", chart.rpLatitude);
     json.field("rpLongitude", chart.rpLongitude);
     json.field("rpTimeZone", chart.rpTimeZone);

@@ -97,23 +97,6 @@ void openEphemeris(EphemerisContext& context, AyanamsaMode mode, double customVa
 
 void closeEphemeris() { swe_close(); }
 
-double requestLongitude(EphemerisContext& context, double julianDayUt, BodyId body,
-                        Messages* messages)
-{
-    applyCustomMode(context, julianDayUt);
-    std::array<double, 6> xx{};
-    char serr[AS_MAXCH] = "";
-    const int32 ret = swe_calc_ut(julianDayUt, body, context.calcFlags, xx.data(), serr);
-    context.lastSpeed = xx[3];
-    reportLibraryText(serr);
-    if (ret < 0) {
-        if (messages)
-            messages->plain(serr);
-        return -1.0;
-    }
-    return xx[0];
-}
-
 std::optional<EclipticPosition> requestPosition(EphemerisContext& context, double julianDayUt,
                                                 BodyId body, Messages* messages)
 {
@@ -129,6 +112,13 @@ std::optional<EclipticPosition> requestPosition(EphemerisContext& context, doubl
         return std::nullopt;
     }
     return EclipticPosition{xx[0], xx[1], xx[3]};
+}
+
+double requestLongitude(EphemerisContext& context, double julianDayUt, BodyId body,
+                        Messages* messages)
+{
+    const auto position = requestPosition(context, julianDayUt, body, messages);
+    return position ? position->longitudeDeg : -1.0;
 }
 
 double requestLatitude(EphemerisContext& context, double julianDayUt, BodyId body,
