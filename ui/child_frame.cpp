@@ -2,6 +2,7 @@
 
 #include "document/verokant_doc.h"
 #include "ui/shell_icons.h"
+#include "ui/shell_style.h"
 #include "ui/verokant_app.h"
 
 #include <QCloseEvent>
@@ -12,6 +13,7 @@ CChildFrame::CChildFrame(CVerokantApp& app, document::CVerokantDoc& doc, QWidget
     : app_(app), doc_(doc), view_(dynamic_cast<document::CView*>(view))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setStyle(shellStyle());
     setWidget(view);
     setWindowIcon(shellIcon(ShellIcon::Program));
     setMinimumSize(360, 260);

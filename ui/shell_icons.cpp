@@ -242,7 +242,7 @@ public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
     {
         const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        const QImage image = render(rect.size(), mode, scale);
+        const QImage image = render(QSizeF(rect.size()), mode, scale);
         painter->drawImage(rect, image);
     }
 
@@ -251,9 +251,11 @@ public:
         return scaledPixmap(size, mode, state, 1.0);
     }
 
+    // `size` comes in device pixels already; `scale` is the device's ratio.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override
     {
-        return QPixmap::fromImage(render(size, mode, scale));
+        const qreal ratio = scale > 0 ? scale : 1.0;
+        return QPixmap::fromImage(render(size / ratio, mode, ratio));
     }
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
@@ -266,9 +268,9 @@ public:
     QString key() const override { return QStringLiteral("LumikanPaintedIcon"); }
 
 private:
-    QImage render(const QSize& logicalSize, QIcon::Mode mode, qreal scale) const
+    QImage render(const QSizeF& logicalSize, QIcon::Mode mode, qreal scale) const
     {
-        const int side = qMax(1, qMin(logicalSize.width(), logicalSize.height()));
+        const qreal side = qMax(1.0, qMin(logicalSize.width(), logicalSize.height()));
         const int pixels = qMax(1, qRound(side * scale));
         QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);

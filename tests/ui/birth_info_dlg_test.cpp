@@ -1,0 +1,501 @@
+#include "ui/birth_info_dlg.h"
+
+#include "document/atlas_database.h"
+#include "document/recorders.h"
+#include "qt_test_app.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace lumikan::ui {
+namespace {
+
+const engine::LocalDateTime kNow{2026, 6, 27, 10, 30, 15};
+const std::string kInvalidDate = "Error Code: USERIN - 0x000010A\n\nInvalid birth date.";
+const std::string kInvalidTime =
+    "Error Code: USERIN - 0x000010A\n\nInvalid time. Hours must be 01-12, Minutes 00-59, Seconds 00-59.";
+
+class BirthInfoDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::qtApp(); }
+
+    CBirthInfoDlg& open()
+    {
+        BirthInfoContext context;
+        context.settings = &settings;
+        context.messages = &messages;
+        context.clock = [] { return kNow; };
+        context.atlas = atlas;
+        context.offerManualEntry = [this](const QString& message) {
+            atlasQuestions.push_back(message);
+            return manualEntry;
+        };
+        context.milliseconds = [this] { return milliseconds; };
+        dialog = std::make_unique<CBirthInfoDlg>(context);
+        dialog->show();
+        dialog->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        return *dialog;
+    }
+
+    template <typename T>
+    T* field(const char* name) const
+    {
+        T* w = dialog->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QLineEdit* edit(const char* name) const { return field<QLineEdit>(name); }
+    QComboBox* list(const char* name) const { return field<QComboBox>(name); }
+
+    // Moves the focus away from whatever has it, as the user's Tab would.
+    void leaveTo(QWidget* next)
+    {
+        next->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+    }
+
+    void setDate(int day, int month, const QString& year)
+    {
+        list("month")->setCurrentIndex(month - 1);
+        QLineEdit* y = edit("year");
+        y->selectAll();
+        QTest::keyClicks(y, year);
+        list("day")->setCurrentIndex(day - 1);
+    }
+
+    void setTime(const QString& h, const QString& m, const QString& s, bool pm)
+    {
+        edit("hour")->setText(h);
+        edit("minute")->setText(m);
+        edit("second")->setText(s);
+        list("amPm")->setCurrentIndex(pm ? 1 : 0);
+    }
+
+    bool clickOk()
+    {
+        QTest::mouseClick(field<QPushButton>("ok"), Qt::LeftButton);
+        return dialog->result() == QDialog::Accepted && !dialog->isVisible();
+    }
+
+    document::AppSettings settings;
+    test::RecordingMessages messages;
+    document::AtlasDatabase* atlas = nullptr;
+    bool manualEntry = true;
+    QStringList atlasQuestions;
+    std::int64_t milliseconds = 0;
+    std::unique_ptr<CBirthInfoDlg> dialog;
+};
+
+TEST_F(BirthInfoDlgTest, OpensAsANatalChartOfTheFirstOfJanuary1900)
+{
+    CBirthInfoDlg& d = open();
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Enter Birth Information"));
+    EXPECT_EQ(edit("name")->placeholderText(), QStringLiteral("Enter full name"));
+    EXPECT_TRUE(edit("name")->hasFocus());
+    EXPECT_EQ(list("gender")->currentIndex(), -1) << "gender 3 selects nothing";
+    EXPECT_EQ(list("day")->currentText(), QStringLiteral("01"));
+    EXPECT_EQ(list("day")->count(), 31);
+    EXPECT_EQ(list("month")->currentText(), QStringLiteral("January"));
+    EXPECT_EQ(edit("year")->text(), QStringLiteral("1900"));
+    EXPECT_EQ(edit("hour")->text(), QStringLiteral("12"));
+    EXPECT_EQ(list("amPm")->currentText(), QStringLiteral("AM"));
+    EXPECT_EQ(list("timeZone")->count(), 29);
+    EXPECT_EQ(list("country")->count(), 92);
+    EXPECT_FALSE(edit("horaryNumber")->isVisible());
+    EXPECT_EQ(edit("horaryNumber")->text(), QStringLiteral("1"));
+    EXPECT_EQ(edit("hour")->toolTip(), QStringLiteral("Hour (01-12)"));
+    EXPECT_EQ(edit("year")->toolTip(), QStringLiteral("Birth year (4 digits)"));
+    EXPECT_FALSE(d.dateFlag());
+}
+
+TEST_F(BirthInfoDlgTest, TheDayListFollowsMonthAndLeapYear)
+{
+    open();
+    // 29 February is offered only in leap years; a day that no longer
+    // exists is clamped to the month's last.
+    setDate(29, 2, QStringLiteral("2024"));
+    EXPECT_EQ(list("day")->count(), 29);
+    EXPECT_EQ(list("day")->currentText(), QStringLiteral("29"));
+    edit("year")->selectAll();
+    QTest::keyClicks(edit("year"), QStringLiteral("2023"));
+    EXPECT_EQ(list("day")->count(), 28);
+    EXPECT_EQ(list("day")->currentText(), QStringLiteral("28"));
+    edit("year")->selectAll();
+    QTest::keyClicks(edit("year"), QStringLiteral("1900"));
+    EXPECT_EQ(list("day")->count(), 28) << "1900 is no leap year";
+    edit("year")->selectAll();
+    QTest::keyClicks(edit("year"), QStringLiteral("2000"));
+    EXPECT_EQ(list("day")->count(), 29) << "2000 is one";
+    list("day")->setCurrentIndex(28);
+    list("month")->setCurrentIndex(3);  // April: 30 days, the 29th stays
+    EXPECT_EQ(list("day")->count(), 30);
+    EXPECT_EQ(list("day")->currentText(), QStringLiteral("29"));
+}
+
+TEST_F(BirthInfoDlgTest, TwentyNinthOfFebruaryOfLeapYearsIsAccepted)
+{
+    for (const char* year : {"2024", "2000"}) {
+        open();
+        setDate(29, 2, QString::fromLatin1(year));
+        ASSERT_TRUE(clickOk()) << year;
+        EXPECT_EQ(dialog->birthDetails().day, 29);
+        EXPECT_EQ(dialog->birthDetails().month, 2);
+        EXPECT_EQ(dialog->birthDetails().year, QString::fromLatin1(year).toInt());
+    }
+    EXPECT_TRUE(messages.errors.empty());
+}
+
+TEST_F(BirthInfoDlgTest, TomorrowIsRefusedForABirthAndAllowedForAQuestion)
+{
+    open();
+    setDate(28, 6, QStringLiteral("2026"));
+    EXPECT_TRUE(dialog->dateFlag()) << "the live check marks a future date";
+    EXPECT_EQ(list("day")->toolTip(), QStringLiteral("Invalid birth date."));
+    EXPECT_FALSE(clickOk());
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(messages.errors[0], kInvalidDate);
+    EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open";
+    EXPECT_EQ(list("day")->currentText(), QStringLiteral("28")) << "input intact";
+
+    QTest::mouseClick(field<QAbstractButton>("horaryButton"), Qt::LeftButton);
+    EXPECT_EQ(list("day")->currentText(), QStringLiteral("27")) << "a question starts now";
+    EXPECT_EQ(edit("hour")->text(), QStringLiteral("10"));
+    EXPECT_EQ(edit("second")->text(), QStringLiteral("15"));
+    list("day")->setCurrentIndex(27);
+    ASSERT_TRUE(clickOk());
+    EXPECT_EQ(dialog->chartType(), document::ChartType::Horary);
+    EXPECT_EQ(dialog->birthDetails().day, 28);
+    EXPECT_EQ(messages.errors.size(), 1u);
+}
+
+TEST_F(BirthInfoDlgTest, YearIsClampedOnLeavingAndAShortYearFailsAtOk)
+{
+    open();
+    QLineEdit* year = edit("year");
+    year->setFocus();
+    year->selectAll();
+    QTest::keyClicks(year, QStringLiteral("1799"));
+    EXPECT_TRUE(edit("hour")->hasFocus()) << "four digits move on to the hour";
+    EXPECT_EQ(edit("hour")->selectedText(), edit("hour")->text());
+    EXPECT_EQ(year->text(), QStringLiteral("1800"));
+
+    year->setFocus();
+    year->selectAll();
+    QTest::keyClicks(year, QStringLiteral("2150"));
+    EXPECT_EQ(year->text(), QStringLiteral("2100"));
+
+    year->setFocus();
+    year->selectAll();
+    QTest::keyClicks(year, QStringLiteral("19x9"));
+    EXPECT_EQ(year->text(), QStringLiteral("199")) << "digits only";
+    leaveTo(edit("name"));
+    EXPECT_EQ(year->text(), QStringLiteral("199")) << "only four digits are clamped";
+    EXPECT_FALSE(clickOk());
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(messages.errors[0], kInvalidDate);
+    EXPECT_TRUE(dialog->dateFlag());
+}
+
+TEST_F(BirthInfoDlgTest, TwelveHourTimesBecomeTwentyFourHourTimes)
+{
+    struct Case {
+        const char* hour;
+        const char* minute;
+        const char* second;
+        bool pm;
+        int hour24;
+    };
+    for (const Case& c : {Case{"12", "30", "00", false, 0}, Case{"12", "30", "00", true, 12},
+                          Case{"11", "59", "59", true, 23}, Case{"01", "05", "09", false, 1}}) {
+        open();
+        setTime(QString::fromLatin1(c.hour), QString::fromLatin1(c.minute), QString::fromLatin1(c.second), c.pm);
+        ASSERT_TRUE(clickOk()) << c.hour << (c.pm ? " PM" : " AM");
+        EXPECT_EQ(dialog->birthDetails().hour, c.hour24) << c.hour << (c.pm ? " PM" : " AM");
+        EXPECT_EQ(dialog->birthDetails().minute, QString::fromLatin1(c.minute).toInt());
+        EXPECT_EQ(dialog->birthDetails().second, QString::fromLatin1(c.second).toInt());
+    }
+
+    open();
+    setTime(QStringLiteral("00"), QStringLiteral("30"), QStringLiteral("00"), false);
+    EXPECT_FALSE(clickOk()) << "hour 0 is no 12-hour time";
+    setTime(QStringLiteral("10"), QStringLiteral("60"), QStringLiteral("00"), false);
+    EXPECT_FALSE(clickOk());
+    ASSERT_EQ(messages.errors.size(), 2u);
+    EXPECT_EQ(messages.errors[1], kInvalidTime);
+    EXPECT_TRUE(dialog->timeFlag());
+}
+
+TEST_F(BirthInfoDlgTest, TimeFieldsAdvanceAndClampOnLeaving)
+{
+    open();
+    QLineEdit* hour = edit("hour");
+    hour->setFocus();
+    hour->selectAll();
+    QTest::keyClicks(hour, QStringLiteral("13"));
+    EXPECT_TRUE(edit("minute")->hasFocus());
+    EXPECT_EQ(hour->text(), QStringLiteral("12")) << "13 left becomes 12";
+
+    hour->setFocus();
+    hour->selectAll();
+    QTest::keyClicks(hour, QStringLiteral("0"));
+    EXPECT_TRUE(hour->hasFocus()) << "0 may still become 01..09";
+    leaveTo(edit("minute"));
+    EXPECT_EQ(hour->text(), QStringLiteral("01")) << "0 left becomes 01";
+
+    hour->setFocus();
+    hour->selectAll();
+    QTest::keyClicks(hour, QStringLiteral("7"));
+    EXPECT_TRUE(edit("minute")->hasFocus()) << "7 cannot grow";
+    EXPECT_EQ(hour->text(), QStringLiteral("07"));
+    QTest::keyClicks(edit("minute"), QStringLiteral("45"));
+    EXPECT_TRUE(edit("second")->hasFocus());
+    EXPECT_EQ(edit("minute")->text(), QStringLiteral("45"));
+    edit("minute")->setFocus();
+    edit("minute")->setText(QStringLiteral("75"));
+    leaveTo(edit("second"));
+    EXPECT_EQ(edit("minute")->text(), QStringLiteral("59"));
+    QTest::keyClicks(edit("second"), QStringLiteral("8"));
+    EXPECT_TRUE(list("amPm")->hasFocus());
+    EXPECT_EQ(edit("second")->text(), QStringLiteral("08"));
+}
+
+TEST_F(BirthInfoDlgTest, HoraryNumberIsClampedAndNatalChartsGetOne)
+{
+    struct Case {
+        const char* typed;
+        int number;
+    };
+    for (const Case& c : {Case{"0", 1}, Case{"text", 1}, Case{"300", 249}, Case{" 17 ", 17}}) {
+        open();
+        QTest::mouseClick(field<QAbstractButton>("horaryButton"), Qt::LeftButton);
+        edit("horaryNumber")->setText(QString::fromLatin1(c.typed));
+        ASSERT_TRUE(clickOk()) << c.typed;
+        EXPECT_EQ(dialog->horaryNumber(), c.number) << c.typed;
+    }
+    open();
+    edit("horaryNumber")->setText(QStringLiteral("145"));
+    ASSERT_TRUE(clickOk());
+    EXPECT_EQ(dialog->chartType(), document::ChartType::Natal);
+    EXPECT_EQ(dialog->horaryNumber(), 1);
+}
+
+TEST_F(BirthInfoDlgTest, SwitchingToHoraryAndBackResetsTheBirth)
+{
+    open();
+    edit("name")->setText(QStringLiteral("Asha"));
+    setDate(5, 12, QStringLiteral("1990"));
+    QTest::mouseClick(field<QAbstractButton>("horaryButton"), Qt::LeftButton);
+    EXPECT_EQ(edit("name")->text(), QStringLiteral("HORARY - "));
+    EXPECT_EQ(list("gender")->currentText(), QStringLiteral("Male"));
+    EXPECT_EQ(edit("year")->text(), QStringLiteral("2026"));
+    EXPECT_EQ(list("month")->currentText(), QStringLiteral("June"));
+    EXPECT_TRUE(edit("horaryNumber")->isVisible());
+    EXPECT_FALSE(dialog->nameFlag());
+
+    QTest::mouseClick(field<QAbstractButton>("natalButton"), Qt::LeftButton);
+    EXPECT_TRUE(edit("name")->text().isEmpty());
+    EXPECT_EQ(list("gender")->currentIndex(), -1);
+    EXPECT_EQ(list("day")->currentText(), QStringLiteral("01"));
+    EXPECT_EQ(list("month")->currentText(), QStringLiteral("January"));
+    EXPECT_EQ(edit("year")->text(), QStringLiteral("1900"));
+    EXPECT_EQ(edit("hour")->text(), QStringLiteral("12"));
+    EXPECT_EQ(edit("minute")->text(), QStringLiteral("00"));
+    EXPECT_EQ(list("amPm")->currentText(), QStringLiteral("AM"));
+    EXPECT_TRUE(dialog->nameFlag());
+    EXPECT_FALSE(edit("horaryNumber")->isVisible());
+
+    // The natal button again does nothing: the typed name stays.
+    edit("name")->setText(QStringLiteral("Ravi"));
+    QTest::mouseClick(field<QAbstractButton>("natalButton"), Qt::LeftButton);
+    EXPECT_EQ(edit("name")->text(), QStringLiteral("Ravi"));
+    ASSERT_TRUE(clickOk()) << "an empty-name flag never blocks OK";
+    EXPECT_EQ(dialog->birthDetails().gender, 3);
+}
+
+TEST_F(BirthInfoDlgTest, PlacesComeFromTheAtlasWithTheCountrysZone)
+{
+    open();
+    dialog->pickCountry(QStringLiteral("Nepal"));
+    EXPECT_EQ(list("timeZone")->currentText(), QStringLiteral("UTC +5:45"));
+    EXPECT_DOUBLE_EQ(dialog->timeZoneValue(), 5.75);
+    EXPECT_GT(list("state")->count(), 0);
+    EXPECT_EQ(list("state")->currentIndex(), 0) << "the first state is chosen";
+    EXPECT_FALSE(list("city")->currentText().isEmpty()) << "and its first city";
+    EXPECT_FALSE(edit("latitude")->text().isEmpty());
+    ASSERT_TRUE(clickOk());
+    EXPECT_DOUBLE_EQ(dialog->birthDetails().timeZone, 5.75);
+    EXPECT_EQ(dialog->birthDetails().country, "Nepal");
+
+    open();
+    dialog->pickCountry(QStringLiteral("India"));
+    dialog->pickState(QStringLiteral("maharashtra"));
+    dialog->pickCity(QStringLiteral("Pune"));
+    EXPECT_EQ(list("state")->currentText(), QStringLiteral("Maharashtra"));
+    EXPECT_EQ(list("timeZone")->currentText(), QStringLiteral("UTC +5:30 (IST)"));
+    // Four decimals, as the atlas gives them.
+    EXPECT_EQ(edit("latitude")->text().section(QLatin1Char('.'), 1).size(), 4);
+    const double latitude = edit("latitude")->text().toDouble();
+    EXPECT_NEAR(latitude, 18.52, 0.05);
+    // A zone picked by hand after the city is the one kept.
+    list("timeZone")->setCurrentIndex(list("timeZone")->findText(QStringLiteral("UTC +5:00")));
+    edit("name")->setText(QStringLiteral("Test Chart"));
+    ASSERT_TRUE(clickOk());
+    const engine::BirthDetails& b = dialog->birthDetails();
+    EXPECT_DOUBLE_EQ(b.timeZone, 5.0);
+    EXPECT_EQ(b.city, "Pune");
+    EXPECT_EQ(b.state, "Maharashtra");
+    EXPECT_EQ(b.country, "India");
+    EXPECT_EQ(b.name, "Test Chart");
+    EXPECT_NEAR(b.latitude, latitude, 1e-9);
+    EXPECT_GT(b.longitude, 73.0);
+}
+
+TEST_F(BirthInfoDlgTest, TypingInTheCityFieldListsStartsBeforeContains)
+{
+    open();
+    dialog->pickCountry(QStringLiteral("India"));
+    dialog->pickState(QStringLiteral("Maharashtra"));
+    QLineEdit* city = list("city")->lineEdit();
+    city->clear();
+    QTest::keyClicks(city, QStringLiteral("pur"));
+    EXPECT_EQ(city->text(), QStringLiteral("pur")) << "the typed text stays";
+    const QStringList shown =
+        static_cast<QStringListModel*>(list("city")->completer()->model())->stringList();
+    ASSERT_FALSE(shown.isEmpty());
+    qsizetype firstInner = -1;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const bool starts = shown[i].startsWith(QLatin1String("pur"), Qt::CaseInsensitive);
+        EXPECT_TRUE(shown[i].contains(QLatin1String("pur"), Qt::CaseInsensitive)) << shown[i].toStdString();
+        if (!starts && firstInner < 0)
+            firstInner = i;
+        if (starts) {
+            EXPECT_LT(firstInner, 0) << "a name starting with the text after one containing it";
+        }
+    }
+    EXPECT_GT(firstInner, 0) << "both groups are there";
+}
+
+TEST_F(BirthInfoDlgTest, HoraryPlaceComesFromTheRulingPlanetSettings)
+{
+    settings.rpCountry = "India";
+    settings.rpState = "Maharashtra";
+    settings.rpCity = "pune";
+    settings.rpTimezone = "UTC +5:30 (IST)";
+    settings.rpTimeZoneHours = 0.0;  // the entry text gives the zone
+    settings.rpLatitude = 18.5204;
+    settings.rpLongitude = 73.8567;
+    open();
+    QTest::mouseClick(field<QAbstractButton>("horaryButton"), Qt::LeftButton);
+    EXPECT_EQ(list("country")->currentText(), QStringLiteral("India"));
+    EXPECT_EQ(list("state")->currentText(), QStringLiteral("Maharashtra"));
+    EXPECT_EQ(list("city")->currentText(), QStringLiteral("Pune"));
+    EXPECT_EQ(list("timeZone")->currentText(), QStringLiteral("UTC +5:30 (IST)"));
+    EXPECT_DOUBLE_EQ(dialog->timeZoneValue(), 5.5);
+    EXPECT_EQ(edit("latitude")->text(), QStringLiteral("18.5204"));
+    EXPECT_EQ(edit("longitude")->text(), QStringLiteral("73.8567"));
+}
+
+TEST_F(BirthInfoDlgTest, AMissingAtlasFileOffersManualEntryOrClosingTheProgram)
+{
+    QTemporaryDir empty;
+    document::AtlasDatabase emptyAtlas(empty.path().toStdString());
+    atlas = &emptyAtlas;
+    open();
+    dialog->pickCountry(QStringLiteral("India"));
+    ASSERT_EQ(atlasQuestions.size(), 1);
+    EXPECT_EQ(atlasQuestions[0].toStdString(),
+              std::string(document::kBirthDataAtlasFailedMessage));
+    EXPECT_TRUE(dialog->isVisible()) << "OK: the place is typed by hand";
+    EXPECT_EQ(list("state")->count(), 0);
+    edit("latitude")->setText(QStringLiteral("12.5"));
+    edit("longitude")->setText(QStringLiteral("-7.25abc"));
+    list("city")->setEditText(QStringLiteral("Smalltown"));
+    list("timeZone")->setCurrentIndex(list("timeZone")->findText(QStringLiteral("UTC -1:00")));
+    ASSERT_TRUE(clickOk());
+    EXPECT_DOUBLE_EQ(dialog->birthDetails().latitude, 12.5);
+    EXPECT_DOUBLE_EQ(dialog->birthDetails().longitude, -7.25);
+    EXPECT_DOUBLE_EQ(dialog->birthDetails().timeZone, -1.0);
+    EXPECT_EQ(dialog->birthDetails().city, "Smalltown");
+    EXPECT_EQ(dialog->birthDetails().country, "India");
+    EXPECT_FALSE(dialog->exitRequested());
+
+    manualEntry = false;
+    open();
+    dialog->pickCountry(QStringLiteral("Nepal"));
+    EXPECT_TRUE(dialog->exitRequested()) << "Cancel: the program is to close";
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(BirthInfoDlgTest, KeyboardLeftArrowTypeAheadAndEscape)
+{
+    open();
+    edit("second")->setFocus();
+    QTest::keyClick(edit("second"), Qt::Key_Left);
+    EXPECT_TRUE(edit("minute")->hasFocus());
+    EXPECT_EQ(edit("minute")->selectedText(), edit("minute")->text());
+    QTest::keyClick(edit("minute"), Qt::Key_Left);
+    EXPECT_TRUE(edit("hour")->hasFocus());
+
+    QLineEdit* name = edit("name");
+    name->setText(QStringLiteral("Ab"));
+    name->setFocus();
+    name->setCursorPosition(2);
+    QTest::keyClick(name, Qt::Key_Left);
+    EXPECT_TRUE(name->hasFocus()) << "the caret moves first";
+    EXPECT_EQ(name->cursorPosition(), 1);
+    QTest::keyClick(name, Qt::Key_Left);
+    QTest::keyClick(name, Qt::Key_Left);
+    EXPECT_TRUE(field<QAbstractButton>("horaryButton")->hasFocus()) << "at the start: back a field";
+
+    list("month")->setFocus();
+    QTest::keyClick(list("month"), Qt::Key_Left);
+    EXPECT_TRUE(list("day")->hasFocus()) << "a list always goes back";
+
+    // Typed numbers pick days and months; a pause starts a new number.
+    QComboBox* day = list("day");
+    milliseconds = 10'000;
+    QTest::keyClick(day, Qt::Key_2);
+    milliseconds += 300;
+    QTest::keyClick(day, Qt::Key_5);
+    EXPECT_EQ(day->currentText(), QStringLiteral("25"));
+    milliseconds += 1500;
+    QTest::keyClick(day, Qt::Key_7);
+    EXPECT_EQ(day->currentText(), QStringLiteral("07"));
+    QComboBox* month = list("month");
+    milliseconds += 1500;
+    QTest::keyClick(month, Qt::Key_1);
+    milliseconds += 200;
+    QTest::keyClick(month, Qt::Key_1);
+    EXPECT_EQ(month->currentText(), QStringLiteral("November"));
+
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(BirthInfoDlgTest, LeavingAnEmptyNameRaisesItsFlag)
+{
+    open();
+    edit("name")->setFocus();
+    leaveTo(list("gender"));
+    EXPECT_TRUE(dialog->nameFlag());
+    edit("name")->setFocus();
+    QTest::keyClicks(edit("name"), QStringLiteral("Mira"));
+    leaveTo(list("gender"));
+    EXPECT_FALSE(dialog->nameFlag());
+}
+
+}  // namespace
+}  // namespace lumikan::ui
