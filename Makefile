@@ -1,9 +1,11 @@
 # make run  - install what is missing, build, start Lumikan Astrology
+# make install - build, then install the program and its launcher entry under
+#                PREFIX (default ~/.local)
 # make test - install what is missing, build, run every test, then the core
 #             tests again under AddressSanitizer + UndefinedBehaviorSanitizer
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test test-normal test-asan bench fuzz clean
+.PHONY: all deps build run install test test-normal test-asan bench fuzz clean
 
 all: build
 
@@ -22,6 +24,13 @@ run: build
 	  build/bin/lumikan-cli chart --defaults --name "Sample" --date 1990-12-05 --time 14:07:00 \
 	    --tz 5.5 --lat 18.5204 --lon 73.8567 --city Pune --state Maharashtra --country India; \
 	fi
+
+PREFIX ?= $(HOME)/.local
+install: build
+	@cmake --install build --prefix "$(PREFIX)"
+	@if command -v update-desktop-database >/dev/null; then update-desktop-database -q "$(PREFIX)/share/applications"; fi
+	@if command -v update-mime-database >/dev/null; then update-mime-database "$(PREFIX)/share/mime"; fi
+	@echo "Lumikan Astrology is installed: start it from the desktop's launcher or as $(PREFIX)/bin/lumikan"
 
 test: test-normal test-asan
 
