@@ -1,0 +1,56 @@
+#include "ui/table_cell_style.h"
+
+namespace lumikan::ui {
+
+namespace {
+
+QColor rgb(QRgb value)
+{
+    return QColor::fromRgb(value);
+}
+
+QColor zebraBack(const ColorTheme& theme, const RowState& state)
+{
+    if (state.hovered)
+        return rgb(theme.hoverBack);
+    return rgb(state.row % 2 == 0 ? theme.rowLight : theme.rowDark);
+}
+
+} // namespace
+
+CellStyle positionCellStyle(const ColorTheme& theme, const RowState& state, bool accentColumn)
+{
+    CellStyle style{rgb(theme.listText), rgb(state.row % 2 == 0 ? theme.rowLight : theme.rowDark)};
+    if (accentColumn) {
+        style.text = rgb(theme.accentColumnText);
+        style.back = rgb(theme.accentColumnBack);
+    }
+    if (state.hovered)
+        style.back = rgb(theme.hoverBack);
+    if (state.selected) {
+        style.text = rgb(theme.selectedText);
+        style.back = rgb(theme.selectedBack);
+    }
+    return style;
+}
+
+CellStyle significatorCellStyle(const ColorTheme& theme, const RowState& state,
+                                SignificatorRowKind kind, const QColor& rowText)
+{
+    CellStyle style;
+    style.bold = kind == SignificatorRowKind::Planet;
+    style.text = rowText.isValid() ? rowText : rgb(theme.listText);
+    style.back = zebraBack(theme, state);
+    if (state.selected) {
+        style.text = rgb(theme.selectedText);
+        style.back = rgb(theme.selectedBack);
+    }
+    return style;
+}
+
+QColor tableGridColor(const ColorTheme& theme)
+{
+    return rgb(theme.panelBorder);
+}
+
+} // namespace lumikan::ui
