@@ -88,6 +88,12 @@ CMainFrame::CMainFrame(CVerokantApp& app) : app_(app)
     updateTitles();
 }
 
+CMainFrame::~CMainFrame()
+{
+    // The MDI area reports its windows going while this frame is half gone.
+    disconnect(mdi_, nullptr, this, nullptr);
+}
+
 QAction* CMainFrame::addAction(const char* name, const QString& text, const QString& tip)
 {
     auto* action = new QAction(text, this);

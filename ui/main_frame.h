@@ -44,6 +44,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit CMainFrame(CVerokantApp& app);
+    ~CMainFrame() override;
 
     QMdiArea* mdiArea() const { return mdi_; }
     CColorStatusBar* colorStatusBar() const { return status_; }
