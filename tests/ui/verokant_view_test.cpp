@@ -1,0 +1,386 @@
+#include "ui/verokant_view.h"
+
+#include "document/recorders.h"
+#include "document/verokant_doc.h"
+#include "qt_test_app.h"
+#include "ui/chart_appearance.h"
+#include "ui/dasha_tree_ctrl.h"
+#include "ui/hover_list_ctrl.h"
+#include "ui/karaka_grid_ctrl.h"
+#include "ui/notes_editor.h"
+#include "ui/planet_tooltip.h"
+#include "ui/ruling_planets_ctrl.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <tuple>
+
+namespace lumikan::ui {
+namespace {
+
+using document::ChartEnvironment;
+using document::CVerokantDoc;
+
+// The sample chart: Pune, 5 December 1990, 14:07 IST.
+engine::BirthDetails puneBirth()
+{
+    engine::BirthDetails b;
+    b.name = "Sample";
+    b.city = "Pune";
+    b.state = "Maharashtra";
+    b.country = "India";
+    b.year = 1990;
+    b.month = 12;
+    b.day = 5;
+    b.hour = 14;
+    b.minute = 7;
+    b.latitude = 18.5204;
+    b.longitude = 73.8567;
+    b.timeZone = 5.5;
+    return b;
+}
+
+// A chart document in a fixed "now" (15 March 2026, 10:30:45), with its view.
+struct ViewFixture {
+    document::AppSettings settings;
+    document::NewChartRequest request;
+    test::RecordingMessages messages;
+    std::unique_ptr<CVerokantDoc> doc;
+    std::unique_ptr<CVerokantView> view;
+
+    ViewFixture(QSize size = {1280, 800})
+    {
+        test::qtApp();
+        selectColorTheme(0);
+        request.birth = puneBirth();
+        request.displayName = "Sample";
+        request.placeText = document::composePlaceText(request.birth);
+        request.pending = true;
+        ChartEnvironment env;
+        env.settings = &settings;
+        env.request = &request;
+        env.messages = &messages;
+        env.clock = [] { return engine::LocalDateTime{2026, 3, 15, 10, 30, 45}; };
+        doc = std::make_unique<CVerokantDoc>(env);
+        doc->OnNewDocument();
+        request.pending = false;
+        view = std::make_unique<CVerokantView>(*doc);
+        view->resize(size);
+        view->show(); // scroll areas lay out their viewports once shown
+        doc->AddView(view.get());
+    }
+    ~ViewFixture()
+    {
+        if (doc && view)
+            doc->RemoveView(view.get());
+    }
+
+    QImage render()
+    {
+        QImage image = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return image;
+    }
+};
+
+TEST(ChartView, FillsItsTablesAndPanelsFromTheDocument)
+{
+    ViewFixture f;
+    ASSERT_TRUE(f.doc->hasChart());
+    CVerokantView& v = *f.view;
+
+    const auto planetRows = f.doc->PlanetRows();
+    ASSERT_EQ(v.planetsTable()->rowCount(), int(planetRows.size()));
+    EXPECT_EQ(v.planetsTable()->columnCount(), 8);
+    EXPECT_EQ(v.planetsTable()->item(1, 0)->text(), planetRows[1][0]);
+    EXPECT_EQ(v.planetsTable()->horizontalHeaderItem(6)->text(), "SS Lord");
+    // Cusp texts in the order cusp, nakshatra, sign, degree, star, sub, sub-sub.
+    const auto cuspRows = f.doc->CuspRows();
+    ASSERT_EQ(v.cuspsTable()->rowCount(), 12);
+    EXPECT_EQ(v.cuspsTable()->item(0, 0)->text(), "I");
+    EXPECT_EQ(v.cuspsTable()->item(0, 1)->text(), cuspRows[0][2]);
+    EXPECT_EQ(v.cuspsTable()->item(0, 3)->text(), cuspRows[0][1]);
+    EXPECT_EQ(v.cuspsTable()->item(11, 7)->text(), cuspRows[11][7]);
+    EXPECT_EQ(v.significatorsTable()->rowCount(), 2 * int(planetRows.size()));
+    EXPECT_TRUE(f.doc->derivedTablesValid());
+
+    EXPECT_EQ(v.karakaGrid()->cells().size(), 7u);
+    EXPECT_EQ(v.karakaGrid()->geometry(), v.viewLayout()->karakaGrid);
+    EXPECT_EQ(v.rulingPlanetsPanel()->rows().size(), 7u);
+    EXPECT_EQ(v.rulingPlanetsPanel()->placeLine(), "Location: Birth place (set RP in Settings)");
+    EXPECT_TRUE(v.notesEditor()->showsPlaceholder());
+    EXPECT_EQ(chartTextSize(), 102) << "set up, not yet painted";
+
+    // The time lists: the birth time, and the ruling time set to now.
+    EXPECT_EQ(v.birthTimeList(0)->currentText(), "14");
+    EXPECT_EQ(v.birthTimeList(1)->currentText(), "07");
+    EXPECT_EQ(v.birthTimeList(2)->count(), 60);
+    EXPECT_EQ(v.rulingTimeList(0)->currentText(), "10");
+    EXPECT_EQ(v.rulingTimeList(2)->currentText(), "45");
+    EXPECT_EQ(v.rulingTimeList(0)->count(), 24);
+
+    // The significators run in the table's order, house 1 first.
+    const auto& rows = v.significatorRows();
+    ASSERT_FALSE(rows.empty());
+    EXPECT_TRUE(rows[0].cells[0].split(", ").contains("I"));
+    EXPECT_EQ(v.significatorsTable()->item(0, 1)->text(), rows[0].cells[1]);
+    EXPECT_EQ(v.runningDashaText(), f.doc->RunningDashaCaption());
+    EXPECT_TRUE(v.runningDashaText().contains(" -> "));
+}
+
+TEST(ChartView, LaysOutItsControlsAndIgnoresTinySizes)
+{
+    ViewFixture f;
+    CVerokantView& v = *f.view;
+    ASSERT_TRUE(v.viewLayout());
+    const ChartViewLayout expected = *layoutChartView({1280, 800});
+    EXPECT_EQ(v.viewLayout()->panels, expected.panels);
+    EXPECT_EQ(v.significatorsTable()->geometry(), expected.significatorsTable);
+    EXPECT_EQ(v.notesEditor()->geometry(), expected.notesEditor);
+    EXPECT_EQ(v.birthTimeList(2)->geometry(), expected.birthTimeLists[2]);
+    EXPECT_EQ(v.rulingPlanetsPanel()->geometry(), expected.rulingPlanets);
+    const QRect planets = v.planetsTable()->geometry();
+    const QRect cusps = v.cuspsTable()->geometry();
+    EXPECT_EQ(planets.top(), 9 + 4 + 28);
+    EXPECT_EQ(cusps.top(), planets.top() + planets.height() + 8);
+    EXPECT_EQ(cusps.top() + cusps.height(), 494 - 4);
+    // The dasha tree sits at the top of its area, as tall as its rows or the area.
+    EXPECT_EQ(v.dashaTree()->geometry().topLeft(), expected.dashaArea.topLeft());
+    EXPECT_LE(v.dashaTree()->height(), expected.dashaArea.height());
+
+    // Columns share each table's client width by weight.
+    for (const CHoverListCtrl* table :
+         {v.planetsTable(), v.cuspsTable(), v.significatorsTable()}) {
+        int total = 0;
+        for (int c = 0; c < table->columnCount(); ++c)
+            total += table->columnWidth(c);
+        EXPECT_EQ(total, table->viewport()->width());
+    }
+
+    v.resize(1000, 400);
+    EXPECT_EQ(v.viewLayout()->panel(Panel::Charts).height(), 300);
+    EXPECT_EQ(v.notesEditor()->height(), 60);
+    const ChartViewLayout before = *v.viewLayout();
+    v.resize(90, 400);
+    EXPECT_EQ(v.viewLayout()->panels, before.panels);
+    EXPECT_EQ(v.notesEditor()->geometry(), before.notesEditor);
+}
+
+TEST(ChartView, DashaTreeOpensOnThePeriodsRunningOnTheFixedToday)
+{
+    ViewFixture f;
+    const CDashaTreeCtrl* tree = f.view->dashaTree();
+    const auto periods = f.doc->DashaPeriods();
+    const std::vector<int> path = runningDashaPath(periods, "2026-03-15");
+    ASSERT_EQ(path.size(), 3u) << "the default depth reaches pratyantardashas";
+
+    const QTreeWidgetItem* current = tree->currentItem();
+    ASSERT_TRUE(current);
+    const engine::DashaPeriod& pratyantar =
+        periods[path[0]].antardashas[path[1]].pratyantardashas[path[2]];
+    EXPECT_EQ(current->text(0), pratyantardashaItemText(pratyantar));
+    EXPECT_TRUE(current->parent()->isExpanded());
+    EXPECT_TRUE(current->parent()->parent()->isExpanded());
+    EXPECT_GE(pratyantar.end, "2026-03-15");
+    EXPECT_LE(pratyantar.start, "2026-03-15");
+}
+
+TEST(ChartView, ChangingTheBirthMinuteRecomputesAndRefillsEverything)
+{
+    ViewFixture f;
+    CVerokantView& v = *f.view;
+    f.doc->SetModifiedFlag(false);
+    f.render();
+    const double julianDayBefore = f.doc->chart().julianDayUt;
+    const QString cuspBefore = v.cuspsTable()->item(0, 3)->text();
+    const std::vector<ChartHitRegion> rashiBefore = v.rashiRegions();
+    ASSERT_FALSE(rashiBefore.empty());
+
+    // 14:07 to 14:52: the ascendant moves about eleven degrees.
+    v.birthTimeList(1)->setCurrentIndex(52);
+    EXPECT_TRUE(f.doc->IsModified());
+    EXPECT_EQ(f.doc->birthDetails().minute, 52);
+    EXPECT_NEAR(f.doc->chart().julianDayUt - julianDayBefore, 45.0 / 1440.0, 1e-9);
+    EXPECT_NE(v.cuspsTable()->item(0, 3)->text(), cuspBefore);
+    EXPECT_EQ(v.cuspsTable()->item(0, 3)->text(), cuspRowAsShown(f.doc->CuspRows()[0])[3]);
+    EXPECT_EQ(v.planetsTable()->item(1, 3)->text(), f.doc->PlanetRows()[1][3]);
+    EXPECT_TRUE(f.doc->derivedTablesValid());
+    EXPECT_TRUE(f.doc->GetTitle().contains("14:52"));
+
+    f.render();
+    bool moved = false;
+    for (std::size_t i = 0; i < rashiBefore.size(); ++i)
+        moved = moved || rashiBefore[i].tooltipText != v.rashiRegions()[i].tooltipText;
+    EXPECT_TRUE(moved) << "the diagrams were redrawn from the new chart";
+}
+
+TEST(ChartView, NotesGoToTheDocumentButThePlaceholderNever)
+{
+    ViewFixture f;
+    CVerokantView& v = *f.view;
+    CNotesEditor* editor = v.notesEditor();
+    f.doc->SetModifiedFlag(false);
+
+    QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(editor, &in);
+    EXPECT_EQ(f.doc->notes(), "[15/Mar/2026] ");
+    EXPECT_TRUE(f.doc->IsModified());
+    editor->textCursor().insertText("Jupiter transit");
+    EXPECT_EQ(f.doc->notes(), "[15/Mar/2026] Jupiter transit");
+
+    editor->selectAll();
+    editor->textCursor().insertText("  ");
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(editor, &out);
+    EXPECT_TRUE(editor->showsPlaceholder());
+    EXPECT_EQ(f.doc->notes(), "  ");
+    v.CommitPendingEdits();
+    EXPECT_EQ(f.doc->notes(), "  ");
+
+    // Reloading an empty note shows the cue; a document note is shown as is.
+    f.doc->SetNotes("");
+    f.doc->UpdateAllViews(document::HINT_CHART_LOADED);
+    EXPECT_TRUE(editor->showsPlaceholder());
+    f.doc->SetNotes("Saturn return");
+    f.doc->UpdateAllViews(document::HINT_CHART_LOADED);
+    EXPECT_EQ(editor->toPlainText(), "Saturn return");
+    EXPECT_FALSE(editor->showsPlaceholder());
+}
+
+TEST(ChartView, SettingsChangeRenamesAndRulingTimeRefreshesThePanel)
+{
+    ViewFixture f;
+    CVerokantView& v = *f.view;
+    f.settings.planetNameFormat = 2;
+    f.settings.rpCity = "Nagpur";
+    f.settings.rpLatitude = 21.1458;
+    f.settings.rpLongitude = 79.0882;
+    f.settings.rpTimeZoneHours = 5.5;
+    v.rulingTimeList(0)->setCurrentIndex(3);
+    f.doc->UpdateAllViews(document::HINT_SETTINGS_CHANGED);
+
+    EXPECT_TRUE(v.planetsTable()->item(0, 0)->text().startsWith("Sun"));
+    const QString karaka = v.karakaGrid()->cells()[0].planetName;
+    EXPECT_NE(karaka, karaka.toUpper()) << "full names, not capitals";
+    EXPECT_EQ(f.doc->chart().rpLongitude, 79.0882);
+    EXPECT_TRUE(v.rulingPlanetsPanel()->placeLine().startsWith("Nagpur  |  Lat: 21.1458"));
+    EXPECT_EQ(v.rulingTimeList(0)->currentText(), "10") << "back to the current time";
+
+    // A ruling time chosen in the view goes to the document and the panel.
+    const engine::RulingPlanets atTen = f.doc->currentRulingPlanets();
+    v.rulingTimeList(0)->setCurrentIndex(22);
+    const engine::RulingPlanets atTwentyTwo = f.doc->currentRulingPlanets();
+    auto ascendantLords = [](const engine::RulingPlanets& r) {
+        return std::tuple(r.ascSignLord, r.ascStarLord, r.ascSubLord, r.ascSubSubLord);
+    };
+    EXPECT_NE(ascendantLords(atTen), ascendantLords(atTwentyTwo)) << "twelve hours later";
+    const auto ranked = engine::rankedRulingPlanets(atTwentyTwo);
+    ASSERT_EQ(v.rulingPlanetsPanel()->rows().size(), ranked.size());
+    for (std::size_t i = 0; i < ranked.size(); ++i)
+        EXPECT_EQ(v.rulingPlanetsPanel()->rows()[i].planetName,
+                  QString::fromLatin1(engine::bodyName(ranked[i].body, 2)));
+}
+
+TEST(ChartView, HoverShowsThePlanetCardAndClickTheMessage)
+{
+    ViewFixture f;
+    CVerokantView& v = *f.view;
+    f.render();
+    ASSERT_FALSE(v.rashiRegions().empty());
+    ASSERT_FALSE(v.bhavaRegions().empty());
+    const ChartHitRegion region = v.bhavaRegions().front();
+
+    const QPointF inside = region.rect.center();
+    QMouseEvent move(QEvent::MouseMove, inside, v.mapToGlobal(inside), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&v, &move);
+    EXPECT_EQ(v.hoveredBody(), region.body);
+    ASSERT_TRUE(v.planetTooltip());
+    EXPECT_TRUE(v.planetTooltip()->isVisible());
+    EXPECT_EQ(v.planetTooltip()->cardLayout().height, 332);
+
+    QMouseEvent press(QEvent::MouseButtonPress, inside, v.mapToGlobal(inside), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&v, &press);
+    ASSERT_EQ(f.messages.informations.size(), 1u);
+    QString expected = region.tooltipText;
+    expected.replace("\r\n", "\n");
+    EXPECT_EQ(QString::fromStdString(f.messages.informations[0]), expected);
+
+    const QPointF outside(3, 3);
+    QMouseEvent away(QEvent::MouseMove, outside, v.mapToGlobal(outside), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&v, &away);
+    EXPECT_EQ(v.hoveredBody(), -1);
+    EXPECT_FALSE(v.planetTooltip()->isVisible());
+}
+
+// Pixels that prove the panels, title bars, diagram lines and fills sit where
+// the layout puts them.
+void checkRenderedView(ViewFixture& f, int themeIndex, const char* imageName)
+{
+    selectColorTheme(themeIndex);
+    f.doc->UpdateAllViews(document::HINT_REFRESH);
+    const QImage image = f.render();
+    test::keepImage(image, imageName);
+    const ColorTheme& theme = COLOR_THEMES[std::size_t(themeIndex)].colors;
+    const ChartViewLayout& layout = *f.view->viewLayout();
+    auto color = [](QRgb value) { return QColor::fromRgb(value); };
+    auto near = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue()) <=
+               40;
+    };
+
+    // Between the panels, the view's background.
+    const QRect charts = layout.panel(Panel::Charts);
+    EXPECT_EQ(image.pixelColor(charts.left() - 4, 200), color(theme.rowLight));
+    // Title bars: left of the title text, and in the squared-off lower corner.
+    for (const QRect& panel : layout.panels) {
+        EXPECT_EQ(image.pixelColor(panel.left() + 5, panel.top() + 14), color(theme.headerBack));
+        EXPECT_EQ(image.pixelColor(panel.left() + 2, panel.top() + 26), color(theme.headerBack));
+        EXPECT_EQ(image.pixelColor(panel.left() + 40, panel.top() + 28), color(theme.panelBorder));
+        EXPECT_EQ(image.pixelColor(panel.left(), panel.center().y()), color(theme.panelBorder));
+    }
+    // Panel bodies beside the controls they hold.
+    const QRect karakas = layout.panel(Panel::KarakasAndNotes);
+    EXPECT_EQ(image.pixelColor(karakas.left() + 5, karakas.top() + 60), color(theme.panelBody));
+    EXPECT_EQ(image.pixelColor(charts.left() + 8, charts.center().y()),
+              color(theme.chartPanelBody));
+    EXPECT_EQ(image.pixelColor(layout.notesEditor.center()), color(0xFFFEF9));
+
+    // The Rashi diagram: fill inside, a tick on the top edge, a corner tab.
+    const ChartsPanelPlacement diagrams = placeChartsInPanel(chartsPanelInside(charts));
+    const QRect rashi = diagrams.rashi;
+    const int cx = rashi.left() + rashi.width() / 2;
+    EXPECT_EQ(image.pixelColor(rashi.left() + 7, rashi.top() + 40), color(theme.chartFill));
+    EXPECT_TRUE(near(image.pixelColor(cx, rashi.top() + 7), color(theme.chartLine)))
+        << image.pixelColor(cx, rashi.top() + 7).name().toStdString();
+    EXPECT_TRUE(near(image.pixelColor(cx + 4, rashi.top() + 7), color(theme.chartFill)));
+    EXPECT_EQ(image.pixelColor(rashi.left() + 12, rashi.top() + 12), color(theme.chartAccent));
+    EXPECT_EQ(image.pixelColor(diagrams.bhava.right() - 12, diagrams.bhava.bottom() - 12),
+              color(theme.chartAccent));
+    // The table frames: a border two pixels outside each table.
+    const QRect table = f.view->significatorsTable()->geometry();
+    EXPECT_TRUE(near(image.pixelColor(table.center().x(), table.top() - 2),
+                     color(theme.panelBorder)));
+}
+
+TEST(ChartView, RendersThePanelsAndDiagramsInTwoThemes)
+{
+    ViewFixture f({1600, 1000});
+    checkRenderedView(f, 0, "chart-view-classic-gold");
+    checkRenderedView(f, 15, "chart-view-carbon-dark");
+    EXPECT_EQ(chartTextSize(), chartTextSizeForPanelWidth(
+                                   f.view->viewLayout()->panel(Panel::Charts).width()));
+    selectColorTheme(0);
+}
+
+} // namespace
+} // namespace lumikan::ui

@@ -1,0 +1,666 @@
+#include "ui/verokant_view.h"
+
+#include "document/verokant_doc.h"
+#include "engine/messages.h"
+#include "ui/chart_appearance.h"
+#include "ui/color_header_ctrl.h"
+#include "ui/dasha_tree_ctrl.h"
+#include "ui/font_substitution.h"
+#include "ui/hover_list_ctrl.h"
+#include "ui/karaka_grid_ctrl.h"
+#include "ui/notes_editor.h"
+#include "ui/planet_tooltip.h"
+#include "ui/qt_messages.h"
+#include "ui/ruling_planets_ctrl.h"
+#include "ui/table_cell_style.h"
+
+#include <QComboBox>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <cmath>
+
+namespace lumikan::ui {
+
+const QStringList kPlanetTableColumns = {
+    QStringLiteral("Planet"), QStringLiteral("Nakshatra"), QStringLiteral("Sign"),
+    QStringLiteral("Degree"), QStringLiteral("Star"),      QStringLiteral("Sub"),
+    QStringLiteral("SS Lord"), QStringLiteral("Significators")};
+const QStringList kCuspTableColumns = {
+    QStringLiteral("Cusp"),   QStringLiteral("Nakshatra"), QStringLiteral("Sign"),
+    QStringLiteral("Degree"), QStringLiteral("Star"),      QStringLiteral("Sub"),
+    QStringLiteral("SS Lord"), QStringLiteral("Significator")};
+const QStringList kSignificatorTableColumns = {
+    QStringLiteral("Houses"), QStringLiteral("Planet"), QStringLiteral("Star Lord"),
+    QStringLiteral("Sub Lord"), QStringLiteral("S.Sub Lord")};
+
+namespace {
+
+// Column weights over each table's client width; the last takes the rest.
+const std::vector<int> kPlanetColumnWeights = {45, 65, 65, 60, 45, 45, 85, 190};
+const std::vector<int> kCuspColumnWeights = {45, 65, 65, 60, 45, 45, 65, 190};
+const std::vector<int> kSignificatorColumnWeights = {110, 110, 110, 110, 150};
+const std::vector<int> kPositionInitialWidths = {65, 65, 65, 60, 45, 45, 85, 280};
+const std::vector<int> kSignificatorInitialWidths = {110, 110, 110, 110, 150};
+
+constexpr QRgb kDashaFrame = 0xDCDCDC;
+constexpr int kPanelCorner = 15;
+constexpr int kTableCorner = 12;
+constexpr int kNotesCorner = 6;
+// Text between the significators title and the running dasha.
+constexpr const char* kDashaTitleSeparator = "              : ";
+
+QColor rgb(QRgb value)
+{
+    return QColor::fromRgb(value);
+}
+
+int rightOf(const QRect& r)
+{
+    return r.x() + r.width();
+}
+
+// GDI-style rounded rectangle on the pixels of `r` (right and bottom
+// exclusive); `corner` is the corner ellipse's diameter.
+void roundedOutline(QPainter& painter, const QRect& r, int corner)
+{
+    painter.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), corner / 2.0,
+                            corner / 2.0);
+}
+
+double relativeLuminance(QColor c)
+{
+    auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double contrastRatio(QColor a, QColor b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QComboBox* makeTimeList(int count, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    for (int i = 0; i < count; ++i)
+        list->addItem(QString::asprintf("%02d", i));
+    list->setMaxVisibleItems(6); // a drop-down of about 120 pixels
+    list->setFont(designFont(u"Segoe UI", 8.5));
+    list->setFocusPolicy(Qt::StrongFocus);
+    return list;
+}
+
+void selectQuietly(QComboBox* list, int value)
+{
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(value >= 0 && value < list->count() ? value : 0);
+}
+
+int selectedValue(const QComboBox* list)
+{
+    return std::max(list->currentIndex(), 0);
+}
+
+CHoverListCtrl* makeTable(const QStringList& columns, const std::vector<int>& initialWidths,
+                          const std::map<int, QString>& tooltips, const QFont& font,
+                          QWidget* parent)
+{
+    auto* table = new CHoverListCtrl(parent);
+    auto* header = new CColorHeaderCtrl(table);
+    table->setHorizontalHeader(header);
+    table->setColumnCount(int(columns.size()));
+    table->setHorizontalHeaderLabels(columns);
+    header->setColumnTooltips(tooltips);
+    table->setFont(font);
+    header->setFont(font);
+    table->applyFontMetrics();
+    for (int c = 0; c < table->columnCount() && c < int(initialWidths.size()); ++c)
+        table->setColumnWidth(c, initialWidths[std::size_t(c)]);
+    return table;
+}
+
+QRect grown(const QRect& r, int by)
+{
+    return r.adjusted(-by, -by, by, by);
+}
+
+} // namespace
+
+std::map<int, QString> planetTableTooltips()
+{
+    return {{0, QStringLiteral("Planet\nGraha in the chart")},
+            {1, QStringLiteral("Nakshatra\nLunar mansion occupied\nby the planet")},
+            {4, QStringLiteral("Star Lord\nNakshatra Lord of\nthe planet's position")},
+            {5, QStringLiteral("Sub Lord\nSub division lord within\nthe Nakshatra")},
+            {6, QStringLiteral("Sub Sub Lord\nFurther sub division\nof the Sub Lord")},
+            {7, QStringLiteral(
+                    "Significators\nHouses signified by the planet\nthrough Star-Sub-Sub Sub lords")}};
+}
+
+std::map<int, QString> cuspTableTooltips()
+{
+    return {{0, QStringLiteral("Cusp\nHouse cusp number (I-XII)")},
+            {1, QStringLiteral("Nakshatra\nLunar mansion of\nthe cusp degree")},
+            {4, QStringLiteral("Star Lord\nNakshatra Lord of\nthe cusp position")},
+            {5, QStringLiteral("Sub Lord\nSub division lord within\nthe Nakshatra")},
+            {6, QStringLiteral("Sub Sub Lord\nFurther sub division\nof the Sub Lord")},
+            {7, QStringLiteral(
+                    "Significators\nHouses signified by\nthe cusp's Star-Sub-Sub Sub lords")}};
+}
+
+std::map<int, QString> significatorTableTooltips()
+{
+    return {{0, QStringLiteral("Houses\nHouse numbers where planet\nis a significator")},
+            {1, QStringLiteral("Planet\nSignificator planet\nand its house ownership")},
+            {2, QStringLiteral("Star Lord\nHouses signified through\nthe Nakshatra Lord")},
+            {3, QStringLiteral("Sub Lord\nHouses signified through\nthe Sub Lord")},
+            {4, QStringLiteral("Sub Sub Lord\nHouses signified through\nthe Sub Sub Lord")}};
+}
+
+QStringList cuspRowAsShown(const QStringList& row)
+{
+    if (row.size() < 8)
+        return row;
+    return {row[0], row[2], row[4], row[1], row[3], row[5], row[6], row[7]};
+}
+
+QColor chartCaptionColor(const ColorTheme& theme)
+{
+    // Near-black suits the light panels it was chosen for; on a dark panel the
+    // caption would vanish.
+    const QColor caption = rgb(kChartCaptionColor);
+    if (contrastRatio(caption, rgb(theme.chartPanelBody)) >= 3.0)
+        return caption;
+    return rgb(theme.headerText);
+}
+
+CVerokantView::CVerokantView(document::CVerokantDoc& doc, QWidget* parent)
+    : QWidget(parent), doc_(doc), tableFont_(designFont(u"Segoe UI", 9.0)),
+      titleFont_(designFont(u"Segoe UI Semibold", 11.2, QFont::Bold)),
+      sectionFont_(designFont(u"Segoe UI", 12.0, QFont::Bold))
+{
+    // A 22-pixel character cell: the family's line height at a 16-pixel em.
+    sectionFont_.setPixelSize(16);
+    setAttribute(Qt::WA_OpaquePaintEvent); // the paint covers everything
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus); // a click beside the notes ends their editing
+    createControls();
+    initialUpdate();
+}
+
+CVerokantView::~CVerokantView() = default;
+
+void CVerokantView::createControls()
+{
+    planetsTable_ = makeTable(kPlanetTableColumns, kPositionInitialWidths, planetTableTooltips(),
+                              tableFont_, this);
+    cuspsTable_ = makeTable(kCuspTableColumns, kPositionInitialWidths, cuspTableTooltips(),
+                            tableFont_, this);
+    significatorsTable_ = makeTable(kSignificatorTableColumns, kSignificatorInitialWidths,
+                                    significatorTableTooltips(), tableFont_, this);
+
+    planetsTable_->setColumnWeights(kPlanetColumnWeights);
+    cuspsTable_->setColumnWeights(kCuspColumnWeights);
+    significatorsTable_->setColumnWeights(kSignificatorColumnWeights);
+
+    planetsTable_->setCellStyler([](int, int column, const RowState& state) {
+        return positionCellStyle(currentTheme(), state, column >= 4 && column <= 6);
+    });
+    cuspsTable_->setCellStyler([](int, int column, const RowState& state) {
+        return positionCellStyle(currentTheme(), state, column == 6);
+    });
+    significatorsTable_->setCellStyler([this](int row, int, const RowState& state) {
+        const bool known = row >= 0 && row < int(significatorRows_.size());
+        const SignificatorRow& r =
+            known ? significatorRows_[std::size_t(row)] : SignificatorRow{};
+        return significatorCellStyle(currentTheme(), state, r.kind, r.text);
+    });
+
+    dashaTree_ = new CDashaTreeCtrl(this);
+    connect(dashaTree_, &QTreeWidget::itemExpanded, this, [this] { layoutDashaTree(); });
+    connect(dashaTree_, &QTreeWidget::itemCollapsed, this, [this] { layoutDashaTree(); });
+
+    karakaGrid_ = new CKarakaGridCtrl(this);
+    karakaGrid_->setCellSize({55, 28});
+    rulingPlanets_ = new CRulingPlanetsCtrl(this);
+
+    const document::ChartEnvironment& environment = doc_.environment();
+    notesEditor_ = new CNotesEditor(
+        [clock = environment.clock] { return clock ? clock() : engine::LocalDateTime{}; }, this);
+    notesEditor_->setFont(tableFont_);
+    connect(notesEditor_, &CNotesEditor::notesEdited, this,
+            [this](const QString& notes) { doc_.SetNotes(notes); });
+
+    const std::array<int, 3> counts = {24, 60, 60};
+    for (std::size_t i = 0; i < 3; ++i) {
+        rulingTime_[i] = makeTimeList(counts[i], this);
+        connect(rulingTime_[i], &QComboBox::currentIndexChanged, this,
+                [this] { onRulingTimeChosen(); });
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        birthTime_[i] = makeTimeList(counts[i], this);
+        connect(birthTime_[i], &QComboBox::currentIndexChanged, this,
+                [this] { onBirthTimeChosen(); });
+    }
+}
+
+void CVerokantView::initialUpdate()
+{
+    applyThemeColors();
+    notesEditor_->loadNotes(doc_.notes());
+    rebuildDerivedTables();
+    syncBirthTimeLists();
+    setRulingTimeToNow();
+    fillTables();
+    refreshPanels();
+    setChartTextSize(kChartViewInitialTextSize);
+    layoutControls();
+}
+
+void CVerokantView::applyThemeColors()
+{
+    for (CHoverListCtrl* table : {planetsTable_, cuspsTable_, significatorsTable_})
+        table->applyThemeColors();
+}
+
+void CVerokantView::OnUpdate(int hint)
+{
+    // The theme may have changed with the settings or a refresh.
+    applyThemeColors();
+    switch (hint) {
+    case document::HINT_REFRESH:
+        if (!doc_.derivedTablesValid())
+            timeAdjusted();
+        refreshRulingPlanets();
+        break;
+    case document::HINT_CHART_LOADED:
+        notesEditor_->loadNotes(doc_.notes());
+        if (!doc_.derivedTablesValid())
+            timeAdjusted();
+        syncBirthTimeLists();
+        break;
+    case document::HINT_SETTINGS_CHANGED:
+        if (doc_.hasChart())
+            doc_.ApplySettingsChange();
+        timeAdjusted();
+        setRulingTimeToNow();
+        break;
+    case document::HINT_TIME_ADJUSTED:
+        timeAdjusted();
+        break;
+    default:
+        break;
+    }
+    update();
+}
+
+void CVerokantView::CommitPendingEdits()
+{
+    if (!notesEditor_->showsPlaceholder())
+        doc_.SetNotes(notesEditor_->notes());
+}
+
+void CVerokantView::timeAdjusted()
+{
+    rebuildDerivedTables();
+    fillTables();
+    refreshPanels();
+    syncBirthTimeLists();
+    layoutControls();
+}
+
+void CVerokantView::rebuildDerivedTables()
+{
+    const int form = doc_.settings().planetNameFormat;
+    planetRows_ = doc_.PlanetRows();
+    cuspRows_.clear();
+    for (const QStringList& row : doc_.CuspRows())
+        cuspRows_.push_back(cuspRowAsShown(row));
+    std::vector<SignificatorEntry> entries = significatorEntries(doc_.chart(), form);
+    if (!doc_.hasChart())
+        entries.clear();
+    orderSignificatorEntries(entries);
+    significatorRows_ = ui::significatorRows(entries);
+    dashaRows_ = doc_.DashaPeriods();
+    runningDashaText_ = doc_.RunningDashaCaption();
+    strengths_.clear();
+    doc_.setDerivedTablesValid();
+}
+
+void CVerokantView::fillTables()
+{
+    planetsTable_->setRows(planetRows_);
+    cuspsTable_->setRows(cuspRows_);
+    std::vector<QStringList> texts;
+    texts.reserve(significatorRows_.size());
+    for (const SignificatorRow& row : significatorRows_)
+        texts.push_back(row.cells);
+    significatorsTable_->setRows(texts);
+}
+
+void CVerokantView::refreshPanels()
+{
+    const int form = doc_.settings().planetNameFormat;
+    karakaGrid_->setCells(karakaCells(doc_.planets(), form));
+    const engine::LocalDateTime today =
+        doc_.environment().clock ? doc_.environment().clock() : engine::LocalDateTime{};
+    dashaTree_->setDasha(dashaRows_, today);
+    refreshRulingPlanets();
+    layoutDashaTree();
+}
+
+void CVerokantView::refreshRulingPlanets()
+{
+    const document::AppSettings& s = doc_.settings();
+    rulingPlanets_->setPlace({QString::fromStdString(s.rpCity), QString::fromStdString(s.rpState),
+                              QString::fromStdString(s.rpCountry), s.rpLatitude, s.rpLongitude,
+                              s.rpTimeZoneHours});
+    if (doc_.hasChart())
+        rulingPlanets_->setRows(rulingPlanetRows(
+            engine::rankedRulingPlanets(doc_.currentRulingPlanets()), s.planetNameFormat));
+    else
+        rulingPlanets_->setRows({});
+}
+
+void CVerokantView::syncBirthTimeLists()
+{
+    const engine::BirthDetails& birth = doc_.birthDetails();
+    selectQuietly(birthTime_[0], birth.hour);
+    selectQuietly(birthTime_[1], birth.minute);
+    selectQuietly(birthTime_[2], birth.second);
+}
+
+void CVerokantView::setRulingTimeToNow()
+{
+    const auto& clock = doc_.environment().clock;
+    const engine::LocalDateTime now = clock ? clock() : engine::LocalDateTime{};
+    selectQuietly(rulingTime_[0], now.hour);
+    selectQuietly(rulingTime_[1], now.minute);
+    selectQuietly(rulingTime_[2], now.second);
+    onRulingTimeChosen();
+}
+
+void CVerokantView::onRulingTimeChosen()
+{
+    doc_.RulingPlanetsAt(selectedValue(rulingTime_[0]), selectedValue(rulingTime_[1]),
+                         selectedValue(rulingTime_[2]));
+    // A view not yet among the document's views hears nothing from it.
+    refreshRulingPlanets();
+}
+
+void CVerokantView::onBirthTimeChosen()
+{
+    if (!doc_.hasChart())
+        return;
+    hideTooltip();
+    doc_.ChangeBirthTime(selectedValue(birthTime_[0]), selectedValue(birthTime_[1]),
+                         selectedValue(birthTime_[2]));
+}
+
+void CVerokantView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutControls();
+}
+
+void CVerokantView::layoutControls()
+{
+    const std::optional<ChartViewLayout> layout = layoutChartView(size());
+    if (!layout)
+        return; // too small: keep the last layout
+    layout_ = layout;
+    significatorsTable_->setGeometry(layout_->significatorsTable);
+    karakaGrid_->setGeometry(layout_->karakaGrid);
+    notesEditor_->setGeometry(layout_->notesEditor);
+    rulingPlanets_->setGeometry(layout_->rulingPlanets);
+    for (std::size_t i = 0; i < 3; ++i) {
+        birthTime_[i]->setGeometry(layout_->birthTimeLists[i]);
+        rulingTime_[i]->setGeometry(layout_->rulingTimeLists[i]);
+    }
+    layoutPositionTables();
+    layoutDashaTree();
+    update();
+}
+
+void CVerokantView::layoutPositionTables()
+{
+    if (!layout_)
+        return;
+    auto needs = [](const CHoverListCtrl* table) {
+        return PositionTableNeeds{true, table->headerHeight(), table->rowHeight(),
+                                  table->rowCount()};
+    };
+    const PositionTablesPlacement placement =
+        placePositionTables(layout_->panel(Panel::PlanetaryPositions), needs(planetsTable_),
+                            needs(cuspsTable_), logicalDpiY() / 96.0);
+    planetsTable_->setGeometry(placement.planets);
+    cuspsTable_->setGeometry(placement.cusps);
+}
+
+void CVerokantView::layoutDashaTree()
+{
+    if (!layout_)
+        return;
+    int rowHeight = dashaTree_->sizeHintForRow(0);
+    if (rowHeight <= 0)
+        rowHeight = CDashaTreeCtrl::kItemHeight;
+    const QRect tree = dashaTreeRect(layout_->dashaArea, rowHeight, dashaTree_->visibleRowCount());
+    if (tree != dashaTree_->geometry()) {
+        dashaTree_->setGeometry(tree);
+        update(); // the frame around the tree moves with it
+    }
+}
+
+void CVerokantView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintView(painter);
+}
+
+void CVerokantView::paintView(QPainter& painter)
+{
+    const ColorTheme& theme = currentTheme();
+    painter.fillRect(rect(), rgb(theme.rowLight));
+    if (!layout_)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+
+    drawPanel(painter, Panel::PlanetaryPositions, QStringLiteral("Planetary Positions"));
+    drawPanel(painter, Panel::Charts, QStringLiteral("Charts"));
+    drawPanel(painter, Panel::RulingPlanetsAndDasha, QStringLiteral("Ruling Planets & Dasha"));
+    drawPanel(painter, Panel::Significators,
+              QStringLiteral("KP Significators") + QLatin1String(kDashaTitleSeparator) +
+                  runningDashaText_);
+    drawPanel(painter, Panel::KarakasAndNotes, QStringLiteral("KARAKAS & NOTES"));
+    drawCharts(painter);
+    drawControlFrames(painter);
+}
+
+void CVerokantView::drawPanel(QPainter& painter, Panel panel, const QString& title)
+{
+    const ColorTheme& theme = currentTheme();
+    const QRect r = layout_->panel(panel);
+    const int left = r.x();
+    const int top = r.y();
+    const int right = rightOf(r);
+
+    painter.setPen(QPen(rgb(theme.panelBorder), 1.0));
+    painter.setBrush(rgb(panel == Panel::Charts ? theme.chartPanelBody : theme.panelBody));
+    roundedOutline(painter, r, kPanelCorner);
+
+    const QRect bar(left, top, r.width(), kPanelTitleHeight);
+    painter.setBrush(rgb(theme.headerBack));
+    roundedOutline(painter, bar, kPanelCorner);
+    painter.fillRect(QRect(left + 1, top + 23, r.width() - 2, 5), rgb(theme.headerBack));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(rgb(theme.panelBorder));
+    painter.drawLine(left, top + kPanelTitleHeight, right - 1, top + kPanelTitleHeight);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+
+    // The title stops short of the time lists that share its bar.
+    int titleRight = right - 12;
+    if (panel == Panel::Charts)
+        titleRight = layout_->birthTimeLists[0].x() - 6;
+    else if (panel == Panel::RulingPlanetsAndDasha)
+        titleRight = layout_->rulingTimeLists[0].x() - 6;
+    const QRect titleRect(left + 12, top + 5, std::max(titleRight - (left + 12), 0),
+                          kPanelTitleHeight - 5);
+    painter.setFont(titleFont_);
+    painter.setPen(rgb(theme.headerText));
+    const QFontMetrics metrics(titleFont_, painter.device());
+    painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     metrics.elidedText(title, Qt::ElideRight, titleRect.width()));
+}
+
+void CVerokantView::drawCharts(QPainter& painter)
+{
+    const QRect inside = chartsPanelInside(layout_->panel(Panel::Charts));
+    const ChartsPanelPlacement placement = placeChartsInPanel(inside);
+    setChartTextSize(placement.textSize);
+    const engine::Chart& chart = doc_.chart();
+    painter.save();
+    DrawChartDiagram(painter, placement.rashi, &chart.rashiChartPlanets, &chart.cusps,
+                     &rashiRegions_);
+    DrawChartDiagram(painter, placement.bhava, &chart.bhavaChartPlanets, &chart.cusps,
+                     &bhavaRegions_);
+    painter.restore();
+    if (chart.cusps.empty()) {
+        rashiRegions_.clear();
+        bhavaRegions_.clear();
+    }
+
+    painter.setFont(sectionFont_);
+    painter.setPen(chartCaptionColor(currentTheme()));
+    const QFontMetrics metrics(sectionFont_, painter.device());
+    const int ascent = metrics.ascent();
+    painter.drawText(placement.rashiCaptionTopLeft + QPoint(0, ascent),
+                     QString::fromLatin1(kRashiChartCaption));
+    painter.drawText(placement.bhavaCaptionTopLeft + QPoint(0, ascent),
+                     QString::fromLatin1(kBhavaChartCaption));
+}
+
+void CVerokantView::drawControlFrames(QPainter& painter)
+{
+    const ColorTheme& theme = currentTheme();
+    painter.setBrush(Qt::NoBrush);
+    auto frame = [&](const QWidget* control, int corner) {
+        const QRect r = grown(control->geometry(), 2);
+        painter.setPen(QPen(rgb(theme.shadow), 1.0));
+        roundedOutline(painter, r.translated(1, 1), corner);
+        painter.setPen(QPen(rgb(theme.panelBorder), 1.0));
+        roundedOutline(painter, r, corner);
+    };
+    frame(planetsTable_, kTableCorner);
+    frame(cuspsTable_, kTableCorner);
+    frame(significatorsTable_, kTableCorner);
+    frame(notesEditor_, kNotesCorner);
+
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(rgb(kDashaFrame));
+    painter.drawRect(grown(dashaTree_->geometry(), 4).adjusted(0, 0, -1, -1));
+}
+
+const ChartHitRegion* CVerokantView::regionAt(QPoint pos, bool* inRashi) const
+{
+    for (const ChartHitRegion& region : rashiRegions_)
+        if (region.rect.contains(pos)) {
+            *inRashi = true;
+            return &region;
+        }
+    for (const ChartHitRegion& region : bhavaRegions_)
+        if (region.rect.contains(pos)) {
+            *inRashi = false;
+            return &region;
+        }
+    return nullptr;
+}
+
+const engine::ShadbalaResult& CVerokantView::strengthOf(engine::BodyId body)
+{
+    const auto cached = strengths_.find(body);
+    if (cached != strengths_.end())
+        return cached->second;
+    engine::ShadbalaResult result;
+    const engine::Chart& chart = doc_.chart();
+    const engine::PlanetPosition* planet = engine::findPlanet(chart, body);
+    const engine::PlanetPosition* sun = engine::findPlanet(chart, engine::body::Sun);
+    if (planet && sun && !chart.cusps.empty() && body != engine::body::Fortuna) {
+        // Day or night birth as the chart computation decides it: the Sun
+        // below the horizon, in the half of the zodiac behind the ascendant.
+        const double ascendant = chart.cusps[0].longitude;
+        const bool nightBirth = std::fmod((sun->longitude - ascendant) + 360.0, 360.0) < 180.0;
+        result = engine::shadbala(*planet, chart, ascendant, nightBirth, chart.julianDayUt,
+                                  chart.birth.latitude, chart.birth.longitude);
+    }
+    return strengths_.emplace(body, result).first->second;
+}
+
+void CVerokantView::mouseMoveEvent(QMouseEvent* event)
+{
+    bool inRashi = true;
+    const ChartHitRegion* region = regionAt(event->position().toPoint(), &inRashi);
+    if (!region) {
+        if (hoveredBody_ != -1)
+            hideTooltip();
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    if (region->body == hoveredBody_)
+        return;
+    hoveredBody_ = region->body;
+    const engine::Chart& chart = doc_.chart();
+    const auto& list = inRashi ? chart.rashiChartPlanets : chart.bhavaChartPlanets;
+    const auto planet = std::find_if(list.begin(), list.end(), [this](const auto& p) {
+        return p.body == hoveredBody_;
+    });
+    if (planet == list.end())
+        return;
+    if (!tooltip_)
+        tooltip_ = new CPlanetTooltip(this);
+    tooltip_->showFor(
+        planetDetail(*planet, strengthOf(planet->body), doc_.settings().planetNameFormat),
+        event->globalPosition().toPoint());
+}
+
+void CVerokantView::leaveEvent(QEvent* event)
+{
+    hideTooltip();
+    QWidget::leaveEvent(event);
+}
+
+void CVerokantView::hideTooltip()
+{
+    hoveredBody_ = -1;
+    if (tooltip_)
+        tooltip_->hide();
+}
+
+void CVerokantView::mousePressEvent(QMouseEvent* event)
+{
+    bool inRashi = true;
+    const ChartHitRegion* region =
+        event->button() == Qt::LeftButton ? regionAt(event->position().toPoint(), &inRashi)
+                                          : nullptr;
+    if (!region) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    QString text = region->tooltipText;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    hideTooltip();
+    if (engine::Messages* messages = doc_.environment().messages)
+        messages->information(text.toStdString());
+    else
+        QMessageBox::information(this, productName(), text);
+}
+
+} // namespace lumikan::ui

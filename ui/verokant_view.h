@@ -1,0 +1,154 @@
+#pragma once
+
+#include "document/document_view.h"
+#include "engine/chart.h"
+#include "engine/dasha.h"
+#include "engine/shadbala.h"
+#include "ui/chart_diagram.h"
+#include "ui/chart_view_layout.h"
+#include "ui/significator_table.h"
+
+#include <QFont>
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+#include <map>
+#include <optional>
+#include <vector>
+
+class QComboBox;
+
+namespace lumikan::document {
+class CVerokantDoc;
+}
+
+namespace lumikan::ui {
+
+class CDashaTreeCtrl;
+class CHoverListCtrl;
+class CKarakaGridCtrl;
+class CNotesEditor;
+class CPlanetTooltip;
+class CRulingPlanetsCtrl;
+
+// Column headers of the three tables.
+extern const QStringList kPlanetTableColumns;
+extern const QStringList kCuspTableColumns;
+extern const QStringList kSignificatorTableColumns;
+
+// Header tooltips by column; "Sign" and "Degree" have none.
+std::map<int, QString> planetTableTooltips();
+std::map<int, QString> cuspTableTooltips();
+std::map<int, QString> significatorTableTooltips();
+
+// A cusp row of the document (cusp, degree, nakshatra, star, sign, sub,
+// sub-sub, significators) in the order the table shows it.
+QStringList cuspRowAsShown(const QStringList& documentRow);
+
+// The colour of a diagram caption: the usual near-black, or the theme's header
+// text where near-black would not stand out from the panel.
+QColor chartCaptionColor(const ColorTheme& theme);
+
+// The main window of a chart: five panels with the planet and cusp tables, the
+// Rashi and Bhava diagrams, the ruling planets and dasha, the significators,
+// the karakas and the notes. It reads the document and writes back only the
+// notes and the birth time.
+class CVerokantView : public QWidget, public document::CView {
+    Q_OBJECT
+
+public:
+    explicit CVerokantView(document::CVerokantDoc& doc, QWidget* parent = nullptr);
+    ~CVerokantView() override;
+
+    void OnUpdate(int hint) override;
+    void CommitPendingEdits() override;
+
+    document::CVerokantDoc& chartDocument() const { return doc_; }
+
+    CHoverListCtrl* planetsTable() const { return planetsTable_; }
+    CHoverListCtrl* cuspsTable() const { return cuspsTable_; }
+    CHoverListCtrl* significatorsTable() const { return significatorsTable_; }
+    CDashaTreeCtrl* dashaTree() const { return dashaTree_; }
+    CKarakaGridCtrl* karakaGrid() const { return karakaGrid_; }
+    CRulingPlanetsCtrl* rulingPlanetsPanel() const { return rulingPlanets_; }
+    CNotesEditor* notesEditor() const { return notesEditor_; }
+    QComboBox* birthTimeList(int index) const { return birthTime_[std::size_t(index)]; }
+    QComboBox* rulingTimeList(int index) const { return rulingTime_[std::size_t(index)]; }
+    CPlanetTooltip* planetTooltip() const { return tooltip_; }
+
+    const std::optional<ChartViewLayout>& viewLayout() const { return layout_; }
+    const std::vector<ChartHitRegion>& rashiRegions() const { return rashiRegions_; }
+    const std::vector<ChartHitRegion>& bhavaRegions() const { return bhavaRegions_; }
+    int hoveredBody() const { return hoveredBody_; }
+    const std::vector<SignificatorRow>& significatorRows() const { return significatorRows_; }
+    const QString& runningDashaText() const { return runningDashaText_; }
+
+    // Paints the view's own surface (not its child controls).
+    void paintView(QPainter& painter);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void createControls();
+    void initialUpdate();
+    void layoutControls();
+    void layoutPositionTables();
+    void layoutDashaTree();
+    void applyThemeColors();
+
+    void rebuildDerivedTables();
+    void fillTables();
+    void refreshPanels();
+    void refreshRulingPlanets();
+    void timeAdjusted();
+    void syncBirthTimeLists();
+    void setRulingTimeToNow();
+    void onBirthTimeChosen();
+    void onRulingTimeChosen();
+
+    void drawPanel(QPainter& painter, Panel panel, const QString& title);
+    void drawCharts(QPainter& painter);
+    void drawControlFrames(QPainter& painter);
+
+    const ChartHitRegion* regionAt(QPoint pos, bool* inRashi) const;
+    void hideTooltip();
+    const engine::ShadbalaResult& strengthOf(engine::BodyId body);
+
+    document::CVerokantDoc& doc_;
+
+    CHoverListCtrl* planetsTable_ = nullptr;
+    CHoverListCtrl* cuspsTable_ = nullptr;
+    CHoverListCtrl* significatorsTable_ = nullptr;
+    CDashaTreeCtrl* dashaTree_ = nullptr;
+    CKarakaGridCtrl* karakaGrid_ = nullptr;
+    CRulingPlanetsCtrl* rulingPlanets_ = nullptr;
+    CNotesEditor* notesEditor_ = nullptr;
+    std::array<QComboBox*, 3> rulingTime_{};
+    std::array<QComboBox*, 3> birthTime_{};
+    CPlanetTooltip* tooltip_ = nullptr;
+
+    std::optional<ChartViewLayout> layout_;
+    std::vector<ChartHitRegion> rashiRegions_;
+    std::vector<ChartHitRegion> bhavaRegions_;
+    int hoveredBody_ = -1;
+
+    // Built from the document after each computation, never while painting.
+    std::vector<QStringList> planetRows_;
+    std::vector<QStringList> cuspRows_;
+    std::vector<SignificatorRow> significatorRows_;
+    std::vector<engine::DashaPeriod> dashaRows_;
+    QString runningDashaText_;
+    std::map<engine::BodyId, engine::ShadbalaResult> strengths_;
+
+    QFont tableFont_;
+    QFont titleFont_;
+    QFont sectionFont_;
+};
+
+} // namespace lumikan::ui
