@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <cstdio>
 
 namespace lumikan::document {
 
@@ -17,12 +16,8 @@ namespace {
 // A value outside [0, limit) reads as 0.
 int clampedFormat(int value, int limit) { return value >= 0 && value < limit ? value : 0; }
 
-QString realText(double value)
-{
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%lf", value);
-    return QString::fromLatin1(buf);
-}
+// Six decimals with a decimal point whatever the user's locale.
+QString realText(double value) { return QString::number(value, 'f', 6); }
 
 QString flagText(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
 

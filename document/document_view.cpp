@@ -93,9 +93,11 @@ bool CDocument::DoSave(const QString& path, bool replace)
 {
     QString target = path;
     if (target.isEmpty()) {
+        // Save As: ask, proposing the current file's name (or the title).
         if (!prompts_)
             return false;
-        const auto chosen = prompts_->askSavePath(title_);
+        const QString proposed = pathName_.isEmpty() ? title_ : QFileInfo(pathName_).fileName();
+        const auto chosen = prompts_->askSavePath(proposed);
         if (!chosen)
             return false;
         target = *chosen;

@@ -61,7 +61,8 @@ public:
     virtual bool OnSaveDocument(const QString& path);
     // Asked before closing: true when the document may close.
     virtual bool SaveModified();
-    // Save (replace = true: the path becomes the document's) or save as.
+    // Saves to `path`; an empty path is Save As and asks for one. With
+    // replace, the path becomes the document's.
     virtual bool DoSave(const QString& path, bool replace = true);
     // A view came or went; a document without views asks to be closed.
     virtual void OnChangedViewList();

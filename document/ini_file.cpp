@@ -3,6 +3,8 @@
 #include "document/text_encoding.h"
 
 #include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -30,10 +32,16 @@ int leadingInteger(const QString& text)
 
 double leadingReal(const QString& text)
 {
-    const QByteArray bytes = text.trimmed().toLatin1();
-    const double v = std::strtod(bytes.constData(), nullptr);
-    // Infinity and NaN spelled out are not numbers a user meant to store.
-    return std::isfinite(v) ? v : 0.0;
+    // The C library's reading of a leading decimal number, without its
+    // dependence on the user's locale (a German locale reads "18,52").
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
+    const QRegularExpressionMatch match = number.match(text.trimmed());
+    if (!match.hasMatch())
+        return 0.0;
+    bool ok = false;
+    const double v = QLocale::c().toDouble(match.captured(0), &ok);
+    return ok && std::isfinite(v) ? v : 0.0;
 }
 
 IniFile IniFile::parse(const QString& text)

@@ -259,7 +259,7 @@ bool CVerokantDoc::DoSave(const QString& path, bool replace)
             return false;
         return CDocument::DoSave(*chosen, replace);
     }
-    return CDocument::DoSave(path.isEmpty() ? GetPathName() : path, replace);
+    return CDocument::DoSave(path, replace);
 }
 
 void CVerokantDoc::OnChangedViewList()

@@ -192,6 +192,12 @@ TEST(ChartDocument, SaveAndReopenGivesTheSameChart)
     ASSERT_TRUE(doc->DoSave(QString()));
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(doc->GetPathName(), path);
+    // Save As on a saved chart asks again, proposing its file name.
+    const QString copy = dir.filePath("copy.lmk");
+    w.prompts.savePath = copy;
+    ASSERT_TRUE(doc->DoSave(QString()));
+    EXPECT_EQ(w.prompts.proposedNames.back(), "chart.lmk");
+    EXPECT_EQ(doc->GetPathName(), copy);
     // Saving leaves the document's own notes alone.
     EXPECT_EQ(doc->notes(), "Married 2015\nASC:old Day:old");
 
