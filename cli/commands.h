@@ -14,6 +14,8 @@ inline constexpr int kExitBadArguments = 2;
 int runChartCommand(const std::vector<std::string>& args);
 int runAtlasCommand(const std::vector<std::string>& args);
 int runSaveCommand(const std::vector<std::string>& args);
+// Built only with QtGui (not in the core-only build).
+int runReportCommand(const std::vector<std::string>& args);
 int runMatchCommand(const std::vector<std::string>& args);
 
 void printUsage();

@@ -24,7 +24,9 @@ void printUsage()
         "          BOY.lmk GIRL.lmk [--json]\n"
         "common:   [--settings FILE | --defaults] [--today YYYY-MM-DD] [--now HH:MM:SS]\n"
         "  atlas   list countries, states and cities of the atlas\n"
-        "          [COUNTRY [STATE [CITY]]] [--find TEXT] [--json]\n",
+        "          [COUNTRY [STATE [CITY]]] [--find TEXT] [--json]\n"
+        "  report  write the four-page printed report of a chart as a PDF\n"
+        "          FILE.lmk | --date ... --pdf OUT.pdf\n",
         stderr);
 }
 
@@ -47,6 +49,10 @@ int main(int argc, char** argv)
         return runMatchCommand(args);
     if (command == "atlas")
         return runAtlasCommand(args);
+#ifdef LUMIKAN_CLI_REPORT
+    if (command == "report")
+        return runReportCommand(args);
+#endif
     if (command == "--help" || command == "-h" || command == "help") {
         printUsage();
         return kExitOk;

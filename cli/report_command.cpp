@@ -1,0 +1,73 @@
+#include "cli/cli_environment.h"
+#include "cli/cli_prompts.h"
+#include "cli/commands.h"
+#include "cli/options.h"
+#include "ui/font_substitution.h"
+#include "ui/report_pages.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace lumikan::cli {
+
+namespace {
+
+// Qt's own notices (such as a missing runtime folder) are not messages for
+// the user; only its errors reach standard error.
+void qtMessagesToStderr(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "lumikan-cli: %s\n", qPrintable(message));
+}
+
+} // namespace
+
+// Defined with the chart command: the chart of a file or of birth options.
+std::unique_ptr<document::CVerokantDoc> openOrCastChart(const Options& options,
+                                                        CliEnvironment& environment,
+                                                        CliPrompts& prompts, int& exitStatus);
+const std::set<std::string>& chartValuedOptions();
+const std::set<std::string>& chartFlagOptions();
+
+int runReportCommand(const std::vector<std::string>& args)
+{
+    Options options;
+    std::string error;
+    std::set<std::string> valued = chartValuedOptions();
+    valued.insert("pdf");
+    if (!options.parse(args, valued, chartFlagOptions(), error)) {
+        std::fprintf(stderr, "lumikan-cli report: %s\n", error.c_str());
+        printUsage();
+        return kExitBadArguments;
+    }
+    const auto pdf = options.value("pdf");
+    if (!pdf || pdf->empty()) {
+        std::fputs("lumikan-cli report: --pdf OUT.pdf is required\n", stderr);
+        printUsage();
+        return kExitBadArguments;
+    }
+
+    // Fonts and painting need a GUI application object, never a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(qtMessagesToStderr);
+    static int argc = 1;
+    static char name[] = "lumikan-cli";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    ui::installFontSubstitutions();
+
+    CliEnvironment environment;
+    CliPrompts prompts;
+    int status = kExitOk;
+    const auto doc = openOrCastChart(options, environment, prompts, status);
+    if (!doc)
+        return status;
+    if (!ui::exportChartReportPdf(*doc, QString::fromStdString(*pdf))) {
+        std::fprintf(stderr, "lumikan-cli report: cannot write %s\n", pdf->c_str());
+        return kExitCodedError;
+    }
+    return kExitOk;
+}
+
+} // namespace lumikan::cli

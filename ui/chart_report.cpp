@@ -1,0 +1,78 @@
+#include "ui/chart_report.h"
+
+#include "document/verokant_doc.h"
+#include "ui/qt_messages.h"
+#include "ui/report_pages.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+namespace lumikan::ui {
+
+bool printChartReport(const document::CVerokantDoc& doc, QPrinter& printer)
+{
+    printer.setDocName(doc.GetTitle());
+    return renderChartReport(collectChartReport(doc), printer, printer.fromPage(),
+                             printer.toPage());
+}
+
+void printChartReportWithDialog(const document::CVerokantDoc& doc, QWidget* parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, kReportPageCount);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printChartReport(doc, printer))
+        QMessageBox::warning(parent, productName(),
+                             QStringLiteral("The report could not be printed."));
+}
+
+void previewChartReport(const document::CVerokantDoc& doc, QWidget* parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&doc](QPrinter* target) { printChartReport(doc, *target); });
+    preview.exec();
+}
+
+QString proposedReportPdfPath(const document::CVerokantDoc& doc)
+{
+    const QString chartPath = doc.GetPathName();
+    if (!chartPath.isEmpty()) {
+        const QFileInfo info(chartPath);
+        return info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf"));
+    }
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    QString name = doc.BuildDefaultFileName();
+    if (name.endsWith(QStringLiteral(".lmk"), Qt::CaseInsensitive))
+        name.chop(4);
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
+void exportChartReportPdfWithDialog(const document::CVerokantDoc& doc, QWidget* parent)
+{
+    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export PDF"),
+                                                proposedReportPdfPath(doc),
+                                                QStringLiteral("PDF Files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    if (!exportChartReportPdf(doc, path))
+        QMessageBox::critical(parent, productName(),
+                              QStringLiteral("Unable to write the report to\n%1")
+                                  .arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace lumikan::ui

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+namespace lumikan::document {
+class CVerokantDoc;
+}
+
+namespace lumikan::ui {
+
+// The four-page chart report on a printer that is already set up; the
+// printer's page range is honoured. False when the printer cannot be used.
+bool printChartReport(const document::CVerokantDoc& doc, QPrinter& printer);
+
+// File > Print: the print dialog (pages 1 to 4), then the report.
+void printChartReportWithDialog(const document::CVerokantDoc& doc, QWidget* parent);
+
+// File > Print Preview: the report in the print preview window.
+void previewChartReport(const document::CVerokantDoc& doc, QWidget* parent);
+
+// File > Export PDF...: asks where, writes the report as a PDF, and says so
+// when the file cannot be written.
+void exportChartReportPdfWithDialog(const document::CVerokantDoc& doc, QWidget* parent);
+
+// "Chart_Name.pdf" beside the chart file, or in the home folder for a new chart.
+QString proposedReportPdfPath(const document::CVerokantDoc& doc);
+
+} // namespace lumikan::ui
