@@ -1,0 +1,216 @@
+#include "ui/matchmaking_command.h"
+
+#include "document/match_charts.h"
+#include "document/recorders.h"
+#include "qt_test_app.h"
+#include "ui/main_frame.h"
+#include "ui/match_result_view.h"
+#include "ui/verokant_app.h"
+
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPointer>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <numeric>
+
+namespace lumikan::ui {
+namespace {
+
+using document::CDocument;
+using document::CVerokantDoc;
+
+class MatchmakingCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::qtApp(); }
+
+    std::unique_ptr<CVerokantDoc> chart(const char* name, int year, int month, int day, int hour,
+                                        int gender)
+    {
+        request.birth = engine::BirthDetails{};
+        request.birth.name = name;
+        request.birth.year = year;
+        request.birth.month = month;
+        request.birth.day = day;
+        request.birth.hour = hour;
+        request.birth.latitude = 18.5204;
+        request.birth.longitude = 73.8567;
+        request.birth.timeZone = 5.5;
+        request.birth.gender = gender;
+        request.displayName = name;
+        request.pending = true;
+        document::ChartEnvironment env;
+        env.settings = &settings;
+        env.request = &request;
+        env.messages = &messages;
+        env.clock = [] { return engine::LocalDateTime{2026, 12, 6, 10, 0, 0}; };
+        auto doc = std::make_unique<CVerokantDoc>(env);
+        doc->OnNewDocument();
+        request.pending = false;
+        return doc;
+    }
+
+    CMatchResultView* run(const std::vector<CDocument*>& documents)
+    {
+        return runMatchmakingCommand(documents, messages,
+                                     [this](CMatchResultView* view, const QString& title) {
+                                         opened.emplace_back(view);
+                                         titles << title;
+                                     });
+    }
+
+    document::AppSettings settings;
+    document::NewChartRequest request;
+    test::RecordingMessages messages;
+    std::vector<std::unique_ptr<CMatchResultView>> opened;
+    QStringList titles;
+};
+
+TEST_F(MatchmakingCommandTest, WithoutExactlyTwoNamedChartsOnlyTellsWhy)
+{
+    auto ravi = chart("Ravi", 1990, 6, 15, 10, 0);
+    auto asha = chart("Asha", 1993, 2, 3, 7, 1);
+    auto mira = chart("Mira", 1995, 9, 21, 18, 1);
+    auto unnamed = chart("", 1991, 1, 1, 12, 3);
+
+    EXPECT_EQ(run({}), nullptr);
+    EXPECT_EQ(run({unnamed.get(), ravi.get()}), nullptr);
+    EXPECT_EQ(run({ravi.get(), asha.get(), mira.get()}), nullptr);
+    ASSERT_EQ(messages.informations.size(), 3u);
+    EXPECT_EQ(messages.informations[0],
+              "Matchmaking requires two horoscopes.\n\nPlease open or create both the Boy's and "
+              "Girl's charts first,\nthen try Matchmaking again.");
+    EXPECT_EQ(messages.informations[1],
+              "One horoscope is open (Ravi).\n\nPlease open or create the second chart,\nthen try "
+              "Matchmaking again.");
+    EXPECT_EQ(messages.informations[2],
+              "More than two horoscopes are open.\n\nPlease close all charts except the two you "
+              "want to match,\nthen try Matchmaking again.");
+    EXPECT_TRUE(opened.empty());
+    EXPECT_TRUE(messages.plains.empty());
+
+    // Without a way to open the report window nothing is shown but the reason.
+    EXPECT_EQ(runMatchmakingCommand({ravi.get(), asha.get()}, messages, {}), nullptr);
+    EXPECT_EQ(messages.plains, std::vector<std::string>{"Match template not initialized!"});
+}
+
+TEST_F(MatchmakingCommandTest, EachRunOpensANewReportOfTheFirstTwoNamedCharts)
+{
+    auto ravi = chart("Ravi", 1990, 6, 15, 10, 0);
+    auto unnamed = chart("", 1991, 1, 1, 12, 3);
+    auto asha = chart("Asha", 1993, 2, 3, 7, 1);
+
+    CMatchResultView* first = run({ravi.get(), unnamed.get(), asha.get()});
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(messages.informations.empty());
+    EXPECT_EQ(titles, QStringList{"Match Report - Ravi & Asha"});
+    const MatchReportContent& report = first->content();
+    EXPECT_EQ(report.boyName, QStringLiteral("Ravi"));
+    EXPECT_EQ(report.girlName, QStringLiteral("Asha"));
+    ASSERT_EQ(report.rows.size(), 27u);
+    EXPECT_EQ(report.totalMax, 252.0);
+    const double sum =
+        std::accumulate(report.rows.begin(), report.rows.end(), 0.0,
+                        [](double s, const match::MatchRow& r) { return s + r.score; });
+    EXPECT_DOUBLE_EQ(report.totalScore, sum);
+    EXPECT_EQ(first->scrollSize(), QSize(1400, 1323));
+
+    // The boy is the first chart found: the other order swaps the Ashtakoota values.
+    CMatchResultView* swapped = run({asha.get(), ravi.get()});
+    ASSERT_NE(swapped, nullptr);
+    EXPECT_NE(swapped, first) << "a new window per run";
+    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_EQ(titles.last(), QStringLiteral("Match Report - Asha & Ravi"));
+    for (std::size_t i = 0; i < match::kAshtakootaRowCount; ++i) {
+        SCOPED_TRACE(report.rows[i].name);
+        EXPECT_FALSE(report.rows[i].maleValue.empty());
+        EXPECT_EQ(swapped->content().rows[i].maleValue, report.rows[i].femaleValue);
+        EXPECT_EQ(swapped->content().rows[i].femaleValue, report.rows[i].maleValue);
+    }
+
+    // The whole sheet, for a developer to look at (LUMIKAN_TEST_IMAGES).
+    QImage image = test::whiteImage(first->scrollSize().width(), first->scrollSize().height());
+    QPainter painter(&image);
+    first->OnDraw(painter);
+    painter.end();
+    test::keepImage(image, QStringLiteral("match_report_full"));
+    const MatchReportLayout layout = first->sheetLayout();
+    ASSERT_EQ(layout.sections.size(), 2u);
+    EXPECT_EQ(layout.sections[0].rows[7].cells[0].text.text, QStringLiteral("Nadi"));
+    EXPECT_EQ(layout.sections[1].rows[18].cells[0].text.text, QStringLiteral("Vashya Polarity"));
+
+    // Scrolled to the end, the window shows the overall gauge's track where the sheet has it.
+    first->resize(900, 600);
+    first->show();
+    QScrollBar* bar = first->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    EXPECT_EQ(bar->value(), 1323 - first->viewport()->height());
+    const QImage shot = first->viewport()->grab().toImage();
+    const SheetGauge& overall = first->sheetLayout().overall;
+    const QPointF bottom = overall.centre + QPointF(0, overall.radius) - QPointF(0, bar->value());
+    const QRgb seen = shot.pixel(bottom.toPoint());
+    EXPECT_LE(std::abs(qRed(seen) - qRed(match_sheet::kGaugeTrack)) +
+                  std::abs(qGreen(seen) - qGreen(match_sheet::kGaugeTrack)) +
+                  std::abs(qBlue(seen) - qBlue(match_sheet::kGaugeTrack)),
+              12)
+        << std::hex << seen;
+}
+
+TEST_F(MatchmakingCommandTest, InTheProgramEachReportGetsItsOwnWindowBesideTheCharts)
+{
+    QTemporaryDir dir;
+    const QString raviPath = dir.filePath(QStringLiteral("ravi.lmk"));
+    const QString ashaPath = dir.filePath(QStringLiteral("asha.lmk"));
+    ASSERT_TRUE(chart("Ravi", 1990, 6, 15, 10, 0)->DoSave(raviPath));
+    ASSERT_TRUE(chart("Asha", 1993, 2, 3, 7, 1)->DoSave(ashaPath));
+
+    QSettings recent(dir.filePath(QStringLiteral("recent.ini")), QSettings::IniFormat);
+    test::ScriptedPrompts prompts;
+    ShellEnvironment env;
+    env.settingsPath = [] { return QString(); };
+    env.recentFilesStore = &recent;
+    env.clock = [] { return engine::LocalDateTime{2026, 12, 6, 10, 0, 0}; };
+    env.messages = &messages;
+    env.prompts = &prompts;
+    env.screenSize = QSize(1920, 1080);
+    auto app = std::make_unique<CVerokantApp>(env);
+    ASSERT_TRUE(app->InitInstance({}));
+    ASSERT_TRUE(app->OpenDocumentFile(raviPath));
+    EXPECT_EQ(runMatchmakingCommand(*app), nullptr);
+    EXPECT_EQ(messages.informations.size(), 1u) << "one chart is not enough";
+    ASSERT_TRUE(app->OpenDocumentFile(ashaPath));
+
+    QMdiArea* area = app->mainFrame()->mdiArea();
+    CMatchResultView* first = runMatchmakingCommand(*app);
+    ASSERT_NE(first, nullptr);
+    // An open report is no chart: matching again works and opens a second window.
+    CMatchResultView* second = runMatchmakingCommand(*app);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(messages.informations.size(), 1u);
+    EXPECT_EQ(app->frames().size(), 2u);
+    ASSERT_EQ(area->subWindowList().size(), 4);
+    QMdiSubWindow* window = area->activeSubWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->widget(), second);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Match Report - Ravi & Asha"));
+    EXPECT_EQ(second->content().rows.size(), 27u);
+
+    QPointer<CMatchResultView> closed = first;
+    first->parentWidget()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closed.isNull()) << "closing a report window discards the report";
+    EXPECT_EQ(area->subWindowList().size(), 3);
+
+    app.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+} // namespace lumikan::ui
