@@ -107,8 +107,8 @@ void CNotesEditor::focusInEvent(QFocusEvent* event)
 {
     QTextEdit::focusInEvent(event);
     clearPlaceholder();
-    // Closing the context menu or coming back to the window is no new entry.
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+    // Closing the context menu hands the focus back; that is no new entry.
+    if (event->reason() == Qt::PopupFocusReason)
         return;
     const QString text = toPlainText();
     const QString stamped = notesWithDateStamp(text, today_ ? today_() : engine::LocalDateTime{});
