@@ -3,9 +3,10 @@
 #                PREFIX (default ~/.local)
 # make test - install what is missing, build, run every test, then the core
 #             tests again under AddressSanitizer + UndefinedBehaviorSanitizer
+# make screenshots - draw the main chart view offscreen into docs/screenshots
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run install test test-normal test-asan bench fuzz clean
+.PHONY: all deps build run install test test-normal test-asan bench fuzz screenshots clean
 
 all: build
 
@@ -44,6 +45,11 @@ test-asan: deps
 
 bench: build
 	@for b in build/bin/bench_*; do $$b; done
+
+screenshots: deps
+	@cmake --preset normal >/dev/null
+	@cmake --build --preset normal --target lumikan_screenshots -j $(JOBS)
+	@build/bin/lumikan_screenshots docs/screenshots
 
 FUZZ_SECONDS ?= 60
 fuzz: deps

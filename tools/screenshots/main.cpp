@@ -1,0 +1,132 @@
+// Writes pictures of the main chart view for the sample chart, one per
+// colour theme, without a display:
+//   lumikan_screenshots [OUTPUT_FOLDER [WIDTH HEIGHT]]
+
+#include "document/verokant_doc.h"
+#include "engine/messages.h"
+#include "ui/chart_appearance.h"
+#include "ui/color_theme.h"
+#include "ui/font_substitution.h"
+#include "ui/verokant_view.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+using namespace lumikan;
+
+namespace {
+
+class StderrMessages : public engine::Messages {
+public:
+    void error(std::string_view code, std::string_view message) override
+    {
+        report(engine::formatCodedError(code, message));
+    }
+    void plain(std::string_view m) override { report(m); }
+    void warning(std::string_view m) override { report(m); }
+    void information(std::string_view m) override { report(m); }
+    Answer question(std::string_view m) override
+    {
+        report(m);
+        return Answer::No;
+    }
+
+private:
+    static void report(std::string_view m)
+    {
+        std::fprintf(stderr, "%.*s\n", int(m.size()), m.data());
+    }
+};
+
+engine::BirthDetails sampleBirth()
+{
+    engine::BirthDetails b;
+    b.name = "Sample";
+    b.city = "Pune";
+    b.state = "Maharashtra";
+    b.country = "India";
+    b.year = 1990;
+    b.month = 12;
+    b.day = 5;
+    b.hour = 14;
+    b.minute = 7;
+    b.second = 0;
+    b.latitude = 18.5204;
+    b.longitude = 73.8567;
+    b.timeZone = 5.5;
+    return b;
+}
+
+struct Picture {
+    const char* fileName;
+    const char* themeName;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ui::installFontSubstitutions();
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QSize size(1600, 1000);
+    if (argc > 3)
+        size = QSize(std::atoi(argv[2]), std::atoi(argv[3])).expandedTo(QSize(100, 100));
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "Cannot create %s\n", qPrintable(folder));
+        return 1;
+    }
+
+    document::AppSettings settings;
+    document::NewChartRequest request;
+    StderrMessages messages;
+    request.birth = sampleBirth();
+    request.displayName = QStringLiteral("Sample");
+    request.placeText = document::composePlaceText(request.birth);
+    request.pending = true;
+
+    document::ChartEnvironment environment;
+    environment.settings = &settings;
+    environment.request = &request;
+    environment.messages = &messages;
+    // A fixed "now", so the pictures do not change from day to day.
+    environment.clock = [] { return engine::LocalDateTime{2026, 3, 15, 10, 30, 0}; };
+
+    document::CVerokantDoc doc(environment);
+    if (!doc.OnNewDocument() || !doc.hasChart()) {
+        std::fprintf(stderr, "The sample chart could not be cast.\n");
+        return 1;
+    }
+    request.pending = false;
+
+    const Picture pictures[] = {{"main-view-classic-gold.png", "Classic Gold"},
+                                {"main-view-carbon-dark.png", "Carbon Dark"}};
+    for (const Picture& picture : pictures) {
+        int theme = 0;
+        for (int i = 0; i < ui::kColorThemeCount; ++i)
+            if (ui::COLOR_THEMES[std::size_t(i)].name == picture.themeName)
+                theme = i;
+        ui::selectColorTheme(theme);
+
+        ui::CVerokantView view(doc);
+        view.resize(size);
+        doc.AddView(&view);
+        view.show();
+        QApplication::processEvents();
+        const QString path = QDir(folder).filePath(QString::fromLatin1(picture.fileName));
+        if (!view.grab().toImage().save(path)) {
+            std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+        doc.RemoveView(&view);
+        std::printf("%s\n", qPrintable(path));
+    }
+    return 0;
+}
