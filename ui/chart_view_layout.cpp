@@ -62,9 +62,9 @@ std::optional<ChartViewLayout> layoutChartView(QSize client)
     panels[std::size_t(Panel::KarakasAndNotes)] = edges(16 + w1, h1 + 17, 16 + w1 + w2, cy - 8);
 
     const QRect& significators = layout.panel(Panel::Significators);
-    layout.significatorsTable = QRect(significators.x() + 4, significators.y() + 32,
-                                      significators.width() - 8,
-                                      std::max(significators.height() - 36, 60));
+    layout.significatorsTable =
+        QRect(significators.x() + 4, significators.y() + 32, significators.width() - 8,
+              std::max(significators.height() - 36, 60));
 
     const QRect& karakas = layout.panel(Panel::KarakasAndNotes);
     layout.karakaGrid = QRect(karakas.x() + 10, karakas.y() + 35, karakas.width() - 20, 62);

@@ -19,7 +19,13 @@ inline constexpr int kPanelTitleHeight = 28;
 inline constexpr int kMinLayoutSize = 100;
 inline constexpr int kMinTopRowHeight = 300;
 
-enum class Panel { PlanetaryPositions, Charts, RulingPlanetsAndDasha, Significators, KarakasAndNotes };
+enum class Panel {
+    PlanetaryPositions,
+    Charts,
+    RulingPlanetsAndDasha,
+    Significators,
+    KarakasAndNotes
+};
 inline constexpr int kPanelCount = 5;
 
 struct ChartViewLayout {

@@ -37,8 +37,8 @@ public:
         painter->setFont(font);
         painter->setPen(style.text);
         const QRect textRect = cell.adjusted(kTextPadding, 0, -kTextPadding, 0);
-        const QString text = QFontMetrics(font).elidedText(index.data().toString(),
-                                                           Qt::ElideRight, textRect.width());
+        const QString text = QFontMetrics(font).elidedText(index.data().toString(), Qt::ElideRight,
+                                                           textRect.width());
         painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
 
         painter->setPen(tableGridColor(currentTheme()));

@@ -14,9 +14,8 @@ namespace lumikan::ui {
 
 QString notesDateStamp(const engine::LocalDateTime& today)
 {
-    static constexpr std::array<const char*, 12> months = {"Jan", "Feb", "Mar", "Apr",
-                                                           "May", "Jun", "Jul", "Aug",
-                                                           "Sep", "Oct", "Nov", "Dec"};
+    static constexpr std::array<const char*, 12> months = {
+        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     const char* month = today.month >= 1 && today.month <= 12 ? months[today.month - 1] : "???";
     return QString::asprintf("[%d/%s/%04d] ", today.day, month, today.year);
 }

@@ -99,8 +99,8 @@ public:
 private:
     void label(const QString& text, int left, int right)
     {
-        layout_.texts.push_back(
-            {text, edges(left, y_, right, y_ + kRowHeight), rgb(kLabel), Role::Label, kVCenterLeft});
+        layout_.texts.push_back({text, edges(left, y_, right, y_ + kRowHeight), rgb(kLabel),
+                                 Role::Label, kVCenterLeft});
     }
     void value(const QString& text, int left, int right, QColor color)
     {
@@ -323,11 +323,16 @@ void CPlanetTooltip::showFor(const PlanetDetail& detail, QPoint cursorGlobal)
 QFont CPlanetTooltip::fontFor(PlanetTooltipLayout::FontRole role) const
 {
     switch (role) {
-    case Role::Title: return title_;
-    case Role::Subtitle: return subtitle_;
-    case Role::Label: return label_;
-    case Role::Glyph: return glyph_;
-    case Role::Value: break;
+    case Role::Title:
+        return title_;
+    case Role::Subtitle:
+        return subtitle_;
+    case Role::Label:
+        return label_;
+    case Role::Glyph:
+        return glyph_;
+    case Role::Value:
+        break;
     }
     return value_;
 }

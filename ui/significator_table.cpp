@@ -88,10 +88,9 @@ void orderSignificatorEntries(std::vector<SignificatorEntry>& entries)
         const int lowest = h.empty() ? 0 : *std::min_element(h.begin(), h.end());
         return std::tuple(h.empty(), !contains(h, 1), lowest);
     };
-    std::stable_sort(entries.begin(), entries.end(),
-                     [&key](const SignificatorEntry& a, const SignificatorEntry& b) {
-                         return key(a) < key(b);
-                     });
+    std::stable_sort(
+        entries.begin(), entries.end(),
+        [&key](const SignificatorEntry& a, const SignificatorEntry& b) { return key(a) < key(b); });
 }
 
 std::vector<SignificatorRow> significatorRows(const std::vector<SignificatorEntry>& entries)
@@ -100,8 +99,8 @@ std::vector<SignificatorRow> significatorRows(const std::vector<SignificatorEntr
     rows.reserve(entries.size() * 2);
     for (const SignificatorEntry& e : entries) {
         rows.push_back({SignificatorRowKind::Planet,
-                        {romanList(e.signifiedHouses), e.planetName, e.starLordName,
-                         e.subLordName, e.subSubLordName},
+                        {romanList(e.signifiedHouses), e.planetName, e.starLordName, e.subLordName,
+                         e.subSubLordName},
                         planetRowColor(e.signifiedHouses)});
         rows.push_back({SignificatorRowKind::Lords,
                         {QString(), numberList(e.planetHouses), numberList(e.starLordHouses),

@@ -26,13 +26,13 @@
 namespace lumikan::ui {
 
 const QStringList kPlanetTableColumns = {
-    QStringLiteral("Planet"), QStringLiteral("Nakshatra"), QStringLiteral("Sign"),
-    QStringLiteral("Degree"), QStringLiteral("Star"),      QStringLiteral("Sub"),
+    QStringLiteral("Planet"),  QStringLiteral("Nakshatra"),    QStringLiteral("Sign"),
+    QStringLiteral("Degree"),  QStringLiteral("Star"),         QStringLiteral("Sub"),
     QStringLiteral("SS Lord"), QStringLiteral("Significators")};
-const QStringList kCuspTableColumns = {
-    QStringLiteral("Cusp"),   QStringLiteral("Nakshatra"), QStringLiteral("Sign"),
-    QStringLiteral("Degree"), QStringLiteral("Star"),      QStringLiteral("Sub"),
-    QStringLiteral("SS Lord"), QStringLiteral("Significator")};
+const QStringList kCuspTableColumns = {QStringLiteral("Cusp"),    QStringLiteral("Nakshatra"),
+                                       QStringLiteral("Sign"),    QStringLiteral("Degree"),
+                                       QStringLiteral("Star"),    QStringLiteral("Sub"),
+                                       QStringLiteral("SS Lord"), QStringLiteral("Significator")};
 const QStringList kSignificatorTableColumns = {
     QStringLiteral("Houses"), QStringLiteral("Planet"), QStringLiteral("Star Lord"),
     QStringLiteral("Sub Lord"), QStringLiteral("S.Sub Lord")};
@@ -67,8 +67,7 @@ int rightOf(const QRect& r)
 // exclusive); `corner` is the corner ellipse's diameter.
 void roundedOutline(QPainter& painter, const QRect& r, int corner)
 {
-    painter.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), corner / 2.0,
-                            corner / 2.0);
+    painter.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), corner / 2.0, corner / 2.0);
 }
 
 double relativeLuminance(QColor c)
@@ -136,13 +135,14 @@ QRect grown(const QRect& r, int by)
 
 std::map<int, QString> planetTableTooltips()
 {
-    return {{0, QStringLiteral("Planet\nGraha in the chart")},
-            {1, QStringLiteral("Nakshatra\nLunar mansion occupied\nby the planet")},
-            {4, QStringLiteral("Star Lord\nNakshatra Lord of\nthe planet's position")},
-            {5, QStringLiteral("Sub Lord\nSub division lord within\nthe Nakshatra")},
-            {6, QStringLiteral("Sub Sub Lord\nFurther sub division\nof the Sub Lord")},
-            {7, QStringLiteral(
-                    "Significators\nHouses signified by the planet\nthrough Star-Sub-Sub Sub lords")}};
+    return {
+        {0, QStringLiteral("Planet\nGraha in the chart")},
+        {1, QStringLiteral("Nakshatra\nLunar mansion occupied\nby the planet")},
+        {4, QStringLiteral("Star Lord\nNakshatra Lord of\nthe planet's position")},
+        {5, QStringLiteral("Sub Lord\nSub division lord within\nthe Nakshatra")},
+        {6, QStringLiteral("Sub Sub Lord\nFurther sub division\nof the Sub Lord")},
+        {7, QStringLiteral(
+                "Significators\nHouses signified by the planet\nthrough Star-Sub-Sub Sub lords")}};
 }
 
 std::map<int, QString> cuspTableTooltips()
@@ -202,8 +202,8 @@ void CVerokantView::createControls()
 {
     planetsTable_ = makeTable(kPlanetTableColumns, kPositionInitialWidths, planetTableTooltips(),
                               tableFont_, this);
-    cuspsTable_ = makeTable(kCuspTableColumns, kPositionInitialWidths, cuspTableTooltips(),
-                            tableFont_, this);
+    cuspsTable_ =
+        makeTable(kCuspTableColumns, kPositionInitialWidths, cuspTableTooltips(), tableFont_, this);
     significatorsTable_ = makeTable(kSignificatorTableColumns, kSignificatorInitialWidths,
                                     significatorTableTooltips(), tableFont_, this);
 
@@ -219,8 +219,7 @@ void CVerokantView::createControls()
     });
     significatorsTable_->setCellStyler([this](int row, int, const RowState& state) {
         const bool known = row >= 0 && row < int(significatorRows_.size());
-        const SignificatorRow& r =
-            known ? significatorRows_[std::size_t(row)] : SignificatorRow{};
+        const SignificatorRow& r = known ? significatorRows_[std::size_t(row)] : SignificatorRow{};
         return significatorCellStyle(currentTheme(), state, r.kind, r.text);
     });
 
@@ -619,9 +618,8 @@ void CVerokantView::mouseMoveEvent(QMouseEvent* event)
     hoveredBody_ = region->body;
     const engine::Chart& chart = doc_.chart();
     const auto& list = inRashi ? chart.rashiChartPlanets : chart.bhavaChartPlanets;
-    const auto planet = std::find_if(list.begin(), list.end(), [this](const auto& p) {
-        return p.body == hoveredBody_;
-    });
+    const auto planet = std::find_if(list.begin(), list.end(),
+                                     [this](const auto& p) { return p.body == hoveredBody_; });
     if (planet == list.end())
         return;
     if (!tooltip_)
@@ -647,9 +645,9 @@ void CVerokantView::hideTooltip()
 void CVerokantView::mousePressEvent(QMouseEvent* event)
 {
     bool inRashi = true;
-    const ChartHitRegion* region =
-        event->button() == Qt::LeftButton ? regionAt(event->position().toPoint(), &inRashi)
-                                          : nullptr;
+    const ChartHitRegion* region = event->button() == Qt::LeftButton
+                                       ? regionAt(event->position().toPoint(), &inRashi)
+                                       : nullptr;
     if (!region) {
         QWidget::mousePressEvent(event);
         return;

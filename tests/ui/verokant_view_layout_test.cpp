@@ -146,9 +146,9 @@ TEST(SignificatorTable, OrderRowsAndColours)
 
     // Houses 1 and 5: the trikona colour wins over the kendra colour.
     EXPECT_EQ(rows[0].text, QColor::fromRgb(0x008200));
-    EXPECT_EQ(rows[2].text, QColor::fromRgb(0x0046A0));  // JUP: I, IV, X
-    EXPECT_EQ(rows[8].text, QColor::fromRgb(0x008200));  // SUN: IX
-    EXPECT_FALSE(rows[6].text.isValid());                // VEN: III, VIII in the theme's text
+    EXPECT_EQ(rows[2].text, QColor::fromRgb(0x0046A0)); // JUP: I, IV, X
+    EXPECT_EQ(rows[8].text, QColor::fromRgb(0x008200)); // SUN: IX
+    EXPECT_FALSE(rows[6].text.isValid());               // VEN: III, VIII in the theme's text
 }
 
 TEST(TableCellStyle, LaterRulesWin)

@@ -155,8 +155,7 @@ TEST(ChartView, LaysOutItsControlsAndIgnoresTinySizes)
     EXPECT_LE(v.dashaTree()->height(), expected.dashaArea.height());
 
     // Columns share each table's client width by weight.
-    for (const CHoverListCtrl* table :
-         {v.planetsTable(), v.cuspsTable(), v.significatorsTable()}) {
+    for (const CHoverListCtrl* table : {v.planetsTable(), v.cuspsTable(), v.significatorsTable()}) {
         int total = 0;
         for (int c = 0; c < table->columnCount(); ++c)
             total += table->columnWidth(c);
@@ -297,8 +296,8 @@ TEST(ChartView, HoverShowsThePlanetCardAndClickTheMessage)
     const ChartHitRegion region = v.bhavaRegions().front();
 
     const QPointF inside = region.rect.center();
-    QMouseEvent move(QEvent::MouseMove, inside, v.mapToGlobal(inside), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, inside, v.mapToGlobal(inside), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(&v, &move);
     EXPECT_EQ(v.hoveredBody(), region.body);
     ASSERT_TRUE(v.planetTooltip());
@@ -314,8 +313,8 @@ TEST(ChartView, HoverShowsThePlanetCardAndClickTheMessage)
     EXPECT_EQ(QString::fromStdString(f.messages.informations[0]), expected);
 
     const QPointF outside(3, 3);
-    QMouseEvent away(QEvent::MouseMove, outside, v.mapToGlobal(outside), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent away(QEvent::MouseMove, outside, v.mapToGlobal(outside), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(&v, &away);
     EXPECT_EQ(v.hoveredBody(), -1);
     EXPECT_FALSE(v.planetTooltip()->isVisible());
@@ -368,8 +367,8 @@ void checkRenderedView(ViewFixture& f, int themeIndex, const char* imageName)
               color(theme.chartAccent));
     // The table frames: a border two pixels outside each table.
     const QRect table = f.view->significatorsTable()->geometry();
-    EXPECT_TRUE(near(image.pixelColor(table.center().x(), table.top() - 2),
-                     color(theme.panelBorder)));
+    EXPECT_TRUE(
+        near(image.pixelColor(table.center().x(), table.top() - 2), color(theme.panelBorder)));
 }
 
 TEST(ChartView, RendersThePanelsAndDiagramsInTwoThemes)
@@ -377,8 +376,8 @@ TEST(ChartView, RendersThePanelsAndDiagramsInTwoThemes)
     ViewFixture f({1600, 1000});
     checkRenderedView(f, 0, "chart-view-classic-gold");
     checkRenderedView(f, 15, "chart-view-carbon-dark");
-    EXPECT_EQ(chartTextSize(), chartTextSizeForPanelWidth(
-                                   f.view->viewLayout()->panel(Panel::Charts).width()));
+    EXPECT_EQ(chartTextSize(),
+              chartTextSizeForPanelWidth(f.view->viewLayout()->panel(Panel::Charts).width()));
     selectColorTheme(0);
 }
 
