@@ -1,0 +1,254 @@
+#include "ui/astrology_settings_dlg.h"
+
+#include "document/recorders.h"
+#include "document/verokant_doc.h"
+#include "qt_test_app.h"
+#include "ui/chart_appearance.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace lumikan::ui {
+namespace {
+
+// The program's atlas files, and settings kept in a scratch folder.
+class SettingsDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::qtApp();
+        selectColorTheme(0);
+        path = dir.filePath(QStringLiteral("settings.ini"));
+    }
+    void TearDown() override { selectColorTheme(0); }
+
+    std::unique_ptr<CAstrologySettingsDlg> open(document::AtlasDatabase* atlasToUse = nullptr)
+    {
+        SettingsDialogContext context;
+        context.settings = &settings;
+        context.settingsPath = path;
+        context.refreshOpenDocuments = [this] {
+            ++refreshes;
+            for (test::HintRecorder* view : {&firstChart, &secondChart})
+                view->OnUpdate(document::HINT_SETTINGS_CHANGED);
+        };
+        context.rulingPlace.atlas = atlasToUse ? atlasToUse : &atlas;
+        context.rulingPlace.showError = [this](const QString& message) {
+            errors.push_back(message);
+        };
+        context.askYesNo = [this](const QString& text, const QString& title) {
+            questions.push_back(title + QStringLiteral(": ") + text);
+            return answerYes;
+        };
+        auto dialog = std::make_unique<CAstrologySettingsDlg>(context);
+        dialog->show();
+        return dialog;
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    document::AppSettings settings;
+    document::AtlasDatabase atlas{LUMIKAN_BIN_DIR "/mondo"};
+    test::HintRecorder firstChart, secondChart;
+    int refreshes = 0;
+    QStringList errors, questions;
+    bool answerYes = true;
+};
+
+TEST_F(SettingsDialog, CustomAyanamsaFieldsConvertBothWaysWithCarries)
+{
+    EXPECT_EQ(ayanamsaDmsText(23.5), QStringLiteral("23\u00B030'0\""));
+    EXPECT_EQ(ayanamsaDmsText(23.999999), QStringLiteral("24\u00B00'0\""));
+    EXPECT_EQ(ayanamsaDmsText(-23.853056), QStringLiteral("-23\u00B051'11\""));
+    EXPECT_NEAR(ayanamsaFromDms(QStringLiteral("-23:51:11")), -23.853056, 5e-7);
+    EXPECT_EQ(ayanamsaFromDms(QStringLiteral("23\u00B030'")), 23.5) << "unread seconds count as 0";
+    EXPECT_EQ(ayanamsaFromDms(QStringLiteral("x")), 0.0);
+    // Below one degree the sign would otherwise be lost both ways.
+    EXPECT_EQ(ayanamsaDmsText(-0.5), QStringLiteral("-0\u00B030'0\""));
+    EXPECT_EQ(ayanamsaFromDms(QStringLiteral("-0\u00B030'0\"")), -0.5);
+    EXPECT_EQ(leadingNumber(QStringLiteral(" 23.5abc")), 23.5);
+
+    settings.customAyanamsa = 22.5;
+    const auto dialog = open();
+    CTabAyanamsaDlg* page = dialog->displayPage();
+    QLineEdit* decimal = page->decimalEdit();
+    QLineEdit* dms = page->dmsEdit();
+    EXPECT_FALSE(decimal->isEnabled()) << "only Custom edits the value";
+    page->ayanamsaButtons()->button(4)->click();
+    ASSERT_TRUE(decimal->isEnabled());
+    EXPECT_EQ(decimal->text(), QStringLiteral("22.500000"));
+    EXPECT_EQ(dms->text(), QStringLiteral("22\u00B030'0\""));
+
+    decimal->clear();
+    QTest::keyClicks(decimal, QStringLiteral("23.5"));
+    EXPECT_EQ(dms->text(), QStringLiteral("23\u00B030'0\""));
+    decimal->clear();
+    QTest::keyClicks(decimal, QStringLiteral("23.999999"));
+    EXPECT_EQ(dms->text(), QStringLiteral("24\u00B00'0\""));
+    EXPECT_EQ(decimal->text(), QStringLiteral("23.999999")) << "the typed field is left as typed";
+    dms->clear();
+    QTest::keyClicks(dms, QStringLiteral("-23:51:11"));
+    EXPECT_EQ(decimal->text(), QStringLiteral("-23.853056"));
+
+    test::keepImage(dialog->grab().toImage(), QStringLiteral("settings_display"));
+    dialog->apply();
+    EXPECT_EQ(settings.ayanamsa, 4);
+    EXPECT_EQ(settings.customAyanamsa, -23.853056);
+}
+
+TEST_F(SettingsDialog, RulingPlaceStartsAtPuneAndShowsAStoredPlaceAsStored)
+{
+    {
+        const auto dialog = open();
+        CTabRPLocationDlg* page = dialog->rulingPlacePage();
+        EXPECT_EQ(page->countryList()->currentText(), QStringLiteral("India"));
+        EXPECT_EQ(page->stateList()->currentText(), QStringLiteral("Maharashtra"));
+        EXPECT_EQ(page->cityList()->currentText(), QStringLiteral("Pune"));
+        EXPECT_EQ(page->latitudeEdit()->text(), QStringLiteral("18.519569"));
+        EXPECT_EQ(page->longitudeEdit()->text(), QStringLiteral("73.855354"));
+        EXPECT_EQ(page->timeZoneList()->currentText(), QStringLiteral("UTC +5:30 (IST)"));
+        EXPECT_TRUE(settings.rpCountry.empty()) << "proposed, not yet stored";
+        dialog->tabs()->setCurrentIndex(1);
+        test::keepImage(dialog->grab().toImage(), QStringLiteral("settings_rp_location"));
+
+        page->pickCity(QStringLiteral("Mumbai"));
+        dialog->gather();
+        EXPECT_EQ(dialog->workingCopy().rpCity, "Mumbai");
+        EXPECT_NEAR(dialog->workingCopy().rpLatitude, 19.07, 0.05);
+        EXPECT_EQ(dialog->workingCopy().rpTimeZoneHours, 5.5);
+        dialog->accept();
+        EXPECT_EQ(settings.rpState, "Maharashtra");
+        EXPECT_EQ(settings.rpTimezone, "UTC +5:30 (IST)");
+    }
+    settings.rpLatitude = 18.5;
+    settings.rpLongitude = 73.85;
+    {
+        const auto dialog = open();
+        CTabRPLocationDlg* page = dialog->rulingPlacePage();
+        EXPECT_EQ(page->cityList()->currentText(), QStringLiteral("Mumbai"));
+        EXPECT_EQ(page->latitudeEdit()->text(), QStringLiteral("18.500000"));
+        EXPECT_EQ(page->longitudeEdit()->text(), QStringLiteral("73.850000"));
+        dialog->gather();
+        EXPECT_EQ(dialog->workingCopy(), settings);
+    }
+    EXPECT_TRUE(errors.isEmpty());
+
+    // Without atlas files the page says so and proposes nothing.
+    QTemporaryDir empty;
+    document::AtlasDatabase noAtlas{empty.path().toStdString()};
+    settings = document::AppSettings{};
+    const auto dialog = open(&noAtlas);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith(
+        QStringLiteral("Unable to load the atlas file for the selected country.")));
+    EXPECT_EQ(dialog->rulingPlacePage()->stateList()->count(), 0);
+    dialog->gather();
+    EXPECT_EQ(dialog->workingCopy().rpLatitude, 0.0);
+    EXPECT_EQ(dialog->workingCopy().rpLongitude, 0.0);
+}
+
+TEST_F(SettingsDialog, ResetDefaultsThenCancelLeavesSettingsAndFileUnchanged)
+{
+    settings.ayanamsa = 0;
+    settings.dashaYear = 0;
+    settings.mahadashaDepth = 2;
+    settings.showPluto = false;
+    settings.planetNameFormat = 2;
+    settings.titleFormat = 3;
+    settings.colorTheme = 5;
+    settings.rpCountry = "India";
+    settings.rpState = "Maharashtra";
+    settings.rpCity = "Mumbai";
+    settings.rpLatitude = 19.07;
+    settings.rpLongitude = 72.88;
+    settings.rpTimeZoneHours = 5.5;
+    ASSERT_TRUE(document::SaveSettings(settings, path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray savedBytes = file.readAll();
+    file.close();
+    const document::AppSettings before = settings;
+
+    const auto dialog = open();
+    answerYes = false;
+    dialog->resetDefaults();
+    EXPECT_EQ(dialog->appSettingsPage()->themeList()->currentIndex(), 5) << "No keeps the pages";
+
+    answerYes = true;
+    QTest::mouseClick(dialog->resetButton(), Qt::LeftButton);
+    ASSERT_EQ(questions.size(), 2);
+    EXPECT_EQ(questions[1],
+              QStringLiteral("Reset Defaults: Reset all settings to their default values?"));
+    EXPECT_EQ(dialog->displayPage()->ayanamsaButtons()->checkedId(), 3);
+    EXPECT_EQ(dialog->appSettingsPage()->themeList()->currentIndex(), 0);
+    EXPECT_EQ(dialog->appSettingsPage()->titleFormatButtons()->checkedId(), 0);
+    EXPECT_EQ(dialog->rulingPlacePage()->cityList()->currentText(), QStringLiteral("Pune"));
+
+    dialog->reject();
+    EXPECT_EQ(settings, before);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), savedBytes);
+    EXPECT_EQ(refreshes, 0);
+    EXPECT_EQ(currentTheme().rowLight, COLOR_THEMES[0].colors.rowLight);
+}
+
+TEST_F(SettingsDialog, AThemeRepaintsOnlyThePreviewUntilApplyThenEveryChart)
+{
+    const auto dialog = open();
+    dialog->tabs()->setCurrentIndex(2);
+    CTabAstrologerDlg* page = dialog->appSettingsPage();
+    EXPECT_EQ(page->themeList()->count(), 16);
+    const int carbon = page->themeList()->findText(QStringLiteral("Carbon Dark"));
+    ASSERT_EQ(carbon, 15);
+    page->themeList()->setCurrentIndex(carbon);
+    EXPECT_EQ(page->preview()->themeIndex(), 15);
+    EXPECT_EQ(currentTheme().rowLight, COLOR_THEMES[0].colors.rowLight);
+    EXPECT_EQ(settings.colorTheme, 0);
+    EXPECT_EQ(refreshes, 0);
+    EXPECT_TRUE(firstChart.hints.empty());
+
+    // The preview's bands: Zebra Light, Zebra Dark, Hover, and Selected taking the rest.
+    const auto bands = themePreviewBands(QSize(200, 97), COLOR_THEMES[15].colors);
+    EXPECT_EQ(bands[0].rect, QRect(0, 0, 200, 24));
+    EXPECT_EQ(bands[3].rect, QRect(0, 72, 200, 25));
+    EXPECT_EQ(bands[3].label, QStringLiteral("Selected"));
+    EXPECT_EQ(bands[3].text, QColor(0xE1, 0xE6, 0xF0));
+    EXPECT_EQ(bands[1].text, QColor(0xAF, 0xB6, 0xCD)) << "chartText";
+    const QImage preview = page->preview()->grab().toImage();
+    EXPECT_EQ(preview.pixel(2, preview.height() - 2), qRgb(0x32, 0x78, 0xDC));
+    test::keepImage(dialog->grab().toImage(), QStringLiteral("settings_app"));
+
+    QTest::mouseClick(dialog->applyButton(), Qt::LeftButton);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(settings.colorTheme, 15);
+    EXPECT_EQ(currentTheme().vargaBack, COLOR_THEMES[15].colors.vargaBack);
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(firstChart.hints, std::vector<int>{document::HINT_SETTINGS_CHANGED});
+    EXPECT_EQ(secondChart.hints, std::vector<int>{document::HINT_SETTINGS_CHANGED});
+    document::AppSettings saved;
+    document::LoadSettings(saved, path);
+    EXPECT_EQ(saved.colorTheme, 15);
+    EXPECT_EQ(saved.rpCity, "Pune") << "the proposed place is taken with the rest";
+
+    page->titleFormatButtons()->button(4)->click();
+    dialog->accept();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(settings.titleFormat, 4);
+    EXPECT_EQ(refreshes, 2);
+    document::LoadSettings(saved, path);
+    EXPECT_EQ(saved.titleFormat, 4);
+}
+
+} // namespace
+} // namespace lumikan::ui
