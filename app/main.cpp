@@ -1,6 +1,9 @@
+#include "ui/astrology_settings_dlg.h"
 #include "ui/font_substitution.h"
+#include "ui/main_frame.h"
 #include "ui/shell_icons.h"
 #include "ui/shell_style.h"
+#include "ui/varga_chart_view.h"
 #include "ui/verokant_app.h"
 
 #include <QApplication>
@@ -26,6 +29,11 @@ int main(int argc, char* argv[])
 
     lumikan::ui::ShellEnvironment environment;
     environment.quitWithMainFrame = true;
+    environment.settingsDialog = lumikan::ui::runSettingsDialog;
+    environment.divisionalCharts = [](lumikan::document::CVerokantDoc& chart,
+                                      lumikan::ui::CMainFrame& frame) {
+        lumikan::ui::openVargaWindow(chart, *frame.mdiArea());
+    };
     lumikan::ui::CVerokantApp app(environment);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

@@ -2,8 +2,10 @@
 
 #include "document/atlas_time_zones.h"
 #include "document/text_encoding.h"
+#include "document/verokant_doc.h"
 #include "ui/chart_appearance.h"
 #include "ui/qt_messages.h"
+#include "ui/varga_chart_view.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -705,6 +707,10 @@ void CAstrologySettingsDlg::gather()
 
 void CAstrologySettingsDlg::takeOver()
 {
+    if (context_.takeOver) {
+        context_.takeOver(working_);
+        return;
+    }
     if (context_.settings)
         *context_.settings = working_;
     if (!context_.settingsPath.isEmpty())
@@ -737,6 +743,25 @@ void CAstrologySettingsDlg::resetDefaults()
         return;
     working_ = document::AppSettings{};
     fillPages();
+}
+
+void runSettingsDialog(QWidget* parent, const document::AppSettings& current,
+                       const std::function<void(const document::AppSettings&)>& apply)
+{
+    document::AppSettings start = current;
+    SettingsDialogContext context;
+    context.settings = &start;
+    context.takeOver = [parent, apply](const document::AppSettings& accepted) {
+        if (apply)
+            apply(accepted);
+        // Not chart documents, so the shell's refresh does not reach them.
+        if (parent) {
+            for (CVargaChartView* view : parent->window()->findChildren<CVargaChartView*>())
+                view->OnUpdate(document::HINT_SETTINGS_CHANGED);
+        }
+    };
+    CAstrologySettingsDlg dialog(std::move(context), parent);
+    dialog.exec();
 }
 
 } // namespace lumikan::ui

@@ -169,6 +169,10 @@ struct SettingsDialogContext {
     RulingPlaceContext rulingPlace;
     // Yes/No question with the question icon; true for Yes. Null: a message box.
     std::function<bool(const QString& text, const QString& title)> askYesNo;
+    // When given, OK and Apply hand the working copy to it, and it stores,
+    // saves and applies; the three members above `rulingPlace` are then unused
+    // but for the starting values.
+    std::function<void(const document::AppSettings& accepted)> takeOver;
 };
 
 inline constexpr const char* kResetDefaultsQuestion = "Reset all settings to their default values?";
@@ -212,5 +216,11 @@ private:
     QPushButton* reset_ = nullptr;
     QPushButton* apply_ = nullptr;
 };
+
+// Options > Settings, modal, over `parent`: edits a copy of `current` and
+// hands it to `apply` on OK and on Apply. The divisional-charts windows under
+// `parent` repaint in the new theme.
+void runSettingsDialog(QWidget* parent, const document::AppSettings& current,
+                       const std::function<void(const document::AppSettings&)>& apply);
 
 } // namespace lumikan::ui

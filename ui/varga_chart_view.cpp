@@ -4,6 +4,7 @@
 #include "ui/chart_appearance.h"
 #include "ui/chart_diagram.h"
 #include "ui/font_substitution.h"
+#include "ui/shell_icons.h"
 
 #include <QImage>
 #include <QMdiArea>
@@ -149,10 +150,14 @@ CVargaChartView* createVargaChartView(const document::CVerokantDoc& source, QWid
 QMdiSubWindow* openVargaWindow(const document::CVerokantDoc& source, QMdiArea& area)
 {
     CVargaChartView* view = createVargaChartView(source);
-    QMdiSubWindow* window = area.addSubWindow(view);
+    auto* window = new QMdiSubWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWidget(view);
     window->setWindowTitle(view->document().GetTitle());
+    window->setWindowIcon(shellIcon(ShellIcon::DivisionalCharts));
+    area.addSubWindow(window);
     window->showMaximized();
+    area.setActiveSubWindow(window);
     return window;
 }
 

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -248,6 +249,30 @@ TEST_F(SettingsDialog, AThemeRepaintsOnlyThePreviewUntilApplyThenEveryChart)
     EXPECT_EQ(refreshes, 2);
     document::LoadSettings(saved, path);
     EXPECT_EQ(saved.titleFormat, 4);
+}
+
+TEST_F(SettingsDialog, TheShellReceivesTheAcceptedCopyOnApplyAndOk)
+{
+    settings.colorTheme = 2;
+    std::vector<document::AppSettings> handed;
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<CAstrologySettingsDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->appSettingsPage()->themeList()->setCurrentIndex(7);
+        dialog->apply();
+        dialog->displayPage()->ayanamsaButtons()->button(0)->click();
+        dialog->accept();
+    });
+    runSettingsDialog(nullptr, settings, [&handed](const document::AppSettings& accepted) {
+        handed.push_back(accepted);
+    });
+    ASSERT_EQ(handed.size(), 2u);
+    EXPECT_EQ(handed[0].colorTheme, 7);
+    EXPECT_EQ(handed[0].ayanamsa, 3);
+    EXPECT_EQ(handed[1].ayanamsa, 0);
+    EXPECT_EQ(settings.colorTheme, 2) << "the shell stores what it is handed";
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(currentTheme().rowLight, COLOR_THEMES[0].colors.rowLight);
 }
 
 } // namespace
