@@ -3,6 +3,7 @@
 #include "document/verokant_doc.h"
 #include "engine/messages.h"
 #include "ui/chart_appearance.h"
+#include "ui/chart_report.h"
 #include "ui/color_header_ctrl.h"
 #include "ui/dasha_tree_ctrl.h"
 #include "ui/font_substitution.h"
@@ -197,6 +198,21 @@ CVerokantView::CVerokantView(document::CVerokantDoc& doc, QWidget* parent)
 }
 
 CVerokantView::~CVerokantView() = default;
+
+bool CVerokantView::canPrint() const
+{
+    return doc_.hasChart();
+}
+
+void CVerokantView::print()
+{
+    printChartReportWithDialog(doc_, this);
+}
+
+void CVerokantView::printPreview()
+{
+    previewChartReport(doc_, this);
+}
 
 void CVerokantView::createControls()
 {

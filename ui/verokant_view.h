@@ -6,6 +6,7 @@
 #include "engine/shadbala.h"
 #include "ui/chart_diagram.h"
 #include "ui/chart_view_layout.h"
+#include "ui/main_frame.h"
 #include "ui/significator_table.h"
 
 #include <QFont>
@@ -54,7 +55,7 @@ QColor chartCaptionColor(const ColorTheme& theme);
 // Rashi and Bhava diagrams, the ruling planets and dasha, the significators,
 // the karakas and the notes. It reads the document and writes back only the
 // notes and the birth time.
-class CVerokantView : public QWidget, public document::CView {
+class CVerokantView : public QWidget, public document::CView, public ChartViewCommands {
     Q_OBJECT
 
 public:
@@ -63,6 +64,11 @@ public:
 
     void OnUpdate(int hint) override;
     void CommitPendingEdits() override;
+
+    // File > Print and Print Preview: the four-page chart report.
+    bool canPrint() const override;
+    void print() override;
+    void printPreview() override;
 
     document::CVerokantDoc& chartDocument() const { return doc_; }
 

@@ -2,10 +2,16 @@
 
 #include "qt_test_app.h"
 #include "report_fixture.h"
+#include "ui/chart_report.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -311,6 +317,34 @@ TEST_F(ChartReport, RunningPeriodsAreMarkedOnTheFullListing)
     ASSERT_NE(venusTitle, nullptr);
     EXPECT_EQ(image.pixel(venusTitle->rect.left(), venusTitle->rect.top() + 2),
               qRgb(0x82, 0x28, 0x82));
+}
+
+TEST_F(ChartReport, ThePrinterGetsTheChosenPagesAndThePreviewAllFour)
+{
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
+    printer.setFromTo(2, 3);
+    ASSERT_TRUE(printChartReport(*chart->doc, printer));
+    QFile file(printer.outputFileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count("/Type /Page\n"), 2);
+
+    int previewPages = 0;
+    QTimer::singleShot(0, [&previewPages] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(preview, nullptr);
+        auto* pages = preview->findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(pages, nullptr);
+        pages->updatePreview();
+        previewPages = pages->pageCount();
+        preview->resize(900, 700);
+        test::keepImage(preview->grab().toImage(), QStringLiteral("report_preview"));
+        preview->reject();
+    });
+    previewChartReport(*chart->doc, nullptr);
+    EXPECT_EQ(previewPages, 4);
 }
 
 } // namespace
