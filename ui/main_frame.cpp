@@ -1,6 +1,7 @@
 #include "ui/main_frame.h"
 
 #include "document/verokant_doc.h"
+#include "ui/chart_report.h"
 #include "ui/child_frame.h"
 #include "ui/color_status_bar.h"
 #include "ui/qt_messages.h"
@@ -154,6 +155,13 @@ void CMainFrame::createActions()
             commands->printPreview();
     });
 
+    exportPdf_ = addAction("fileExportPdf", QStringLiteral("&Export PDF..."),
+                           QStringLiteral("Write the printed pages to a PDF file"));
+    connect(exportPdf_, &QAction::triggered, this, [this] {
+        if (ChartViewCommands* commands = activeViewCommands(); commands && commands->canPrint())
+            exportChartReportPdfWithDialog(activeChild()->chartDocument(), this);
+    });
+
     printSetup_ = addAction("filePrintSetup", QStringLiteral("P&rint Setup..."),
                             QStringLiteral("Change the printer and printing options"));
     connect(printSetup_, &QAction::triggered, &app_, &CVerokantApp::OnFilePrintSetup);
@@ -260,6 +268,7 @@ void CMainFrame::fillFileAndViewMenus(bool hasDocument)
     if (hasDocument) {
         fileMenu_->addAction(print_);
         fileMenu_->addAction(printPreview_);
+        fileMenu_->addAction(exportPdf_);
     }
     fileMenu_->addAction(printSetup_);
     const QStringList files = app_.recentFiles().files();
@@ -399,6 +408,7 @@ void CMainFrame::updateMenus()
     const bool canPrint = commands && commands->canPrint();
     print_->setEnabled(canPrint);
     printPreview_->setEnabled(canPrint);
+    exportPdf_->setEnabled(canPrint);
     matchmaking_->setEnabled(commands && commands->canMatch());
     divisionalCharts_->setEnabled(child != nullptr && app_.hasDivisionalChartsWindow());
     settings_->setEnabled(app_.hasSettingsDialog());

@@ -89,6 +89,7 @@ private:
     QAction* saveAs_ = nullptr;
     QAction* print_ = nullptr;
     QAction* printPreview_ = nullptr;
+    QAction* exportPdf_ = nullptr;
     QAction* printSetup_ = nullptr;
     QAction* exit_ = nullptr;
     std::array<QAction*, 4> recent_{};
