@@ -367,7 +367,7 @@ void layoutDiagramsPage(ReportPage& page, const ChartReportData& data, const Rep
     }
     // The tables keep clear of the captions on fine-grained devices, where
     // 200 pixels is less than a caption's height.
-    int y = std::max(area.top() + 200 + height, captionBottom);
+    int y = std::max(area.top() + 200 + height, captionBottom + m.gap / 2);
     y = addReportTable(page, m, y, data.houseSignificatorTable) + m.gap;
     y = addReportTable(page, m, y, data.rulingPlanetTable) + m.gap;
     addReportTable(page, m, y, data.karakaTable);

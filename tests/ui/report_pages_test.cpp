@@ -202,6 +202,13 @@ TEST_F(ChartReport, DiagramsFollowTheAspectOnPortraitAndSixtyPercentOnAWidePage)
     EXPECT_EQ(page.findText(QStringLiteral("House"))->rect.top(),
               48 + 200 + 224 + 2 + portrait.headingHeight + 2 + portrait.headingHeight / 2);
 
+    // At 1200 dots per inch a caption is taller than 200 pixels; the tables
+    // keep clear of it.
+    const ReportMetrics fine = reportMetrics(QRect(0, 0, 9921, 14031), 1200, 1200);
+    const ReportPage finePage = layoutReportPage(*data, 2, fine);
+    EXPECT_GE(finePage.findText(QStringLiteral("KP Significators"))->rect.top(),
+              bottomOf(finePage.findText(QStringLiteral("RASHI CHART"))->rect));
+
     const QRect banner(0, 0, 2000, 700);
     const ReportMetrics wide = reportMetrics(banner, 96, 96);
     const ReportPage widePage = layoutReportPage(*data, 2, wide);
