@@ -1,5 +1,7 @@
 #include "ui/main_frame.h"
 
+#include "ui/matchmaking_command.h"
+
 #include "document/verokant_doc.h"
 #include "ui/chart_report.h"
 #include "ui/child_frame.h"
@@ -210,10 +212,8 @@ void CMainFrame::createActions()
 
     matchmaking_ = addAction("toolsMatchmaking", QStringLiteral("&Matchmaking..."),
                              QStringLiteral("Match the two open charts"));
-    connect(matchmaking_, &QAction::triggered, this, [this] {
-        if (ChartViewCommands* commands = activeViewCommands(); commands && commands->canMatch())
-            commands->matchmaking();
-    });
+    // The command compares the open charts, whichever window is in front.
+    connect(matchmaking_, &QAction::triggered, this, [this] { runMatchmakingCommand(app_); });
 
     about_ = addAction("appAbout", QStringLiteral("&About Lumikan"),
                        QStringLiteral("Show the program's version and where to find help"));
@@ -409,7 +409,7 @@ void CMainFrame::updateMenus()
     print_->setEnabled(canPrint);
     printPreview_->setEnabled(canPrint);
     exportPdf_->setEnabled(canPrint);
-    matchmaking_->setEnabled(commands && commands->canMatch());
+    matchmaking_->setEnabled(hasDocument);
     divisionalCharts_->setEnabled(child != nullptr && app_.hasDivisionalChartsWindow());
     settings_->setEnabled(app_.hasSettingsDialog());
     newWindow_->setEnabled(child != nullptr);

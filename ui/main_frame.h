@@ -29,8 +29,6 @@ public:
     virtual bool canPrint() const { return false; }
     virtual void print() {}
     virtual void printPreview() {}
-    virtual bool canMatch() const { return false; }
-    virtual void matchmaking() {}
 };
 
 // Where a main window of `screen` size goes: 90 % of it, at most 1920 x 1080,
