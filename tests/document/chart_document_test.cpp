@@ -2,6 +2,7 @@
 
 #include "document/chart_file.h"
 #include "document/verokant_doc.h"
+#include "engine/cast_chart.h"
 #include "engine/kp_sub_table.h"
 
 #include <QDir>
@@ -15,23 +16,7 @@ using namespace lumikan;
 
 namespace {
 
-engine::BirthDetails puneBirth(const char* name = "Test Chart")
-{
-    engine::BirthDetails b;
-    b.name = name;
-    b.city = "Pune";
-    b.state = "Maharashtra";
-    b.country = "India";
-    b.year = 1990;
-    b.month = 12;
-    b.day = 5;
-    b.hour = 14;
-    b.minute = 7;
-    b.latitude = 18.5204;
-    b.longitude = 73.8567;
-    b.timeZone = 5.5;
-    return b;
-}
+using test::namedPuneBirth;
 
 // An application's worth of shared state around chart documents.
 struct Workspace {
@@ -74,7 +59,7 @@ struct Workspace {
 TEST(ChartDocument, NewChartIsComputedTitledAndModified)
 {
     Workspace w;
-    auto doc = w.newChart(puneBirth());
+    auto doc = w.newChart(namedPuneBirth());
     ASSERT_TRUE(doc);
     EXPECT_TRUE(doc->IsModified());
     EXPECT_TRUE(doc->hasChart());
@@ -111,14 +96,14 @@ TEST(ChartDocument, NewChartIsComputedTitledAndModified)
 TEST(ChartDocument, HoraryNumbersAndSettingsInForce)
 {
     Workspace w;
-    auto horary = w.newChart(puneBirth("Question"), ChartType::Horary, 17);
+    auto horary = w.newChart(namedPuneBirth("Question"), ChartType::Horary, 17);
     ASSERT_TRUE(horary);
     EXPECT_TRUE(horary->chart().isHorary);
     EXPECT_EQ(horary->chart().cusps[0].longitude, *engine::horaryAscendantFor(17));
     EXPECT_TRUE(horary->GetTitle().endsWith(" [Horary #17]"));
 
     for (int number : {0, -3, 250}) {
-        auto doc = w.newChart(puneBirth(), ChartType::Horary, number);
+        auto doc = w.newChart(namedPuneBirth(), ChartType::Horary, number);
         ASSERT_TRUE(doc);
         EXPECT_FALSE(doc->chart().isHorary) << number;
         EXPECT_EQ(doc->chart().horaryAscendant, -1.0) << number;
@@ -127,7 +112,7 @@ TEST(ChartDocument, HoraryNumbersAndSettingsInForce)
     // An ayanamsa of 7 from the settings file is used as Krishnamurti.
     w.settings.ayanamsa = 7;
     w.settings.showUranus = false;
-    auto doc = w.newChart(puneBirth());
+    auto doc = w.newChart(namedPuneBirth());
     EXPECT_TRUE(doc->AyanamsaCaption().startsWith("Ayanamsa: Krishnamurti | "));
     EXPECT_EQ(engine::findPlanet(doc->chart(), engine::body::Uranus), nullptr);
 }
@@ -135,7 +120,7 @@ TEST(ChartDocument, HoraryNumbersAndSettingsInForce)
 TEST(ChartDocument, PolarBirthIsRefusedAndThePreviousChartKept)
 {
     Workspace w;
-    engine::BirthDetails polar = puneBirth("North");
+    engine::BirthDetails polar = namedPuneBirth("North");
     polar.latitude = 78.2232;
     polar.longitude = 15.6267;
     polar.month = 12;
@@ -150,7 +135,7 @@ TEST(ChartDocument, PolarBirthIsRefusedAndThePreviousChartKept)
 TEST(ChartDocument, BirthTimeChangeRecomputesAndNotifiesViews)
 {
     Workspace w;
-    auto doc = w.newChart(puneBirth());
+    auto doc = w.newChart(namedPuneBirth());
     doc->SetModifiedFlag(false);
     test::HintRecorder view;
     doc->AddView(&view);
@@ -169,17 +154,17 @@ TEST(ChartDocument, BirthTimeChangeRecomputesAndNotifiesViews)
 TEST(ChartDocument, DefaultFileNames)
 {
     Workspace w;
-    EXPECT_EQ(w.newChart(puneBirth("Test Chart"))->BuildDefaultFileName(),
+    EXPECT_EQ(w.newChart(namedPuneBirth("Test Chart"))->BuildDefaultFileName(),
               "Test_Chart_05_12_26_09_07.lmk");
-    EXPECT_EQ(w.newChart(puneBirth("A/B:C D"))->BuildDefaultFileName(), "A_B_C_D_05_12_26_09_07.lmk");
-    EXPECT_EQ(w.newChart(puneBirth(""))->BuildDefaultFileName(), "Chart_05_12_26_09_07.lmk");
+    EXPECT_EQ(w.newChart(namedPuneBirth("A/B:C D"))->BuildDefaultFileName(), "A_B_C_D_05_12_26_09_07.lmk");
+    EXPECT_EQ(w.newChart(namedPuneBirth(""))->BuildDefaultFileName(), "Chart_05_12_26_09_07.lmk");
 }
 
 TEST(ChartDocument, SaveAndReopenGivesTheSameChart)
 {
     QTemporaryDir dir;
     Workspace w;
-    auto doc = w.newChart(puneBirth(), ChartType::Horary, 145);
+    auto doc = w.newChart(namedPuneBirth(), ChartType::Horary, 145);
     doc->SetNotes("Married 2015\nASC:old Day:old");
 
     // The first save proposes a name; cancelling keeps the document modified.
@@ -215,7 +200,7 @@ TEST(ChartDocument, SaveAndReopenGivesTheSameChart)
     EXPECT_TRUE(reopened.notes().contains(" Day:"));
     EXPECT_FALSE(reopened.notes().contains("old"));
     // The natal cusps of the same moment.
-    auto natal = w.newChart(puneBirth());
+    auto natal = w.newChart(namedPuneBirth());
     EXPECT_EQ(reopened.cusps()[0].longitude, natal->cusps()[0].longitude);
 
     // Closing a modified named chart asks; Cancel keeps it open.
@@ -260,7 +245,7 @@ TEST(ChartDocument, MissingDamagedAndEmptyFiles)
     EXPECT_TRUE(empty.SaveModified());
 
     // A failed save keeps the previous file whole.
-    auto doc = w.newChart(puneBirth());
+    auto doc = w.newChart(namedPuneBirth());
     const QString target = dir.filePath("keep.lmk");
     ASSERT_TRUE(doc->DoSave(target));
     QFile f(target);

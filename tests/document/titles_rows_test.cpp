@@ -1,5 +1,6 @@
 #include "document/chart_rows.h"
 #include "document/chart_titles.h"
+#include "engine/cast_chart.h"
 #include "engine/zodiac.h"
 
 #include <gtest/gtest.h>
@@ -7,31 +8,11 @@
 using namespace lumikan::document;
 using namespace lumikan::engine;
 
-namespace {
-
-BirthDetails puneBirth()
-{
-    BirthDetails b;
-    b.name = "Test Chart";
-    b.city = "Pune";
-    b.state = "Maharashtra";
-    b.country = "India";
-    b.year = 1990;
-    b.month = 12;
-    b.day = 5;
-    b.hour = 14;
-    b.minute = 7;
-    b.latitude = 18.5204;
-    b.longitude = 73.8567;
-    b.timeZone = 5.5;
-    return b;
-}
-
-}  // namespace
+using lumikan::test::namedPuneBirth;
 
 TEST(Titles, TheFiveFormats)
 {
-    const BirthDetails b = puneBirth();
+    const BirthDetails b = namedPuneBirth();
     const QString place = "Pune, Maharashtra, India";
     EXPECT_EQ(BuildTitle(b, "Test Chart", place, 0),
               QString::fromUtf8("Test Chart — 5 Dec 1990 | 14:07 IST | Pune, Maharashtra, India"));
@@ -64,12 +45,12 @@ TEST(Titles, PiecesAndZones)
     EXPECT_EQ(TimeZoneLabel(0), "GMT");
     EXPECT_EQ(LongDate(5, 13, 1990), "05-13-1990");
 
-    BirthDetails unknown = puneBirth();
+    BirthDetails unknown = namedPuneBirth();
     unknown.city = "unknown";
     EXPECT_EQ(PlaceLabel(unknown, "Saved place"), "Saved place");
     unknown.city = "";
     EXPECT_EQ(PlaceLabel(unknown, "Saved place"), "Saved place");
-    BirthDetails noState = puneBirth();
+    BirthDetails noState = namedPuneBirth();
     noState.state = "";
     EXPECT_EQ(PlaceLabel(noState, ""), "Pune, India");
 

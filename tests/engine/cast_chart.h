@@ -49,4 +49,15 @@ inline CastChart castChart(const engine::BirthDetails& birth,
 // 1990-12-05 14:07:00 +5:30 at Pune.
 inline engine::BirthDetails puneBirth() { return makeBirth(1990, 12, 5, 14, 7, 0, 5.5, 18.5204, 73.8567); }
 
+// The same birth with a name and its place, as the birth dialog records it.
+inline engine::BirthDetails namedPuneBirth(const char* name = "Test Chart")
+{
+    engine::BirthDetails b = puneBirth();
+    b.name = name;
+    b.city = "Pune";
+    b.state = "Maharashtra";
+    b.country = "India";
+    return b;
+}
+
 }  // namespace lumikan::test

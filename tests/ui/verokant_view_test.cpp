@@ -3,6 +3,7 @@
 #include "document/recorders.h"
 #include "document/verokant_doc.h"
 #include "qt_test_app.h"
+#include "report_fixture.h"
 #include "ui/chart_appearance.h"
 #include "ui/dasha_tree_ctrl.h"
 #include "ui/hover_list_ctrl.h"
@@ -25,68 +26,22 @@
 namespace lumikan::ui {
 namespace {
 
-using document::ChartEnvironment;
-using document::CVerokantDoc;
-
-// The sample chart: Pune, 5 December 1990, 14:07 IST.
-engine::BirthDetails puneBirth()
-{
-    engine::BirthDetails b;
-    b.name = "Sample";
-    b.city = "Pune";
-    b.state = "Maharashtra";
-    b.country = "India";
-    b.year = 1990;
-    b.month = 12;
-    b.day = 5;
-    b.hour = 14;
-    b.minute = 7;
-    b.latitude = 18.5204;
-    b.longitude = 73.8567;
-    b.timeZone = 5.5;
-    return b;
-}
-
-// A chart document in a fixed "now" (15 March 2026, 10:30:45), with its view.
-struct ViewFixture {
-    document::AppSettings settings;
-    document::NewChartRequest request;
-    test::RecordingMessages messages;
-    std::unique_ptr<CVerokantDoc> doc;
+// The Pune chart in a fixed "now" (15 March 2026, 10:30:45), with its view.
+struct ViewFixture : test::PuneChart {
     std::unique_ptr<CVerokantView> view;
 
-    ViewFixture(QSize size = {1280, 800})
+    explicit ViewFixture(QSize size = {1280, 800}) : PuneChart({2026, 3, 15, 10, 30, 45})
     {
         test::qtApp();
         selectColorTheme(0);
-        request.birth = puneBirth();
-        request.displayName = "Sample";
-        request.placeText = document::composePlaceText(request.birth);
-        request.pending = true;
-        ChartEnvironment env;
-        env.settings = &settings;
-        env.request = &request;
-        env.messages = &messages;
-        env.clock = [] { return engine::LocalDateTime{2026, 3, 15, 10, 30, 45}; };
-        doc = std::make_unique<CVerokantDoc>(env);
-        doc->OnNewDocument();
-        request.pending = false;
         view = std::make_unique<CVerokantView>(*doc);
         view->resize(size);
         view->show(); // scroll areas lay out their viewports once shown
         doc->AddView(view.get());
     }
-    ~ViewFixture()
-    {
-        if (doc && view)
-            doc->RemoveView(view.get());
-    }
+    ~ViewFixture() { doc->RemoveView(view.get()); }
 
-    QImage render()
-    {
-        QImage image = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        return image;
-    }
+    QImage render() { return view->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 };
 
 TEST(ChartView, FillsItsTablesAndPanelsFromTheDocument)
@@ -97,9 +52,7 @@ TEST(ChartView, FillsItsTablesAndPanelsFromTheDocument)
 
     const auto planetRows = f.doc->PlanetRows();
     ASSERT_EQ(v.planetsTable()->rowCount(), int(planetRows.size()));
-    EXPECT_EQ(v.planetsTable()->columnCount(), 8);
     EXPECT_EQ(v.planetsTable()->item(1, 0)->text(), planetRows[1][0]);
-    EXPECT_EQ(v.planetsTable()->horizontalHeaderItem(6)->text(), "SS Lord");
     // Cusp texts in the order cusp, nakshatra, sign, degree, star, sub, sub-sub.
     const auto cuspRows = f.doc->CuspRows();
     ASSERT_EQ(v.cuspsTable()->rowCount(), 12);
@@ -110,20 +63,16 @@ TEST(ChartView, FillsItsTablesAndPanelsFromTheDocument)
     EXPECT_EQ(v.significatorsTable()->rowCount(), 2 * int(planetRows.size()));
     EXPECT_TRUE(f.doc->derivedTablesValid());
 
-    EXPECT_EQ(v.karakaGrid()->cells().size(), 7u);
     EXPECT_EQ(v.karakaGrid()->geometry(), v.viewLayout()->karakaGrid);
     EXPECT_EQ(v.rulingPlanetsPanel()->rows().size(), 7u);
-    EXPECT_EQ(v.rulingPlanetsPanel()->placeLine(), "Location: Birth place (set RP in Settings)");
     EXPECT_TRUE(v.notesEditor()->showsPlaceholder());
     EXPECT_EQ(chartTextSize(), 102) << "set up, not yet painted";
 
     // The time lists: the birth time, and the ruling time set to now.
     EXPECT_EQ(v.birthTimeList(0)->currentText(), "14");
     EXPECT_EQ(v.birthTimeList(1)->currentText(), "07");
-    EXPECT_EQ(v.birthTimeList(2)->count(), 60);
     EXPECT_EQ(v.rulingTimeList(0)->currentText(), "10");
     EXPECT_EQ(v.rulingTimeList(2)->currentText(), "45");
-    EXPECT_EQ(v.rulingTimeList(0)->count(), 24);
 
     // The significators run in the table's order, house 1 first.
     const auto& rows = v.significatorRows();
