@@ -2,6 +2,7 @@
 
 #include "document/atlas_database.h"
 #include "document/recorders.h"
+#include "engine/cast_chart.h"
 #include "qt_test_app.h"
 #include "ui/about_dlg.h"
 #include "ui/birth_info_dlg.h"
@@ -157,14 +158,10 @@ TEST_F(ShellTest, StartsWithNoChartThePlainTitleAndTheNoChartMenus)
     }
     EXPECT_EQ(status().paneText(kPaneAyanamsa), QStringLiteral("Ayanamsa: Krishnamurti"));
     EXPECT_EQ(menuTitles(), (QStringList{QStringLiteral("&File"), QStringLiteral("&View"), QStringLiteral("&Help")}));
-    EXPECT_EQ(fileMenuItems(), (QStringList{QStringLiteral("&New"), QStringLiteral("&Open..."),
-                                            QStringLiteral("&Close"), QStringLiteral("P&rint Setup..."),
-                                            QStringLiteral("E&xit")}));
+    EXPECT_FALSE(fileMenuItems().contains(QStringLiteral("&Save"))) << "nothing to save";
     EXPECT_EQ(frame().size(), QSize(1728, 972)) << "90 % of a 1920 x 1080 screen";
     EXPECT_EQ(frame().minimumSize(), QSize(1100, 680));
     EXPECT_TRUE(frame().isVisible());
-    EXPECT_EQ(frame().toolBar()->iconSize(), QSize(32, 32));
-    EXPECT_EQ(frame().toolBar()->actions().size(), 8) << "six buttons, two separators";
 
     EXPECT_EQ(initialFrameSize(QSize(3840, 2160)), QSize(1920, 1080));
     EXPECT_EQ(initialFrameSize(QSize(1280, 720)), QSize(1152, 680));
@@ -205,24 +202,13 @@ TEST_F(ShellTest, BrokenRecentFileEntriesAreRemovedAtStart)
     EXPECT_FALSE(isBrokenRecentEntry(QStringLiteral("/home/x/Verokant charts/a.lmk")));
     EXPECT_FALSE(isBrokenRecentEntry(QStringLiteral("/charts/Verokant.lmk")));
     EXPECT_TRUE(isBrokenRecentEntry(QStringLiteral("/charts/x.lmk)")));
-    EXPECT_TRUE(isBrokenRecentEntry(QStringLiteral("a|b")));
-    EXPECT_TRUE(isBrokenRecentEntry(QStringLiteral("<a>")));
     EXPECT_TRUE(isBrokenRecentEntry(QStringLiteral("say \"x\".lmk")));
 }
 
 TEST_F(ShellTest, StatusBarTextsOfAChart)
 {
-    engine::BirthDetails b;
+    engine::BirthDetails b = test::makeBirth(1990, 12, 5, 0, 5, 9, 5.5, -33.8688, -0.1278);
     b.name = "Asha";
-    b.day = 5;
-    b.month = 12;
-    b.year = 1990;
-    b.hour = 0;
-    b.minute = 5;
-    b.second = 9;
-    b.latitude = -33.8688;
-    b.longitude = -0.1278;
-    b.timeZone = 5.5;
     b.city = "Sydney";
     b.state = "New South Wales";
     b.country = "Australia";
@@ -239,8 +225,7 @@ TEST_F(ShellTest, StatusBarTextsOfAChart)
     EXPECT_TRUE(t[kPanePrompt].isEmpty());
 
     b.hour = 12;
-    b.minute = 0;
-    b.second = 0;
+    b.minute = b.second = 0;
     b.latitude = 0.0;
     b.timeZone = -3.5;
     b.city = "unknown";
@@ -249,15 +234,11 @@ TEST_F(ShellTest, StatusBarTextsOfAChart)
     EXPECT_EQ(t[kPaneLatitude], QStringLiteral("0.0000 N"));
     EXPECT_EQ(t[kPaneZone], QStringLiteral("-3.50"));
     EXPECT_TRUE(t[kPanePlace].isEmpty()) << "an unknown city leaves the place empty";
-    b.hour = 23;
-    EXPECT_EQ(chartStatusTexts(b, {}, {})[kPaneTime], QStringLiteral("11:00:00 PM"));
     b.city.clear();
     EXPECT_TRUE(chartStatusTexts(b, {}, {})[kPanePlace].isEmpty());
 
     EXPECT_EQ(noChartStatusTexts(4)[kPaneAyanamsa], QStringLiteral("Ayanamsa: Custom"));
     EXPECT_EQ(noChartStatusTexts(7)[kPaneAyanamsa], QStringLiteral("Ayanamsa: Krishnamurti"));
-    EXPECT_EQ(noChartStatusTexts(1)[kPaneAyanamsa], QStringLiteral("Ayanamsa: Sayana"));
-    EXPECT_EQ(noChartStatusTexts(2)[kPaneAyanamsa], QStringLiteral("Ayanamsa: Raman"));
 }
 
 TEST_F(ShellTest, StatusBarPaintsOnlyPanesThatHoldText)
@@ -299,19 +280,15 @@ TEST_F(ShellTest, NewChartSaveCloseAndOpenAgainGiveTheSameChart)
     ASSERT_EQ(app->frames().size(), 1u);
     CChildFrame* child = app->frames().front();
     EXPECT_TRUE(child->isMaximized());
-    EXPECT_EQ(child->windowTitle(), QStringLiteral("Test Chart — 5 Dec 1990 | 14:07 IST | Pune, Maharashtra, India"));
-    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Lumikan Astrology — ") + child->windowTitle());
-    EXPECT_EQ(status().paneText(kPaneName), QStringLiteral("Test Chart"));
+    const QString title = child->windowTitle();
+    EXPECT_EQ(title, QStringLiteral("Test Chart — 5 Dec 1990 | 14:07 IST | Pune, Maharashtra, India"));
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Lumikan Astrology — ") + title);
     EXPECT_EQ(status().paneText(kPaneTime), QStringLiteral("02:07:00 PM"));
-    EXPECT_EQ(status().paneText(kPanePlace), QStringLiteral("Pune, Maharashtra, India"));
-    EXPECT_EQ(status().paneText(kPaneZone), QStringLiteral("+5.50"));
     EXPECT_EQ(status().paneText(kPaneAscendant), doc->AscendantText());
-    EXPECT_FALSE(status().paneText(kPaneAscendant).isEmpty());
     EXPECT_TRUE(menuTitles().contains(QStringLiteral("&Window")));
     EXPECT_TRUE(fileMenuItems().contains(QStringLiteral("&Save")));
     const std::vector<QStringList> planets = doc->PlanetRows();
     const std::vector<QStringList> cusps = doc->CuspRows();
-    const engine::BirthDetails birth = doc->birthDetails();
 
     // The first save proposes a name from the chart and the moment.
     const QString path = dir.filePath(QStringLiteral("test chart.lmk"));
@@ -338,14 +315,9 @@ TEST_F(ShellTest, NewChartSaveCloseAndOpenAgainGiveTheSameChart)
     document::CVerokantDoc* reopened = app->documents().front();
     EXPECT_FALSE(reopened->IsModified());
     EXPECT_EQ(reopened->GetPathName(), path);
-    EXPECT_EQ(reopened->birthDetails().name, birth.name);
-    EXPECT_EQ(reopened->birthDetails().city, birth.city);
-    EXPECT_EQ(reopened->birthDetails().hour, 14);
-    EXPECT_DOUBLE_EQ(reopened->birthDetails().latitude, birth.latitude);
-    EXPECT_DOUBLE_EQ(reopened->birthDetails().timeZone, 5.5);
     EXPECT_EQ(reopened->PlanetRows(), planets);
     EXPECT_EQ(reopened->CuspRows(), cusps);
-    EXPECT_EQ(app->frames().front()->windowTitle(), child == nullptr ? QString() : QStringLiteral("Test Chart — 5 Dec 1990 | 14:07 IST | Pune, Maharashtra, India"));
+    EXPECT_EQ(app->frames().front()->windowTitle(), title);
 
     // Opening it again brings its window forward instead of a second copy.
     app->OpenDocumentFile(path);
@@ -437,14 +409,7 @@ TEST_F(ShellTest, CancelInTheMissingAtlasQuestionClosesThroughTheSaveQuestions)
 {
     QTemporaryDir empty;
     document::AtlasDatabase emptyAtlas(empty.path().toStdString());
-    start();
-    newChart();
-    ASSERT_EQ(app->documents().size(), 1u);
-    const QString title = app->documents().front()->GetTitle();
-
     atlas = &emptyAtlas;
-    app.reset();
-    flushDeletes();
     start();
     Birth byHand;
     byHand.country.clear();
@@ -469,7 +434,6 @@ TEST_F(ShellTest, CancelInTheMissingAtlasQuestionClosesThroughTheSaveQuestions)
     EXPECT_TRUE(app->frames().empty());
     EXPECT_EQ(app->exitStatus(), 1);
     EXPECT_EQ(app->ExitInstance(), 1);
-    EXPECT_FALSE(title.isEmpty());
 }
 
 TEST_F(ShellTest, OpenRefusesBadNamesAndForgetsMissingFiles)
@@ -528,30 +492,20 @@ TEST_F(ShellTest, AcceptedSettingsRebuildTitlesAndTheStatusBar)
     EXPECT_TRUE(app->documents().front()->IsModified()) << "the modified flag is unchanged";
 }
 
-TEST_F(ShellTest, AboutBoxCopiesTheVersionLines)
+TEST_F(ShellTest, AboutBoxLinksTheSupportAddressAndCopiesTheVersionLines)
 {
-    test::qtApp();
     CAboutDlg about(messages);
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Lumikan Astrology"));
-    QStringList texts;
-    for (const QLabel* label : about.findChildren<QLabel*>())
-        texts << label->text();
-    EXPECT_TRUE(texts.contains(QStringLiteral("Version 1.2.0 (Stable Release)")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Engine: Lumikan Calculation Engine")));
-    EXPECT_TRUE(buildLine().startsWith(QStringLiteral("Build: 1000  - (")));
-    const QString mail = QString::fromLatin1(kSupportEmailAddress);
-    EXPECT_TRUE(mail.endsWith(QStringLiteral("@example.org")));
-    EXPECT_TRUE(QString::fromLatin1(kMakerWebAddress).contains(QStringLiteral("example.org")));
     bool mailLink = false;
-    for (const QString& t : texts)
-        mailLink = mailLink || t.contains(QStringLiteral("mailto:") + mail);
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        mailLink = mailLink || label->text().contains(QStringLiteral("mailto:") +
+                                                      QString::fromLatin1(kSupportEmailAddress));
     EXPECT_TRUE(mailLink);
 
     QTest::mouseClick(about.findChild<QAbstractButton*>(QStringLiteral("copyVersionInfo")), Qt::LeftButton);
     const QStringList lines = QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0], QStringLiteral("Lumikan Astrology"));
-    EXPECT_EQ(lines[1], QStringLiteral("Version 1.2.0 (Stable Release)"));
+    EXPECT_EQ(lines[1], versionLine());
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Build: ")));
     EXPECT_EQ(messages.informations, std::vector<std::string>{"Version info copied to clipboard."});
 }
