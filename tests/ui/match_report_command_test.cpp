@@ -2,6 +2,7 @@
 
 #include "document/match_charts.h"
 #include "document/recorders.h"
+#include "engine/cast_chart.h"
 #include "qt_test_app.h"
 #include "ui/main_frame.h"
 #include "ui/match_result_view.h"
@@ -34,15 +35,8 @@ protected:
     std::unique_ptr<CVerokantDoc> chart(const char* name, int year, int month, int day, int hour,
                                         int gender)
     {
-        request.birth = engine::BirthDetails{};
+        request.birth = test::makeBirth(year, month, day, hour, 0, 0, 5.5, 18.5204, 73.8567);
         request.birth.name = name;
-        request.birth.year = year;
-        request.birth.month = month;
-        request.birth.day = day;
-        request.birth.hour = hour;
-        request.birth.latitude = 18.5204;
-        request.birth.longitude = 73.8567;
-        request.birth.timeZone = 5.5;
         request.birth.gender = gender;
         request.displayName = name;
         request.pending = true;
@@ -83,16 +77,11 @@ TEST_F(MatchmakingCommandTest, WithoutExactlyTwoNamedChartsOnlyTellsWhy)
     EXPECT_EQ(run({}), nullptr);
     EXPECT_EQ(run({unnamed.get(), ravi.get()}), nullptr);
     EXPECT_EQ(run({ravi.get(), asha.get(), mira.get()}), nullptr);
-    ASSERT_EQ(messages.informations.size(), 3u);
-    EXPECT_EQ(messages.informations[0],
-              "Matchmaking requires two horoscopes.\n\nPlease open or create both the Boy's and "
-              "Girl's charts first,\nthen try Matchmaking again.");
-    EXPECT_EQ(messages.informations[1],
-              "One horoscope is open (Ravi).\n\nPlease open or create the second chart,\nthen try "
-              "Matchmaking again.");
-    EXPECT_EQ(messages.informations[2],
-              "More than two horoscopes are open.\n\nPlease close all charts except the two you "
-              "want to match,\nthen try Matchmaking again.");
+    using match::MatchChartOutcome;
+    EXPECT_EQ(messages.informations,
+              (std::vector<std::string>{match::DescribeMatchProblem(MatchChartOutcome::NoChart, ""),
+                                        match::DescribeMatchProblem(MatchChartOutcome::OneChart, "Ravi"),
+                                        match::DescribeMatchProblem(MatchChartOutcome::TooMany, "")}));
     EXPECT_TRUE(opened.empty());
     EXPECT_TRUE(messages.plains.empty());
 
@@ -141,10 +130,6 @@ TEST_F(MatchmakingCommandTest, EachRunOpensANewReportOfTheFirstTwoNamedCharts)
     first->OnDraw(painter);
     painter.end();
     test::keepImage(image, QStringLiteral("match_report_full"));
-    const MatchReportLayout layout = first->sheetLayout();
-    ASSERT_EQ(layout.sections.size(), 2u);
-    EXPECT_EQ(layout.sections[0].rows[7].cells[0].text.text, QStringLiteral("Nadi"));
-    EXPECT_EQ(layout.sections[1].rows[18].cells[0].text.text, QStringLiteral("Vashya Polarity"));
 
     // Scrolled to the end, the window shows the overall gauge's track where the sheet has it.
     first->resize(900, 600);
