@@ -37,15 +37,8 @@ MatchSubject moonWithNakshatra(double longitudeDeg)
 TEST(AshtakootaRules, VarnaTurnsRoundOnlyForAFemaleFirstChart)
 {
     const match::VarnaRule rule;
-    MatchRuleResult r = rule.Evaluate(withVarna("Shudra", 0), withVarna("Brahmin", 1));
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Mismatch");
-    EXPECT_EQ(r.detail, "First Varna lower than second");
-
-    r = rule.Evaluate(withVarna("Shudra", 1), withVarna("Brahmin", 0));
-    EXPECT_EQ(r.score, 1);
-    EXPECT_EQ(r.status, "Good");
-    EXPECT_EQ(r.detail, "Varna hierarchy maintained");
+    EXPECT_EQ(rule.Evaluate(withVarna("Shudra", 0), withVarna("Brahmin", 1)).score, 0);
+    EXPECT_EQ(rule.Evaluate(withVarna("Shudra", 1), withVarna("Brahmin", 0)).score, 1);
 
     // Other genders keep the normal direction.
     EXPECT_EQ(rule.Evaluate(withVarna("Shudra", 1), withVarna("Brahmin", 1)).status, "Mismatch");
@@ -54,9 +47,7 @@ TEST(AshtakootaRules, VarnaTurnsRoundOnlyForAFemaleFirstChart)
     // An unknown varna ranks below Shudra.
     EXPECT_EQ(rule.Evaluate(withVarna("Brahman", 0), withVarna("Shudra", 1)).status, "Mismatch");
 
-    r = rule.Evaluate(withVarna("", 0), withVarna("Brahmin", 1));
-    EXPECT_EQ(r.status, "Skipped");
-    EXPECT_EQ(r.detail, "");
+    EXPECT_EQ(rule.Evaluate(withVarna("", 0), withVarna("Brahmin", 1)).status, "Skipped");
 }
 
 TEST(AshtakootaRules, VashyaTableReadsBoyFirst)
@@ -66,45 +57,31 @@ TEST(AshtakootaRules, VashyaTableReadsBoyFirst)
         return rule.Evaluate(withText(&MatchSubject::vashya, boy),
                              withText(&MatchSubject::vashya, girl));
     };
-    MatchRuleResult r = eval("Jalachara", "Manav");
-    EXPECT_EQ(r.score, 0.5);
-    EXPECT_EQ(r.status, "Average");
-    r = eval("Manav", "Jalachara");
-    EXPECT_EQ(r.score, 1.0);
-    EXPECT_EQ(r.status, "Good");
-    r = eval("Chatuspad", "Vanachara");
+    EXPECT_EQ(eval("Jalachara", "Manav").score, 0.5);
+    EXPECT_EQ(eval("Manav", "Jalachara").score, 1.0);
+    MatchRuleResult r = eval("Chatuspad", "Vanachara");
     EXPECT_EQ(r.score, 0.0);
     EXPECT_EQ(r.status, "Average"); // a zero entry still reads Average
     EXPECT_EQ(eval("Vanachara", "Chatuspad").score, 1.0);
-    EXPECT_EQ(eval("Manav", "Vanachara").status, "Average");
+    EXPECT_EQ(eval("Keeta", "Keeta").score, 2);
 
-    r = eval("Keeta", "Keeta");
-    EXPECT_EQ(r.score, 2);
-    EXPECT_EQ(r.status, "Excellent");
-    r = eval("Manava", "Keeta");
+    r = eval("Manava", "Keeta"); // an unknown name is no zero entry
     EXPECT_EQ(r.score, 0);
     EXPECT_EQ(r.status, "Bad");
     EXPECT_EQ(eval("Manav", "").status, "Skipped");
-    EXPECT_EQ(eval("Manav", "").detail, "");
 }
 
 TEST(AshtakootaRules, TaraCountsFromEachStarToTheOther)
 {
     const match::TaraRule rule;
     // Ashwini and Magha: nine apart both ways, so both counts are 0.
-    MatchRuleResult r = rule.Evaluate(moonWithNakshatra(inStar(0)), moonWithNakshatra(inStar(9)));
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Bad");
-    EXPECT_EQ(r.detail, "");
+    EXPECT_EQ(rule.Evaluate(moonWithNakshatra(inStar(0)), moonWithNakshatra(inStar(9))).score, 0);
     // Forward 1 and backward 8 are both favourable.
-    r = rule.Evaluate(moonWithNakshatra(inStar(0)), moonWithNakshatra(inStar(1)));
+    MatchRuleResult r = rule.Evaluate(moonWithNakshatra(inStar(0)), moonWithNakshatra(inStar(1)));
     EXPECT_EQ(r.score, 3);
-    EXPECT_EQ(r.status, "Excellent");
     EXPECT_EQ(r.detail, "");
     // Forward 2 is not, backward 7 is.
-    r = rule.Evaluate(moonWithNakshatra(inStar(0)), moonWithNakshatra(inStar(2)));
-    EXPECT_EQ(r.score, 1.5);
-    EXPECT_EQ(r.status, "Average");
+    EXPECT_EQ(rule.Evaluate(moonWithNakshatra(inStar(0)), moonWithNakshatra(inStar(2))).score, 1.5);
     // Bharani to Ardra: forward 4 is not favourable, backward 23 mod 9 = 5 is.
     EXPECT_EQ(rule.Evaluate(moonWithNakshatra(inStar(1)), moonWithNakshatra(inStar(5))).score, 1.5);
 
@@ -140,13 +117,9 @@ TEST(AshtakootaRules, YoniScoresAPairTheSameEitherWayRound)
     EXPECT_EQ(eval("Cat", "Rat").score, 0);
     EXPECT_EQ(eval("Rat", "Cat").status, "Enemy");
     EXPECT_EQ(eval("Monkey", "Mongoose").score, 3);
-    EXPECT_EQ(eval("Monkey", "Mongoose").status, "Friendly");
     EXPECT_EQ(eval("Horse", "Deer").score, 2);
-    EXPECT_EQ(eval("Horse", "Deer").status, "Neutral");
     EXPECT_EQ(eval("Tiger", "Lion").score, 1);
-    EXPECT_EQ(eval("Tiger", "Lion").status, "Unfriendly");
     EXPECT_EQ(eval("Deer", "Deer").score, 4);
-    EXPECT_EQ(eval("Deer", "Deer").status, "Excellent");
     // Names compare case-sensitively: an unknown spelling is neutral.
     EXPECT_EQ(eval("cat", "Rat").score, 2);
     EXPECT_EQ(eval("Cat", "").status, "Skipped");
@@ -171,7 +144,6 @@ TEST(AshtakootaRules, GrahaMaitriReadsEachLordsViewOfTheOther)
 
     r = rule.Evaluate(sign(Aries), sign(Scorpio)); // both Mars
     EXPECT_EQ(r.score, 5);
-    EXPECT_EQ(r.status, "Excellent");
     EXPECT_EQ(r.detail.rfind("Moon Lords: Mars & Mars → Excellent. Both Moon sign lords", 0), 0u);
     EXPECT_EQ(rule.Evaluate(sign(Leo), sign(Cancer)).score, 5); // Sun and Moon, friends
 
@@ -180,15 +152,11 @@ TEST(AshtakootaRules, GrahaMaitriReadsEachLordsViewOfTheOther)
     EXPECT_EQ(r.score, 1);
     EXPECT_NE(r.detail.find("One lord is friendly but the other considers it an enemy"),
               std::string::npos);
-    r = rule.Evaluate(sign(Leo), sign(Virgo)); // Sun neutral to Mercury, Mercury friend
-    EXPECT_EQ(r.score, 4);
-    EXPECT_EQ(r.status, "Good");
-    r = rule.Evaluate(sign(Libra), sign(Aries)); // Venus and Mars, neutral both ways
-    EXPECT_EQ(r.score, 3);
-    EXPECT_EQ(r.status, "Average");
-    r = rule.Evaluate(sign(Leo), sign(Libra)); // Sun and Venus, enemies both ways
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Bad");
+    // Sun neutral to Mercury, Mercury friend; Venus and Mars neutral both ways;
+    // Sun and Venus enemies both ways.
+    EXPECT_EQ(rule.Evaluate(sign(Leo), sign(Virgo)).score, 4);
+    EXPECT_EQ(rule.Evaluate(sign(Libra), sign(Aries)).score, 3);
+    EXPECT_EQ(rule.Evaluate(sign(Leo), sign(Libra)).score, 0);
 
     // A Moon longitude the ephemeris could not give has no sign.
     r = rule.Evaluate(moonAt(-1.0), sign(Leo));
@@ -219,15 +187,11 @@ TEST(AshtakootaRules, BhakootDoshaIsCancelledOnlyByTheRightLords)
         return rule.Evaluate(moonAt(30.0 * boySign + 10.0), moonAt(30.0 * girlSign + 10.0));
     };
     // Aries and Scorpio, 6/8 under one lord, Mars: no cancellation.
-    MatchRuleResult r = eval(0, 7);
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Dosha");
-    EXPECT_EQ(r.detail, "Bhakoot dosha present");
+    EXPECT_EQ(eval(0, 7).score, 0);
+    EXPECT_EQ(eval(0, 7).status, "Dosha");
     // Taurus and Libra, both Venus; Capricorn and Aquarius (2/12), both Saturn.
-    r = eval(1, 6);
-    EXPECT_EQ(r.score, 7);
-    EXPECT_EQ(r.status, "Cancelled Dosha");
-    EXPECT_EQ(r.detail, "Bhakoot dosha cancelled via Lord friendship/identity");
+    EXPECT_EQ(eval(1, 6).score, 7);
+    EXPECT_EQ(eval(1, 6).status, "Cancelled Dosha");
     EXPECT_EQ(eval(9, 10).status, "Cancelled Dosha");
     // 6/8 with mutual friends (Leo's Sun and Pisces' Jupiter) cancels...
     EXPECT_EQ(eval(4, 11).score, 7);
@@ -237,15 +201,9 @@ TEST(AshtakootaRules, BhakootDoshaIsCancelledOnlyByTheRightLords)
     // Aries and Virgo: Mars and Mercury are no friends.
     EXPECT_EQ(eval(0, 5).status, "Dosha");
 
-    r = eval(0, 6);
-    EXPECT_EQ(r.score, 7);
-    EXPECT_EQ(r.status, "Good");
-    EXPECT_EQ(r.detail, "Favorable Rashi relation");
+    EXPECT_EQ(eval(0, 6).status, "Good");
     EXPECT_EQ(eval(2, 5).status, "Good"); // 4/10
-
-    r = rule.Evaluate(moonAt(-0.5), moonAt(10.0));
-    EXPECT_EQ(r.status, "Skipped");
-    EXPECT_EQ(r.detail, "Missing Rashi");
+    EXPECT_EQ(rule.Evaluate(moonAt(-0.5), moonAt(10.0)).status, "Skipped");
 }
 
 TEST(AshtakootaRules, NadiDoshaKeepsZeroPointsEvenWhenCancelled)
@@ -256,13 +214,10 @@ TEST(AshtakootaRules, NadiDoshaKeepsZeroPointsEvenWhenCancelled)
         s.nadi = nadi;
         return s;
     };
-    MatchRuleResult r = rule.Evaluate(subject("Adi", 10.0), subject("Antya", 10.0));
-    EXPECT_EQ(r.score, 8);
-    EXPECT_EQ(r.status, "Excellent");
-    EXPECT_EQ(r.detail, "Different Nadi");
+    EXPECT_EQ(rule.Evaluate(subject("Adi", 10.0), subject("Antya", 10.0)).score, 8);
 
     // Same star.
-    r = rule.Evaluate(subject("Adi", 2.0), subject("Adi", 11.0));
+    MatchRuleResult r = rule.Evaluate(subject("Adi", 2.0), subject("Adi", 11.0));
     EXPECT_EQ(r.score, 0);
     EXPECT_EQ(r.status, "Dosha");
     EXPECT_EQ(r.detail, "Same Nadi but cancelled by other factors - Check KP");
@@ -277,9 +232,7 @@ TEST(AshtakootaRules, NadiDoshaKeepsZeroPointsEvenWhenCancelled)
     EXPECT_EQ(r.score, 0);
     EXPECT_EQ(r.detail, "Same Nadi");
 
-    r = rule.Evaluate(subject("", 10.0), subject("Adi", 10.0));
-    EXPECT_EQ(r.status, "Skipped");
-    EXPECT_EQ(r.detail, "Missing Nadi");
+    EXPECT_EQ(rule.Evaluate(subject("", 10.0), subject("Adi", 10.0)).status, "Skipped");
 }
 
 } // namespace

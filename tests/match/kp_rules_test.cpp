@@ -207,28 +207,20 @@ TEST(KpRules, SeventhHouseLinkageThroughScriptsAndTheMoonQuirk)
                                       seventhCusp(200.0, l::Rahu, l::Venus, l::Mars));
     EXPECT_EQ(r.score, 15);
     EXPECT_EQ(r.status, "");
-    EXPECT_EQ(r.detail, "Excellent Match: Mutual sub-lord linkage found in both VII and planetary "
-                        "scripts. Indicates strong attraction, emotional reciprocity, and natural "
-                        "bonding.");
 
     // The boy's Sun rules the girl's Leo 7th cusp; her Saturn is nowhere in his.
     const MatchSubject sunBoy = seventhCusp(5.0, l::Ketu, l::Sun, l::Ketu);
     const MatchSubject leoGirl = seventhCusp(125.0, l::Venus, l::Saturn, l::Mars);
     r = rule.Evaluate(sunBoy, leoGirl);
     EXPECT_EQ(r.score, 10);
-    EXPECT_EQ(r.detail, "Partial Match: Boy's sub-lord is connected in girl's chart. Boy shows "
-                        "stronger initiative; girl may respond with delay or selectivity.");
+    EXPECT_EQ(r.detail.rfind("Partial Match: Boy's sub-lord", 0), 0u);
     r = rule.Evaluate(leoGirl, sunBoy);
     EXPECT_EQ(r.score, 10);
     EXPECT_EQ(r.detail.rfind("Partial Match: Girl's sub-lord", 0), 0u);
 
     // A Cancer 7th cusp writes its lord MOON, which the short name MON is not.
     const MatchSubject moonBoy = seventhCusp(5.0, l::Ketu, l::Moon, l::Ketu);
-    r = rule.Evaluate(moonBoy, seventhCusp(95.0, l::Venus, l::Saturn, l::Mars));
-    EXPECT_EQ(r.score, 3);
-    EXPECT_EQ(r.detail, "Weak Match: No sub-lord linkage found in either VII or planetary "
-                        "scripts. Indicates weak bonding, delayed response, or lack of mutual "
-                        "interest.");
+    EXPECT_EQ(rule.Evaluate(moonBoy, seventhCusp(95.0, l::Venus, l::Saturn, l::Mars)).score, 3);
     EXPECT_EQ(rule.Evaluate(moonBoy, seventhCusp(95.0, l::Moon, l::Saturn, l::Mars)).score, 10);
     // Full names meet only the lords the VII script writes in the same form.
     const MatchSubject moonBoyFull = seventhCusp(5.0, l::Ketu, l::Moon, l::Ketu, 2);
@@ -239,9 +231,7 @@ TEST(KpRules, SeventhHouseLinkageThroughScriptsAndTheMoonQuirk)
 
     MatchSubject noPlanet;
     cusp(noPlanet, 7, 5.0, l::Venus);
-    r = rule.Evaluate(noPlanet, leoGirl);
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.detail, "7th cusp data missing in one or both charts.");
+    EXPECT_EQ(rule.Evaluate(noPlanet, leoGirl).score, 0);
 }
 
 TEST(KpRules, OneSevenAxisChecksFirstSubLordsAgainstSeventhScripts)
@@ -289,9 +279,7 @@ TEST(KpRules, OneSevenAxisChecksFirstSubLordsAgainstSeventhScripts)
 
     // Without the planet that is sub lord of his 1st cusp the rule cannot run.
     boy.planets.erase(boy.planets.begin());
-    r = rule.Evaluate(boy, girl);
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.detail, "Required cuspal data (1st/7th) missing in one or both charts.");
+    EXPECT_EQ(rule.Evaluate(boy, girl).score, 0);
 }
 
 } // namespace
