@@ -28,13 +28,10 @@ TEST(KarakaGrid, OneCellPerRankFirstPlanetWins)
     ASSERT_EQ(cells.size(), 3u);
     EXPECT_EQ(cells[0].label, "AK");
     EXPECT_EQ(cells[0].planetName, "Sun"); // Mars shares the rank but comes later
-    EXPECT_EQ(cells[0].background, QColor(0xFF, 0xEB, 0xCD));
-    EXPECT_EQ(cells[0].text, QColor(0x8B, 0x45, 0x13));
     EXPECT_EQ(cells[1].label, "AmK");
     EXPECT_EQ(cells[1].planetName, "Jupiter");
     EXPECT_EQ(cells[2].label, "DK");
     EXPECT_EQ(cells[2].planetName, "Moon");
-    EXPECT_EQ(cells[2].background, QColor(0xFF, 0xC0, 0xCB));
     EXPECT_EQ(karakaCells(planets, 0)[2].planetName, "MON");
 }
 
