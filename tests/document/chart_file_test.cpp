@@ -1,5 +1,6 @@
 #include "document/archive.h"
 #include "document/chart_file.h"
+#include "engine/cast_chart.h"
 
 #include <gtest/gtest.h>
 
@@ -14,18 +15,7 @@ ChartFileData sampleData()
     ChartFileData d;
     d.displayName = "Test Chart";
     d.placeText = "Pune, Maharashtra, India";
-    d.birth.year = 1990;
-    d.birth.month = 12;
-    d.birth.day = 5;
-    d.birth.hour = 14;
-    d.birth.minute = 7;
-    d.birth.second = 0;
-    d.birth.latitude = 18.5204;
-    d.birth.longitude = 73.8567;
-    d.birth.timeZone = 5.5;
-    d.birth.city = "Pune";
-    d.birth.state = "Maharashtra";
-    d.birth.country = "India";
+    d.birth = lumikan::test::namedPuneBirth();
     d.birth.gender = 1;
     d.notes = QString::fromUtf8("Notes with ü and ॐ");
     return d;
