@@ -22,7 +22,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -34,36 +33,35 @@ namespace {
 
 const engine::LocalDateTime kNow{2026, 6, 27, 10, 30, 15};
 
-// One birth typed into the dialog.
+// A birth typed into the dialog: 5 Dec 1990, 02:07:00 PM, at Pune when the
+// atlas place is picked; `latitude` is typed over the atlas's when given.
 struct Birth {
     QString name = QStringLiteral("Test Chart");
-    int day = 5, month = 12;
-    QString year = QStringLiteral("1990");
-    QString hour = QStringLiteral("02"), minute = QStringLiteral("07"), second = QStringLiteral("00");
-    bool pm = true;
-    QString country = QStringLiteral("India"), state = QStringLiteral("Maharashtra"),
-            city = QStringLiteral("Pune");
-    QString latitude;  // typed over the atlas's when set
+    bool atlasPlace = true;
+    QString latitude;
 };
 
 void fill(CBirthInfoDlg& d, const Birth& b)
 {
-    d.findChild<QLineEdit*>(QStringLiteral("name"))->setText(b.name);
-    d.findChild<QComboBox*>(QStringLiteral("month"))->setCurrentIndex(b.month - 1);
-    d.findChild<QLineEdit*>(QStringLiteral("year"))->setText(b.year);
+    auto type = [&d](const char* field, const QString& text) {
+        d.findChild<QLineEdit*>(QString::fromLatin1(field))->setText(text);
+    };
+    type("name", b.name);
+    d.findChild<QComboBox*>(QStringLiteral("month"))->setCurrentIndex(11);
+    type("year", QStringLiteral("1990"));
     QTest::keyClicks(d.findChild<QLineEdit*>(QStringLiteral("year")), QString());
-    d.findChild<QComboBox*>(QStringLiteral("day"))->setCurrentIndex(b.day - 1);
-    d.findChild<QLineEdit*>(QStringLiteral("hour"))->setText(b.hour);
-    d.findChild<QLineEdit*>(QStringLiteral("minute"))->setText(b.minute);
-    d.findChild<QLineEdit*>(QStringLiteral("second"))->setText(b.second);
-    d.findChild<QComboBox*>(QStringLiteral("amPm"))->setCurrentIndex(b.pm ? 1 : 0);
-    if (!b.country.isEmpty()) {
-        d.pickCountry(b.country);
-        d.pickState(b.state);
-        d.pickCity(b.city);
+    d.findChild<QComboBox*>(QStringLiteral("day"))->setCurrentIndex(4);
+    type("hour", QStringLiteral("02"));
+    type("minute", QStringLiteral("07"));
+    type("second", QStringLiteral("00"));
+    d.findChild<QComboBox*>(QStringLiteral("amPm"))->setCurrentIndex(1);
+    if (b.atlasPlace) {
+        d.pickCountry(QStringLiteral("India"));
+        d.pickState(QStringLiteral("Maharashtra"));
+        d.pickCity(QStringLiteral("Pune"));
     }
     if (!b.latitude.isEmpty())
-        d.findChild<QLineEdit*>(QStringLiteral("latitude"))->setText(b.latitude);
+        type("latitude", b.latitude);
 }
 
 class ShellTest : public ::testing::Test {
@@ -114,24 +112,16 @@ protected:
 
     CMainFrame& frame() const { return *app->mainFrame(); }
     CColorStatusBar& status() const { return *frame().colorStatusBar(); }
-    QStringList menuTitles() const
+    static QStringList texts(const QList<QAction*>& actions)
     {
-        QStringList titles;
-        for (QAction* a : frame().menuBar()->actions()) {
-            if (a->isVisible())
-                titles << a->text();
-        }
-        return titles;
+        QStringList shown;
+        for (QAction* a : actions)
+            if (a->isVisible() && !a->isSeparator())
+                shown << a->text();
+        return shown;
     }
-    QStringList fileMenuItems() const
-    {
-        QStringList items;
-        for (QAction* a : frame().menuBar()->actions().constFirst()->menu()->actions()) {
-            if (!a->isSeparator())
-                items << a->text();
-        }
-        return items;
-    }
+    QStringList menuTitles() const { return texts(frame().menuBar()->actions()); }
+    QStringList fileMenuItems() const { return texts(frame().menuBar()->actions().constFirst()->menu()->actions()); }
     void flushDeletes() const { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     QTemporaryDir dir;
@@ -412,7 +402,7 @@ TEST_F(ShellTest, CancelInTheMissingAtlasQuestionClosesThroughTheSaveQuestions)
     atlas = &emptyAtlas;
     start();
     Birth byHand;
-    byHand.country.clear();
+    byHand.atlasPlace = false;
     newChart(byHand);
     ASSERT_EQ(app->documents().size(), 1u);
     const QString unsaved = app->documents().front()->GetTitle();
