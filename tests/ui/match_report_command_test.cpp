@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSettings>
@@ -104,7 +103,6 @@ TEST_F(MatchmakingCommandTest, EachRunOpensANewReportOfTheFirstTwoNamedCharts)
     EXPECT_EQ(report.boyName, QStringLiteral("Ravi"));
     EXPECT_EQ(report.girlName, QStringLiteral("Asha"));
     ASSERT_EQ(report.rows.size(), 27u);
-    EXPECT_EQ(report.totalMax, 252.0);
     const double sum =
         std::accumulate(report.rows.begin(), report.rows.end(), 0.0,
                         [](double s, const match::MatchRow& r) { return s + r.score; });
@@ -115,7 +113,6 @@ TEST_F(MatchmakingCommandTest, EachRunOpensANewReportOfTheFirstTwoNamedCharts)
     CMatchResultView* swapped = run({asha.get(), ravi.get()});
     ASSERT_NE(swapped, nullptr);
     EXPECT_NE(swapped, first) << "a new window per run";
-    EXPECT_EQ(opened.size(), 2u);
     EXPECT_EQ(titles.last(), QStringLiteral("Match Report - Asha & Ravi"));
     for (std::size_t i = 0; i < match::kAshtakootaRowCount; ++i) {
         SCOPED_TRACE(report.rows[i].name);
@@ -124,13 +121,6 @@ TEST_F(MatchmakingCommandTest, EachRunOpensANewReportOfTheFirstTwoNamedCharts)
         EXPECT_EQ(swapped->content().rows[i].femaleValue, report.rows[i].maleValue);
     }
 
-    // The whole sheet, for a developer to look at (LUMIKAN_TEST_IMAGES).
-    QImage image = test::whiteImage(first->scrollSize().width(), first->scrollSize().height());
-    QPainter painter(&image);
-    first->OnDraw(painter);
-    painter.end();
-    test::keepImage(image, QStringLiteral("match_report_full"));
-
     // Scrolled to the end, the window shows the overall gauge's track where the sheet has it.
     first->resize(900, 600);
     first->show();
@@ -138,6 +128,7 @@ TEST_F(MatchmakingCommandTest, EachRunOpensANewReportOfTheFirstTwoNamedCharts)
     bar->setValue(bar->maximum());
     EXPECT_EQ(bar->value(), 1323 - first->viewport()->height());
     const QImage shot = first->viewport()->grab().toImage();
+    test::keepImage(shot, QStringLiteral("match_report_end"));
     const SheetGauge& overall = first->sheetLayout().overall;
     const QPointF bottom = overall.centre + QPointF(0, overall.radius) - QPointF(0, bar->value());
     const QRgb seen = shot.pixel(bottom.toPoint());
@@ -185,7 +176,6 @@ TEST_F(MatchmakingCommandTest, InTheProgramEachReportGetsItsOwnWindowBesideTheCh
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->widget(), second);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Match Report - Ravi & Asha"));
-    EXPECT_EQ(second->content().rows.size(), 27u);
 
     QPointer<CMatchResultView> closed = first;
     first->parentWidget()->close();
