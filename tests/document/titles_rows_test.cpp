@@ -34,7 +34,6 @@ TEST(Titles, TheFiveFormats)
 TEST(Titles, PiecesAndZones)
 {
     EXPECT_EQ(TimeZoneLabel(5.75), "UTC+5:45");
-    EXPECT_EQ(TimeZoneLabel(3.5), "UTC+3:30");
     EXPECT_EQ(TimeZoneLabel(-3.5), "UTC-3:30");
     EXPECT_EQ(TimeZoneLabel(-0.5), "UTC-0:30");
     EXPECT_EQ(TimeZoneLabel(10), "UTC+10");
