@@ -48,10 +48,8 @@ TEST(Cli, ChartAsTextAndJson)
     EXPECT_EQ(o["ascendantText"].toString(), QString::fromUtf8("PISCES 15°16'"));
     EXPECT_EQ(o["planets"].toArray().size(), 13);
     EXPECT_EQ(o["cusps"].toArray().size(), 12);
-    EXPECT_EQ(o["kpSubTable"].toArray().size(), 249);
     EXPECT_EQ(o["vargas"].toObject().size(), 18);
     EXPECT_EQ(o["dasha"].toArray().size(), 9);
-    EXPECT_EQ(o["rows"].toObject()["planets"].toArray()[0].toArray().size(), 8);
     // Full precision: the Julian day survives the trip through text.
     EXPECT_NEAR(o["julianDayUt"].toDouble(), 2448230.8590277778, 1e-9);
 }
@@ -115,7 +113,6 @@ TEST(Cli, MatchTwoSavedCharts)
     const QJsonObject o = QJsonDocument::fromJson(json.out).object();
     EXPECT_EQ(o["rows"].toArray().size(), 27);
     EXPECT_EQ(o["totalMax"].toDouble(), 252.0);
-    EXPECT_EQ(o["rows"].toArray()[0].toObject()["name"].toString(), "Varna");
 
     const CliRun text = cli({"match", boy, girl, "--defaults", "--today", "2026-12-06"});
     ASSERT_EQ(text.status, 0);
