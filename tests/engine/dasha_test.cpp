@@ -159,7 +159,6 @@ TEST(Dasha, YearLengthScalesEveryPeriod)
     EXPECT_EQ(dashaYearLength(0), 360.0);
     EXPECT_EQ(dashaYearLength(1), 365.25);
     EXPECT_EQ(dashaYearLength(2), 327.85);
-    EXPECT_EQ(dashaYearLength(3), 365.25);
     EXPECT_EQ(dashaYearLength(-1), 365.25);
 
     struct Case {
