@@ -1,8 +1,6 @@
-#include "recorders.h"
+#include "chart_maker.h"
 
 #include "document/chart_file.h"
-#include "document/verokant_doc.h"
-#include "engine/cast_chart.h"
 #include "engine/kp_sub_table.h"
 
 #include <QDir>
@@ -19,39 +17,8 @@ namespace {
 using test::namedPuneBirth;
 
 // An application's worth of shared state around chart documents.
-struct Workspace {
-    AppSettings settings;
-    NewChartRequest request;
-    test::RecordingMessages messages;
-    test::ScriptedPrompts prompts;
-    int frameTitleRefreshes = 0;
-
-    ChartEnvironment environment()
-    {
-        ChartEnvironment env;
-        env.settings = &settings;
-        env.request = &request;
-        env.messages = &messages;
-        env.clock = [] { return engine::LocalDateTime{2026, 12, 5, 9, 7, 30}; };
-        env.frameTitleChanged = [this] { ++frameTitleRefreshes; };
-        return env;
-    }
-
-    std::unique_ptr<CVerokantDoc> newChart(const engine::BirthDetails& birth,
-                                           ChartType type = ChartType::Natal, int horary = 1)
-    {
-        request.birth = birth;
-        request.displayName = QString::fromStdString(birth.name);
-        request.placeText = composePlaceText(birth);
-        request.chartType = type;
-        request.horaryNumber = horary;
-        request.pending = true;
-        auto doc = std::make_unique<CVerokantDoc>(environment());
-        doc->setPrompts(&prompts);
-        const bool ok = doc->OnNewDocument();
-        request.pending = false;
-        return ok ? std::move(doc) : nullptr;
-    }
+struct Workspace : test::ChartMaker {
+    Workspace() { now = {2026, 12, 5, 9, 7, 30}; }
 };
 
 }  // namespace

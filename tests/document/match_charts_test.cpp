@@ -1,7 +1,6 @@
-#include "recorders.h"
+#include "chart_maker.h"
 
 #include "document/match_charts.h"
-#include "engine/cast_chart.h"
 #include "match/match_report.h"
 
 #include <gtest/gtest.h>
@@ -11,27 +10,10 @@ using namespace lumikan::document;
 
 namespace {
 
-struct TwoCharts {
-    AppSettings settings;
-    NewChartRequest request;
-    test::RecordingMessages messages;
-
+struct TwoCharts : test::ChartMaker {
     std::unique_ptr<CVerokantDoc> chart(const char* name, int year, int gender)
     {
-        request.birth = test::makeBirth(year, 6, 15, 10, 0, 0, 5.5, 18.5204, 73.8567);
-        request.birth.name = name;
-        request.birth.gender = gender;
-        request.displayName = name;
-        request.pending = true;
-        ChartEnvironment env;
-        env.settings = &settings;
-        env.request = &request;
-        env.messages = &messages;
-        env.clock = [] { return engine::LocalDateTime{2026, 12, 6, 10, 0, 0}; };
-        auto doc = std::make_unique<CVerokantDoc>(env);
-        doc->OnNewDocument();
-        request.pending = false;
-        return doc;
+        return puneChart(name, year, 6, 15, 10, gender);
     }
 };
 

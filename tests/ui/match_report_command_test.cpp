@@ -1,8 +1,7 @@
 #include "ui/matchmaking_command.h"
 
+#include "document/chart_maker.h"
 #include "document/match_charts.h"
-#include "document/recorders.h"
-#include "engine/cast_chart.h"
 #include "qt_test_app.h"
 #include "ui/main_frame.h"
 #include "ui/match_result_view.h"
@@ -25,30 +24,10 @@ namespace lumikan::ui {
 namespace {
 
 using document::CDocument;
-using document::CVerokantDoc;
 
-class MatchmakingCommandTest : public ::testing::Test {
+class MatchmakingCommandTest : public ::testing::Test, protected test::ChartMaker {
 protected:
     void SetUp() override { test::qtApp(); }
-
-    std::unique_ptr<CVerokantDoc> chart(const char* name, int year, int month, int day, int hour,
-                                        int gender)
-    {
-        request.birth = test::makeBirth(year, month, day, hour, 0, 0, 5.5, 18.5204, 73.8567);
-        request.birth.name = name;
-        request.birth.gender = gender;
-        request.displayName = name;
-        request.pending = true;
-        document::ChartEnvironment env;
-        env.settings = &settings;
-        env.request = &request;
-        env.messages = &messages;
-        env.clock = [] { return engine::LocalDateTime{2026, 12, 6, 10, 0, 0}; };
-        auto doc = std::make_unique<CVerokantDoc>(env);
-        doc->OnNewDocument();
-        request.pending = false;
-        return doc;
-    }
 
     CMatchResultView* run(const std::vector<CDocument*>& documents)
     {
@@ -59,19 +38,16 @@ protected:
                                      });
     }
 
-    document::AppSettings settings;
-    document::NewChartRequest request;
-    test::RecordingMessages messages;
     std::vector<std::unique_ptr<CMatchResultView>> opened;
     QStringList titles;
 };
 
 TEST_F(MatchmakingCommandTest, WithoutExactlyTwoNamedChartsOnlyTellsWhy)
 {
-    auto ravi = chart("Ravi", 1990, 6, 15, 10, 0);
-    auto asha = chart("Asha", 1993, 2, 3, 7, 1);
-    auto mira = chart("Mira", 1995, 9, 21, 18, 1);
-    auto unnamed = chart("", 1991, 1, 1, 12, 3);
+    auto ravi = puneChart("Ravi", 1990, 6, 15, 10, 0);
+    auto asha = puneChart("Asha", 1993, 2, 3, 7, 1);
+    auto mira = puneChart("Mira", 1995, 9, 21, 18, 1);
+    auto unnamed = puneChart("", 1991, 1, 1, 12, 3);
 
     EXPECT_EQ(run({}), nullptr);
     EXPECT_EQ(run({unnamed.get(), ravi.get()}), nullptr);
@@ -91,9 +67,9 @@ TEST_F(MatchmakingCommandTest, WithoutExactlyTwoNamedChartsOnlyTellsWhy)
 
 TEST_F(MatchmakingCommandTest, EachRunOpensANewReportOfTheFirstTwoNamedCharts)
 {
-    auto ravi = chart("Ravi", 1990, 6, 15, 10, 0);
-    auto unnamed = chart("", 1991, 1, 1, 12, 3);
-    auto asha = chart("Asha", 1993, 2, 3, 7, 1);
+    auto ravi = puneChart("Ravi", 1990, 6, 15, 10, 0);
+    auto unnamed = puneChart("", 1991, 1, 1, 12, 3);
+    auto asha = puneChart("Asha", 1993, 2, 3, 7, 1);
 
     CMatchResultView* first = run({ravi.get(), unnamed.get(), asha.get()});
     ASSERT_NE(first, nullptr);
@@ -144,11 +120,10 @@ TEST_F(MatchmakingCommandTest, InTheProgramEachReportGetsItsOwnWindowBesideTheCh
     QTemporaryDir dir;
     const QString raviPath = dir.filePath(QStringLiteral("ravi.lmk"));
     const QString ashaPath = dir.filePath(QStringLiteral("asha.lmk"));
-    ASSERT_TRUE(chart("Ravi", 1990, 6, 15, 10, 0)->DoSave(raviPath));
-    ASSERT_TRUE(chart("Asha", 1993, 2, 3, 7, 1)->DoSave(ashaPath));
+    ASSERT_TRUE(puneChart("Ravi", 1990, 6, 15, 10, 0)->DoSave(raviPath));
+    ASSERT_TRUE(puneChart("Asha", 1993, 2, 3, 7, 1)->DoSave(ashaPath));
 
     QSettings recent(dir.filePath(QStringLiteral("recent.ini")), QSettings::IniFormat);
-    test::ScriptedPrompts prompts;
     ShellEnvironment env;
     env.settingsPath = [] { return QString(); };
     env.recentFilesStore = &recent;

@@ -1,7 +1,7 @@
 #include "ui/report_pages.h"
 
+#include "document/chart_maker.h"
 #include "qt_test_app.h"
-#include "report_fixture.h"
 #include "ui/chart_report.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "ui/varga_chart_view.h"
 
+#include "document/chart_maker.h"
 #include "qt_test_app.h"
-#include "report_fixture.h"
 #include "ui/chart_appearance.h"
 #include "ui/chart_diagram.h"
 

@@ -1,9 +1,7 @@
 #include "ui/verokant_view.h"
 
-#include "document/recorders.h"
-#include "document/verokant_doc.h"
+#include "document/chart_maker.h"
 #include "qt_test_app.h"
-#include "report_fixture.h"
 #include "ui/chart_appearance.h"
 #include "ui/dasha_tree_ctrl.h"
 #include "ui/hover_list_ctrl.h"
