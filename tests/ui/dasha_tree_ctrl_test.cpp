@@ -38,15 +38,6 @@ std::vector<DashaPeriod> sampleDasha()
             period(8, "Mercury", "2029-01-01", "2046-01-01", 17)};
 }
 
-LocalDateTime day(int year, int month, int dayOfMonth)
-{
-    LocalDateTime t;
-    t.year = year;
-    t.month = month;
-    t.day = dayOfMonth;
-    return t;
-}
-
 TEST(DashaTree, ItemTextsOfTheFourLevels)
 {
     const DashaPeriod maha = period(7, "Saturn", "2010-01-01", "2029-01-01", 19);
@@ -76,7 +67,7 @@ TEST(DashaTree, OpensOnThePeriodsRunningToday)
 
     // On the first day of an antardasha (its predecessor ended the day before)
     // the descent selects it, and within it the pratyantardasha starting that day.
-    tree.setDasha(dasha, day(2015, 3, 1));
+    tree.setDasha(dasha, LocalDateTime{2015, 3, 1});
     QTreeWidgetItem* root = tree.topLevelItem(0);
     ASSERT_NE(root, nullptr);
     ASSERT_EQ(root->childCount(), 3);
@@ -97,20 +88,20 @@ TEST(DashaTree, OpensOnThePeriodsRunningToday)
     EXPECT_EQ(runningDashaPath(dasha, "2010-01-01"), (std::vector<int>{0}));
 
     // A level where nothing contains today ends the descent at the item found last.
-    tree.setDasha(dasha, day(2022, 6, 1));
+    tree.setDasha(dasha, LocalDateTime{2022, 6, 1});
     saturn = tree.topLevelItem(0)->child(1);
     EXPECT_EQ(tree.currentItem(), saturn);
     EXPECT_TRUE(saturn->isExpanded());
     EXPECT_FALSE(saturn->child(1)->isExpanded());
 
     // No mahadasha contains today: the first is opened and nothing is selected.
-    tree.setDasha(dasha, day(2050, 1, 1));
+    tree.setDasha(dasha, LocalDateTime{2050, 1, 1});
     EXPECT_TRUE(tree.topLevelItem(0)->child(0)->isExpanded());
     EXPECT_EQ(tree.currentItem(), nullptr);
     EXPECT_TRUE(tree.selectedItems().isEmpty());
 
     // An empty dasha shows the root alone, expanded, nothing selected.
-    tree.setDasha({}, day(2024, 1, 1));
+    tree.setDasha({}, LocalDateTime{2024, 1, 1});
     ASSERT_EQ(tree.topLevelItemCount(), 1);
     EXPECT_TRUE(tree.selectedItems().isEmpty());
     EXPECT_EQ(tree.visibleRowCount(), 1);
@@ -122,7 +113,7 @@ TEST(DashaTree, SelectionAgreesWithTheEngineOnAComputedDasha)
     // Birth 1990-12-05 08:37 UT, Moon at 100.5°; today fixed.
     const double birthJulianDay = 2448230.859;
     const std::vector<DashaPeriod> dasha = engine::buildDasha(birthJulianDay, 100.5, 3);
-    const LocalDateTime today = day(2024, 5, 17);
+    const LocalDateTime today{2024, 5, 17};
     const engine::RunningDasha running = engine::runningDasha(dasha, today);
     ASSERT_NE(running.pratyantardasha, -1);
 

@@ -12,20 +12,11 @@
 namespace lumikan::ui {
 namespace {
 
-engine::LocalDateTime day(int year, int month, int dayOfMonth)
-{
-    engine::LocalDateTime t;
-    t.year = year;
-    t.month = month;
-    t.day = dayOfMonth;
-    return t;
-}
-
 TEST(NotesDateStamp, OncePerDayOnTheLastLine)
 {
-    const engine::LocalDateTime fifth = day(2026, 12, 5);
+    const engine::LocalDateTime fifth{2026, 12, 5};
     EXPECT_EQ(notesDateStamp(fifth), "[5/Dec/2026] ");
-    EXPECT_EQ(notesDateStamp(day(812, 1, 31)), "[31/Jan/0812] ");
+    EXPECT_EQ(notesDateStamp(engine::LocalDateTime{812, 1, 31}), "[31/Jan/0812] ");
 
     EXPECT_EQ(notesWithDateStamp("", fifth), "[5/Dec/2026] ");
     // A stamp alone, or a stamp with a note after it, is today's entry already.
@@ -42,7 +33,7 @@ TEST(NotesDateStamp, OncePerDayOnTheLastLine)
 TEST(NotesEditor, PlaceholderIsNeverReportedAsNotes)
 {
     test::qtApp();
-    engine::LocalDateTime today = day(2026, 12, 5);
+    engine::LocalDateTime today{2026, 12, 5};
     CNotesEditor editor([&today] { return today; });
     QStringList edits;
     QObject::connect(&editor, &CNotesEditor::notesEdited,
@@ -81,7 +72,7 @@ TEST(NotesEditor, PlaceholderIsNeverReportedAsNotes)
     EXPECT_TRUE(editor.toPlainText().isEmpty());
     editor.loadNotes("Old note");
     EXPECT_EQ(edits.size(), editsBefore);
-    today = day(2026, 12, 6);
+    today = engine::LocalDateTime{2026, 12, 6};
     focus(QEvent::FocusIn, Qt::MouseFocusReason);
     EXPECT_EQ(editor.notes(), "Old note\n[6/Dec/2026] ");
 }
