@@ -134,15 +134,14 @@ TEST(AshtakootaRules, GrahaMaitriReadsEachLordsViewOfTheOther)
                   Sagittarius = 8, Capricorn = 9;
 
     // Saturn counts Jupiter an enemy, Jupiter counts Saturn neutral.
-    MatchRuleResult r = rule.Evaluate(sign(Capricorn), sign(Sagittarius));
-    EXPECT_EQ(r.score, 1);
-    EXPECT_EQ(r.status, "Poor");
-    EXPECT_EQ(r.detail,
-              "Moon Lords: Saturn & Jupiter → Poor. Neutral–Enemy relationship → communication "
-              "gaps and differing perspectives may create friction. ");
+    EXPECT_EQ(
+        result(rule.Evaluate(sign(Capricorn), sign(Sagittarius))),
+        (Result{1, "Poor",
+                "Moon Lords: Saturn & Jupiter → Poor. Neutral–Enemy relationship → communication "
+                "gaps and differing perspectives may create friction. "}));
     EXPECT_EQ(rule.Evaluate(sign(Sagittarius), sign(Capricorn)).score, 1);
 
-    r = rule.Evaluate(sign(Aries), sign(Scorpio)); // both Mars
+    MatchRuleResult r = rule.Evaluate(sign(Aries), sign(Scorpio)); // both Mars
     EXPECT_EQ(r.score, 5);
     EXPECT_EQ(r.detail.rfind("Moon Lords: Mars & Mars → Excellent. Both Moon sign lords", 0), 0u);
     EXPECT_EQ(rule.Evaluate(sign(Leo), sign(Cancer)).score, 5); // Sun and Moon, friends
@@ -159,10 +158,8 @@ TEST(AshtakootaRules, GrahaMaitriReadsEachLordsViewOfTheOther)
     EXPECT_EQ(rule.Evaluate(sign(Leo), sign(Libra)).score, 0);
 
     // A Moon longitude the ephemeris could not give has no sign.
-    r = rule.Evaluate(moonAt(-1.0), sign(Leo));
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Error");
-    EXPECT_EQ(r.detail, "Invalid Moon sign data.");
+    EXPECT_EQ(result(rule.Evaluate(moonAt(-1.0), sign(Leo))),
+              (Result{0, "Error", "Invalid Moon sign data."}));
 }
 
 TEST(AshtakootaRules, GanaFavoursEqualsAndTheDevaManushyaPair)
@@ -217,10 +214,8 @@ TEST(AshtakootaRules, NadiDoshaKeepsZeroPointsEvenWhenCancelled)
     EXPECT_EQ(rule.Evaluate(subject("Adi", 10.0), subject("Antya", 10.0)).score, 8);
 
     // Same star.
-    MatchRuleResult r = rule.Evaluate(subject("Adi", 2.0), subject("Adi", 11.0));
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Dosha");
-    EXPECT_EQ(r.detail, "Same Nadi but cancelled by other factors - Check KP");
+    EXPECT_EQ(result(rule.Evaluate(subject("Adi", 2.0), subject("Adi", 11.0))),
+              (Result{0, "Dosha", "Same Nadi but cancelled by other factors - Check KP"}));
     // Aries and Scorpio Moons share Mars.
     EXPECT_EQ(rule.Evaluate(subject("Adi", 10.0), subject("Adi", 215.0)).detail,
               "Same Nadi but cancelled by other factors - Check KP");
@@ -228,7 +223,7 @@ TEST(AshtakootaRules, NadiDoshaKeepsZeroPointsEvenWhenCancelled)
     EXPECT_EQ(rule.Evaluate(subject("Adi", 130.0), subject("Adi", 250.0)).detail,
               "Same Nadi but cancelled by other factors - Check KP");
     // Aries' Mars and Libra's Venus are not.
-    r = rule.Evaluate(subject("Adi", 10.0), subject("Adi", 190.0));
+    MatchRuleResult r = rule.Evaluate(subject("Adi", 10.0), subject("Adi", 190.0));
     EXPECT_EQ(r.score, 0);
     EXPECT_EQ(r.detail, "Same Nadi");
 

@@ -37,22 +37,18 @@ TEST(DoshaRules, RajjuSameGroupIsCancelledOnlyByMoonSignsWithOneLord)
     place(boy, b::Moon, 60.0);
     MatchSubject girl = moonAt(180.0);
     place(girl, b::Moon, 180.0);
-    MatchRuleResult r = rule.Evaluate(boy, girl);
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Critical Dosha");
-    EXPECT_EQ(r.detail, "Rajju Dosha (Severe) — Affects husband's longevity");
+    EXPECT_EQ(result(rule.Evaluate(boy, girl)),
+              (Result{0, "Critical Dosha", "Rajju Dosha (Severe) — Affects husband's longevity"}));
 
     // Ashwini (Aries) and Jyeshtha (Scorpio), Pada group, both Mars.
     boy = moonAt(inStar(0));
     place(boy, b::Moon, inStar(0));
     girl = moonAt(inStar(17));
     place(girl, b::Moon, inStar(17));
-    r = rule.Evaluate(boy, girl);
-    EXPECT_EQ(r.score, 1);
-    EXPECT_EQ(r.status, "Clear");
-    EXPECT_EQ(r.detail, "Rajju Dosha Cancelled (Same Rashi/Lord)");
+    EXPECT_EQ(result(rule.Evaluate(boy, girl)),
+              (Result{1, "Clear", "Rajju Dosha Cancelled (Same Rashi/Lord)"}));
     // Without the Moons in the planet list nothing cancels.
-    r = rule.Evaluate(moonAt(inStar(0)), moonAt(inStar(17)));
+    MatchRuleResult r = rule.Evaluate(moonAt(inStar(0)), moonAt(inStar(17)));
     EXPECT_EQ(r.status, "Critical Dosha");
     EXPECT_EQ(r.detail, "Rajju Dosha (Least) — Causes wandering and displacement");
 
@@ -71,17 +67,15 @@ TEST(DoshaRules, DashakootCountsMahendraAndStreeDeerghaFromOppositeEnds)
         return rule.Evaluate(moonAt(inStar(boyStar)), moonAt(inStar(girlStar)));
     };
     // m = 3 (count 4) passes, s = 24 (count 25) is excellent.
-    MatchRuleResult r = eval(3, 0);
-    EXPECT_EQ(r.score, 10);
-    EXPECT_EQ(r.status, "Excellent");
-    EXPECT_EQ(r.detail, "Mahendra: Pass (4) [+5]; Stree Deergha: Excellent (25) [+5]; ");
+    EXPECT_EQ(
+        result(eval(3, 0)),
+        (Result{10, "Excellent", "Mahendra: Pass (4) [+5]; Stree Deergha: Excellent (25) [+5]; "}));
 
     // s = 2: the Stri-Dirgha dosha marks the pair whatever the points.
-    r = eval(0, 2);
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Inauspicious");
-    EXPECT_EQ(r.detail, "Mahendra: Fail (26); Stree Deergha: Poor (3); [!] Stri-Dirgha Dosha; ");
-    r = eval(0, 3); // m = 24 passes, s = 3
+    EXPECT_EQ(result(eval(0, 2)),
+              (Result{0, "Inauspicious",
+                      "Mahendra: Fail (26); Stree Deergha: Poor (3); [!] Stri-Dirgha Dosha; "}));
+    MatchRuleResult r = eval(0, 3); // m = 24 passes, s = 3
     EXPECT_EQ(r.score, 5);
     EXPECT_EQ(r.status, "Inauspicious");
     // s between 5 and 7 is poor without the dosha.
@@ -102,10 +96,8 @@ TEST(DoshaRules, DashakootCountsMahendraAndStreeDeerghaFromOppositeEnds)
     EXPECT_EQ(r.status, "Average");
 
     // The same star is always a Rajju clash.
-    r = eval(5, 5);
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Inauspicious");
-    EXPECT_EQ(r.detail, "[!] RAJJU DOSHA: Siro Rajju (Risk to Husband); ");
+    EXPECT_EQ(result(eval(5, 5)),
+              (Result{0, "Inauspicious", "[!] RAJJU DOSHA: Siro Rajju (Risk to Husband); "}));
     EXPECT_EQ(eval(0, 9).detail, "[!] RAJJU DOSHA: Pada Rajju (Risk of Loss/Travel); ");
     // Moons the ephemeris could not give fall outside every group.
     EXPECT_EQ(rule.Evaluate(moonAt(-1.0), moonAt(-1.0)).detail,
@@ -146,12 +138,10 @@ TEST(DoshaRules, MangalDoshaFromAscendantMoonOrVenus)
     EXPECT_FALSE(match::HasMangalDosha(noMars));
 
     const match::MangalDoshaRule rule;
-    MatchRuleResult r = rule.Evaluate(boy, girl);
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Dosha Present");
-    EXPECT_EQ(r.detail, "Boy has Mangal Dosha (uncancelled).");
+    EXPECT_EQ(result(rule.Evaluate(boy, girl)),
+              (Result{0, "Dosha Present", "Boy has Mangal Dosha (uncancelled)."}));
     EXPECT_EQ(rule.Evaluate(girl, boy).detail, "Girl has Mangal Dosha (uncancelled).");
-    r = rule.Evaluate(boy, fromMoon);
+    MatchRuleResult r = rule.Evaluate(boy, fromMoon);
     EXPECT_EQ(r.score, 10);
     EXPECT_EQ(r.status, "Cancelled");
     EXPECT_EQ(rule.Evaluate(girl, noMars).status, "No Dosha");
@@ -161,13 +151,12 @@ TEST(DoshaRules, NadiDeepWeighsSignStarLordAndSubNadi)
 {
     const match::NadiDoshaDeepRule rule;
     // Ashwini and Bharani in Aries, both in their first pada (Vata).
-    MatchRuleResult r = rule.Evaluate(moonAt(1.0), moonAt(14.0));
-    EXPECT_EQ(r.score, 4);
-    EXPECT_EQ(r.status, "Reduced (diff star lord)+SameSubNadi");
-    EXPECT_EQ(r.detail, "Both Nadi=Adi(Vata) | SubNadi Boy=Vata Girl=Vata | DiffSign=No | "
-                        "DiffStarLord=Yes");
+    EXPECT_EQ(result(rule.Evaluate(moonAt(1.0), moonAt(14.0))),
+              (Result{4, "Reduced (diff star lord)+SameSubNadi",
+                      "Both Nadi=Adi(Vata) | SubNadi Boy=Vata Girl=Vata | DiffSign=No | "
+                      "DiffStarLord=Yes"}));
     // The third and the fourth pada are both Kapha.
-    r = rule.Evaluate(moonAt(7.0), moonAt(24.0));
+    MatchRuleResult r = rule.Evaluate(moonAt(7.0), moonAt(24.0));
     EXPECT_EQ(r.status, "Reduced (diff star lord)+SameSubNadi");
     EXPECT_EQ(r.detail, "Both Nadi=Adi(Vata) | SubNadi Boy=Kapha Girl=Kapha | DiffSign=No | "
                         "DiffStarLord=Yes");
@@ -179,16 +168,13 @@ TEST(DoshaRules, NadiDeepWeighsSignStarLordAndSubNadi)
     EXPECT_EQ(r.status, "Full Dosha+SameSubNadi");
     // Punarvasu across Gemini and Cancer: a different sign clears it, and a
     // full score takes no sub-Nadi mark.
-    r = rule.Evaluate(moonAt(88.0), moonAt(92.0));
-    EXPECT_EQ(r.score, 8);
-    EXPECT_EQ(r.status, "Cancelled (diff sign)");
-    EXPECT_EQ(r.detail, "Both Nadi=Antya(Kapha) | SubNadi Boy=Kapha Girl=Kapha | DiffSign=Yes | "
-                        "DiffStarLord=No");
+    EXPECT_EQ(result(rule.Evaluate(moonAt(88.0), moonAt(92.0))),
+              (Result{8, "Cancelled (diff sign)",
+                      "Both Nadi=Antya(Kapha) | SubNadi Boy=Kapha Girl=Kapha | DiffSign=Yes | "
+                      "DiffStarLord=No"}));
 
-    r = rule.Evaluate(moonAt(inStar(0)), moonAt(inStar(3)));
-    EXPECT_EQ(r.score, 8);
-    EXPECT_EQ(r.status, "No Dosha");
-    EXPECT_EQ(r.detail, "Different Nadi (Adi(Vata) vs Madhya(Pitta)) — clear.");
+    EXPECT_EQ(result(rule.Evaluate(moonAt(inStar(0)), moonAt(inStar(3)))),
+              (Result{8, "No Dosha", "Different Nadi (Adi(Vata) vs Madhya(Pitta)) — clear."}));
 }
 
 } // namespace

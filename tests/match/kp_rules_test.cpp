@@ -61,29 +61,25 @@ TEST(KpRules, MarriageMatchAddsCrossQualityAndDashaAndSubtractsRisk)
         signify(*s, b::Jupiter, {11});
         runDasha(*s, l::Venus, l::Jupiter, l::Saturn);
     }
-    MatchRuleResult r = rule.Evaluate(boy, girl);
-    EXPECT_EQ(r.score, 21); // 4 + 7 + 7 + 3
-    EXPECT_EQ(r.status, "Excellent");
-    EXPECT_EQ(r.detail, "Promise:OK Quality(B:7,G:7) Cross:4 Risk:0 Dasha:3 ");
+    // 4 + 7 + 7 + 3
+    EXPECT_EQ(result(rule.Evaluate(boy, girl)),
+              (Result{21, "Excellent", "Promise:OK Quality(B:7,G:7) Cross:4 Risk:0 Dasha:3 "}));
 
     runDasha(girl, l::Saturn, l::Saturn, l::Saturn);
-    r = rule.Evaluate(boy, girl);
+    MatchRuleResult r = rule.Evaluate(boy, girl);
     EXPECT_EQ(r.score, 19);
     EXPECT_EQ(r.detail, "Promise:OK Quality(B:7,G:7) Cross:4 Risk:0 Dasha:1 ");
 
     MatchSubject risky = seventhVenus({6, 7, 8, 12});
-    r = rule.Evaluate(seventhVenus({2, 7, 11}), risky);
-    EXPECT_EQ(r.score, 1); // 4 - 10 + 7 + 0
-    EXPECT_EQ(r.status, "Weak");
-    EXPECT_EQ(r.detail, "Promise:OK Quality(B:7,G:0) Cross:4 Risk:10 Dasha:0 ");
+    // 4 - 10 + 7 + 0
+    EXPECT_EQ(result(rule.Evaluate(seventhVenus({2, 7, 11}), risky)),
+              (Result{1, "Weak", "Promise:OK Quality(B:7,G:0) Cross:4 Risk:10 Dasha:0 "}));
     r = rule.Evaluate(risky, risky); // 4 - 20
     EXPECT_EQ(r.score, 0);
     EXPECT_EQ(r.status, "Weak");
 
-    r = rule.Evaluate(seventhVenus({2, 7, 11}), seventhVenus({6, 8}));
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Reject");
-    EXPECT_EQ(r.detail, "Marriage promise missing (7th CSL not signifying 2/7/11)");
+    EXPECT_EQ(result(rule.Evaluate(seventhVenus({2, 7, 11}), seventhVenus({6, 8}))),
+              (Result{0, "Reject", "Marriage promise missing (7th CSL not signifying 2/7/11)"}));
     EXPECT_EQ(rule.Evaluate(MatchSubject{}, seventhVenus({7})).status, "Reject");
 }
 
@@ -112,13 +108,13 @@ TEST(KpRules, NadiSubLordComparisonSumsCuspLinks)
     signify(girl, b::Mercury, {2});
     place(girl, b::Jupiter, 275.0).dignity.debilitated = true;
 
-    MatchRuleResult r = rule.Evaluate(boy, girl);
-    EXPECT_EQ(r.score, 18); // 2 + 4 + 5 + 2 + 1 + 2 + 1 + 1
-    EXPECT_EQ(r.status, "Good");
-    EXPECT_EQ(r.detail, "Boy7th:Mixed(2,7,11 & 1,6,10) Girl7th:Strong(2,7,11) "
-                        "7thCSL:MutualFriends(+5) 2ndCSL:BothPromise(+2) "
-                        "1stCSL:SameStarLord(+1) 11thCSL:Friendly(+2) 8thCSL:NoEnmity(+1) "
-                        "BoyVenus:Strong(+1) GirlJup:Weak ");
+    // 2 + 4 + 5 + 2 + 1 + 2 + 1 + 1
+    EXPECT_EQ(result(rule.Evaluate(boy, girl)),
+              (Result{18, "Good",
+                      "Boy7th:Mixed(2,7,11 & 1,6,10) Girl7th:Strong(2,7,11) "
+                      "7thCSL:MutualFriends(+5) 2ndCSL:BothPromise(+2) "
+                      "1stCSL:SameStarLord(+1) 11thCSL:Friendly(+2) 8thCSL:NoEnmity(+1) "
+                      "BoyVenus:Strong(+1) GirlJup:Weak "}));
 
     // Two Venus sub lords are the same planet, never "mutual friends".
     cuspNumbered(boy, 7).subLord = l::Venus;
@@ -127,7 +123,7 @@ TEST(KpRules, NadiSubLordComparisonSumsCuspLinks)
     // Saturn and Jupiter: neither counts the other a friend.
     cuspNumbered(boy, 7).subLord = l::Saturn;
     cuspNumbered(girl, 7).subLord = l::Jupiter;
-    r = rule.Evaluate(boy, girl);
+    MatchRuleResult r = rule.Evaluate(boy, girl);
     EXPECT_NE(r.detail.find("Boy7th:Neutral Girl7th:Strong(2,7,11) 7thCSL:Neutral/Enemies(+0) "),
               std::string::npos);
     // The Moon befriends Mercury, not the other way round.
@@ -140,11 +136,10 @@ TEST(KpRules, NadiSubLordComparisonSumsCuspLinks)
         std::string::npos);
 
     // With no cusps at all, the two missing 8th sub lords count as one body.
-    r = rule.Evaluate(MatchSubject{}, MatchSubject{});
-    EXPECT_EQ(r.score, 1);
-    EXPECT_EQ(r.status, "Weak");
-    EXPECT_EQ(r.detail,
-              "Boy7th:Missing Girl7th:Missing 8thCSL:NoEnmity(+1) BoyVenus:Weak GirlJup:Weak ");
+    EXPECT_EQ(
+        result(rule.Evaluate(MatchSubject{}, MatchSubject{})),
+        (Result{1, "Weak",
+                "Boy7th:Missing Girl7th:Missing 8thCSL:NoEnmity(+1) BoyVenus:Weak GirlJup:Weak "}));
     MatchSubject eighthOnly;
     cusp(eighthOnly, 8, 220.0, l::Sun);
     EXPECT_EQ(rule.Evaluate(MatchSubject{}, eighthOnly).detail,
@@ -256,20 +251,19 @@ TEST(KpRules, OneSevenAxisChecksFirstSubLordsAgainstSeventhScripts)
     // His Mars rules her Aries 7th cusp; her Jupiter is star lord of his 7th
     // sub lord, Venus.
     auto [boy, girl] = build(0);
-    MatchRuleResult r = rule.Evaluate(boy, girl);
-    EXPECT_EQ(r.score, 15);
-    EXPECT_EQ(r.status, "");
-    EXPECT_EQ(r.detail,
-              "Excellent Match: Both partners' 1st house sub-lords are strongly linked to each "
-              "other's 7th house. Indicates mutual attraction, responsiveness, and balanced "
-              "relationship dynamics.\n\n[Debug]\nBoy 1st Sub: MAR\nGirl 7th Script: "
-              "MAR-KET-SAT-KET\nGirl 7th SubScript: SAT-SUN-SUN-SUN\n\nGirl 1st Sub: JUP\n"
-              "Boy 7th Script: VEN-SUN-VEN-KET\nBoy 7th SubScript: VEN-JUP-MER-MON\n");
+    EXPECT_EQ(
+        result(rule.Evaluate(boy, girl)),
+        (Result{15, "",
+                "Excellent Match: Both partners' 1st house sub-lords are strongly linked to each "
+                "other's 7th house. Indicates mutual attraction, responsiveness, and balanced "
+                "relationship dynamics.\n\n[Debug]\nBoy 1st Sub: MAR\nGirl 7th Script: "
+                "MAR-KET-SAT-KET\nGirl 7th SubScript: SAT-SUN-SUN-SUN\n\nGirl 1st Sub: JUP\n"
+                "Boy 7th Script: VEN-SUN-VEN-KET\nBoy 7th SubScript: VEN-JUP-MER-MON\n"}));
 
     // Short title-case names never equal the upper-cased scripts, and find no
     // sub-script.
     auto [boy1, girl1] = build(1);
-    r = rule.Evaluate(boy1, girl1);
+    MatchRuleResult r = rule.Evaluate(boy1, girl1);
     EXPECT_EQ(r.score, 3);
     EXPECT_EQ(r.detail,
               "Weak Match: No linkage between 1st and 7th sub-lords across charts. Indicates weak "

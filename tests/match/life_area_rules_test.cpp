@@ -22,17 +22,14 @@ TEST(LifeAreaRules, LongevityDeductsForEachAffliction)
         cusp(s, 7, 5.0, l::Ketu);
         return s;
     };
-    MatchRuleResult r = rule.Evaluate(afflicted(), afflicted());
-    EXPECT_EQ(r.score, 2);
-    EXPECT_EQ(r.status, "Risk");
-    EXPECT_EQ(r.detail, "Boy:GrahanDosha(-2) Girl:GrahanDosha(-2) Boy:Sat+Mars→7th(-2) "
-                        "Girl:Sat+Mars→7th(-2) ");
+    EXPECT_EQ(result(rule.Evaluate(afflicted(), afflicted())),
+              (Result{2, "Risk",
+                      "Boy:GrahanDosha(-2) Girl:GrahanDosha(-2) Boy:Sat+Mars→7th(-2) "
+                      "Girl:Sat+Mars→7th(-2) "}));
 
     MatchSubject clear;
-    r = rule.Evaluate(clear, clear);
-    EXPECT_EQ(r.score, 10);
-    EXPECT_EQ(r.status, "Safe");
-    EXPECT_EQ(r.detail, "No longevity afflictions found.");
+    EXPECT_EQ(result(rule.Evaluate(clear, clear)),
+              (Result{10, "Safe", "No longevity afflictions found."}));
 
     // Ketu near the Moon across 0 degrees; 8.1 degrees is too far.
     MatchSubject eclipse;
@@ -58,10 +55,8 @@ TEST(LifeAreaRules, LongevityDeductsForEachAffliction)
     MatchSubject seventh;
     cusp(seventh, 7, 10.0, l::Saturn);
     signify(seventh, b::Saturn, {6, 12});
-    r = rule.Evaluate(eighth, seventh);
-    EXPECT_EQ(r.score, 7);
-    EXPECT_EQ(r.status, "Caution");
-    EXPECT_EQ(r.detail, "Boy:8thLordAfflicted(-1) Girl:7thCSL→6/8/12(-2) ");
+    EXPECT_EQ(result(rule.Evaluate(eighth, seventh)),
+              (Result{7, "Caution", "Boy:8thLordAfflicted(-1) Girl:7thCSL→6/8/12(-2) "}));
     seventh.significations[0].houses = {6, 7};
     EXPECT_EQ(rule.Evaluate(eighth, seventh).score, 9);
 }
@@ -78,11 +73,10 @@ TEST(LifeAreaRules, ProgenyLooksAtTheFifthCuspJupiterAndTheFifthHouse)
         place(s, b::Jupiter, 15.0);
         return s;
     };
-    MatchRuleResult r = rule.Evaluate(promising(), promising());
-    EXPECT_EQ(r.score, 10);
-    EXPECT_EQ(r.status, "Excellent");
-    EXPECT_EQ(r.detail, "Boy:5thCSL✓(+3) Girl:5thCSL✓(+3) BoyJup✓(+1) GirlJup✓(+1) "
-                        "Boy5thClean✓(+1) Girl5thClean✓(+1) ");
+    EXPECT_EQ(result(rule.Evaluate(promising(), promising())),
+              (Result{10, "Excellent",
+                      "Boy:5thCSL✓(+3) Girl:5thCSL✓(+3) BoyJup✓(+1) GirlJup✓(+1) "
+                      "Boy5thClean✓(+1) Girl5thClean✓(+1) "}));
 
     // A malefic in the 5th is outweighed by a benefic beside it.
     MatchSubject boy = promising();
@@ -90,7 +84,7 @@ TEST(LifeAreaRules, ProgenyLooksAtTheFifthCuspJupiterAndTheFifthHouse)
     place(boy, b::Venus, 130.0);
     EXPECT_EQ(rule.Evaluate(boy, promising()).score, 10);
     place(boy, b::Venus, 160.0);
-    r = rule.Evaluate(boy, promising());
+    MatchRuleResult r = rule.Evaluate(boy, promising());
     EXPECT_EQ(r.score, 9);
     EXPECT_NE(r.detail.find("Boy5thAfflicted⚠ Girl5thClean✓(+1) "), std::string::npos);
 
@@ -103,11 +97,10 @@ TEST(LifeAreaRules, ProgenyLooksAtTheFifthCuspJupiterAndTheFifthHouse)
     EXPECT_EQ(r.detail.find("GirlJup"), std::string::npos);
     MatchSubject bare;
     place(bare, b::Jupiter, 155.0);
-    r = rule.Evaluate(bare, bare);
-    EXPECT_EQ(r.score, 4);
-    EXPECT_EQ(r.status, "Average");
-    EXPECT_EQ(r.detail, "Boy:5thCSL✗ Girl:5thCSL✗ BoyJup✓(+1) GirlJup✓(+1) Boy5thClean✓(+1) "
-                        "Girl5thClean✓(+1) ");
+    EXPECT_EQ(result(rule.Evaluate(bare, bare)),
+              (Result{4, "Average",
+                      "Boy:5thCSL✗ Girl:5thCSL✗ BoyJup✓(+1) GirlJup✓(+1) Boy5thClean✓(+1) "
+                      "Girl5thClean✓(+1) "}));
     bare.planets[0].dignity.combust = true;
     EXPECT_EQ(rule.Evaluate(bare, bare).score, 2);
 }
@@ -194,24 +187,21 @@ TEST(LifeAreaRules, CompositeMidpointsAndHouses)
 
     // Without cusps only the Sun and Moon count; the Mars and Saturn
     // defaults are not awarded.
-    MatchRuleResult r = rule.Evaluate(boy, girl);
-    EXPECT_EQ(r.score, 3);
-    EXPECT_EQ(r.status, "Weak");
-    EXPECT_EQ(r.detail, "CompSun-Moon:Trine(+3) [NoAsc:housechecks skipped] ");
+    EXPECT_EQ(result(rule.Evaluate(boy, girl)),
+              (Result{3, "Weak", "CompSun-Moon:Trine(+3) [NoAsc:housechecks skipped] "}));
 
     // An Aries composite ascendant: Venus in 1, Moon in 5, Mars in 7,
     // Saturn in 8, Libra's Venus rules the 7th.
     cusp(boy, 1, 350.0, l::Ketu);
     cusp(girl, 1, 20.0, l::Ketu);
-    r = rule.Evaluate(boy, girl);
-    EXPECT_EQ(r.score, 10);
-    EXPECT_EQ(r.status, "Good");
-    EXPECT_EQ(r.detail, "CompSun-Moon:Trine(+3) CompVenus:H1✓(+3) CompMars:In7th⚠ "
-                        "CompMoon:H5✓(+2) CompSat:H8⚠ Comp7thLord:Benefic(+2) ");
+    EXPECT_EQ(result(rule.Evaluate(boy, girl)),
+              (Result{10, "Good",
+                      "CompSun-Moon:Trine(+3) CompVenus:H1✓(+3) CompMars:In7th⚠ "
+                      "CompMoon:H5✓(+2) CompSat:H8⚠ Comp7thLord:Benefic(+2) "}));
 
     // A missing Venus has no house, a missing Mars or Saturn scores its default.
     girl.planets.erase(girl.planets.begin() + 2, girl.planets.end());
-    r = rule.Evaluate(boy, girl);
+    MatchRuleResult r = rule.Evaluate(boy, girl);
     EXPECT_EQ(r.detail, "CompSun-Moon:Trine(+3) CompVenus:H-1✗ CompMars:Not7th(+2) "
                         "CompMoon:H5✓(+2) CompSat:Not7/8(+2) Comp7thLord:Benefic(+2) ");
     EXPECT_EQ(r.score, 11);
@@ -243,11 +233,10 @@ TEST(LifeAreaRules, TajikaIthasalaAndMarriageYoga)
     MatchSubject girl = venusJupiter(80.0, 1.2, 60.0);
     place(girl, b::Moon, 300.0); // Venus in Gemini is 5th from an Aquarius Moon
     girl.moonStarLord = l::Venus;
-    MatchRuleResult r = rule.Evaluate(boy, girl);
-    EXPECT_EQ(r.score, 9);
-    EXPECT_EQ(r.status, "Moderate Yoga");
-    EXPECT_EQ(r.detail, "Boy:Ithasala(Ven→Jup)(+4) Boy:MoonNearVenus(+2) "
-                        "Girl:VenJup→TajikaH(+2) Girl:DashaLord=Ithasala(+1) ");
+    EXPECT_EQ(result(rule.Evaluate(boy, girl)),
+              (Result{9, "Moderate Yoga",
+                      "Boy:Ithasala(Ven→Jup)(+4) Boy:MoonNearVenus(+2) "
+                      "Girl:VenJup→TajikaH(+2) Girl:DashaLord=Ithasala(+1) "}));
 }
 
 } // namespace

@@ -2,9 +2,12 @@
 
 #include "engine/bodies.h"
 #include "engine/zodiac.h"
+#include "match/match_rule.h"
 #include "match/match_subject.h"
 
 #include <initializer_list>
+#include <ostream>
+#include <string>
 #include <vector>
 
 // Hand-built horoscopes for the match rules: only what a case needs is set.
@@ -101,6 +104,25 @@ inline MatchSubject moonAt(double longitudeDeg)
     MatchSubject s;
     s.moonLongitude = longitudeDeg;
     return s;
+}
+
+// A rule's score, status and remark as one value, so that a case is one
+// expectation and a failure prints all three.
+struct Result {
+    double score = 0.0;
+    std::string status;
+    std::string detail;
+    bool operator==(const Result&) const = default;
+};
+
+inline Result result(const match::MatchRuleResult& r)
+{
+    return {r.score, r.status, r.detail};
+}
+
+inline void PrintTo(const Result& r, std::ostream* os)
+{
+    *os << r.score << " \"" << r.status << "\" \"" << r.detail << '"';
 }
 
 // The start of nakshatra n plus `intoDeg`.

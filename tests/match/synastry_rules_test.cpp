@@ -30,13 +30,12 @@ TEST(SynastryRules, MentalAttractionCountsTheAxisOnce)
     // Her Moon opposite his Venus and her Venus opposite his Moon.
     MatchSubject boy = planets({{b::Venus, 10.0}, {b::Moon, 100.0}});
     MatchSubject girl = planets({{b::Moon, 190.0}, {b::Venus, 280.0}});
-    MatchRuleResult r = rule.Evaluate(boy, girl);
-    EXPECT_EQ(r.score, 2);
-    EXPECT_EQ(r.status, "Moderate Attraction");
-    EXPECT_EQ(r.detail, "MaleVenus↔FemaleMoon(7th,+2) MaleMoon↔FemaleVenus(7th) ");
+    EXPECT_EQ(result(rule.Evaluate(boy, girl)),
+              (Result{2, "Moderate Attraction",
+                      "MaleVenus↔FemaleMoon(7th,+2) MaleMoon↔FemaleVenus(7th) "}));
 
     fifthCsl(boy, {5});
-    r = rule.Evaluate(boy, girl);
+    MatchRuleResult r = rule.Evaluate(boy, girl);
     EXPECT_EQ(r.score, 2);
     EXPECT_EQ(r.detail, "MaleVenus↔FemaleMoon(7th,+2) MaleMoon↔FemaleVenus(7th) 5thCSL:OneSided ");
     fifthCsl(girl, {11});
@@ -51,11 +50,9 @@ TEST(SynastryRules, MentalAttractionCountsTheAxisOnce)
     EXPECT_EQ(r.detail, "Moon-Venus SameSign(+1) Venus↔Moon(3/11,+1) ");
 
     // Friction alone cannot go below zero.
-    r = rule.Evaluate(planets({{b::Venus, 10.0}, {b::Moon, 10.0}}),
-                      planets({{b::Moon, 160.0}, {b::Venus, 40.0}}));
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Low Attraction");
-    EXPECT_EQ(r.detail, "Venus↔Moon(6/8,Friction,-1) ");
+    EXPECT_EQ(result(rule.Evaluate(planets({{b::Venus, 10.0}, {b::Moon, 10.0}}),
+                                   planets({{b::Moon, 160.0}, {b::Venus, 40.0}}))),
+              (Result{0, "Low Attraction", "Venus↔Moon(6/8,Friction,-1) "}));
 
     r = rule.Evaluate(planets({{b::Venus, 10.0}}), girl);
     EXPECT_EQ(r.status, "Unknown");
@@ -66,21 +63,19 @@ TEST(SynastryRules, PhysicalAttractionCapsTheNodes)
 {
     const match::PhysicalAttractionRule rule;
     // His Rahu in her Venus sign and hers in his: 2 + 2 + 2, capped at 4.
-    MatchRuleResult r =
-        rule.Evaluate(planets({{b::Venus, 40.0}, {b::Rahu, 125.0}, {b::Mars, 70.0}}),
-                      planets({{b::Venus, 130.0}, {b::Rahu, 45.0}, {b::Mars, 340.0}}));
-    EXPECT_EQ(r.score, 4);
-    EXPECT_EQ(r.status, "Strong Chemistry");
-    EXPECT_EQ(r.detail, "MaleRahu=FemaleVenus(+2) FemaleRahu=MaleVenus(+2) "
-                        "Rahu-Venus:DoubleExplosive(+2) ");
+    EXPECT_EQ(
+        result(rule.Evaluate(planets({{b::Venus, 40.0}, {b::Rahu, 125.0}, {b::Mars, 70.0}}),
+                             planets({{b::Venus, 130.0}, {b::Rahu, 45.0}, {b::Mars, 340.0}}))),
+        (Result{4, "Strong Chemistry",
+                "MaleRahu=FemaleVenus(+2) FemaleRahu=MaleVenus(+2) "
+                "Rahu-Venus:DoubleExplosive(+2) "}));
 
     // Mars opposite Venus both ways is still one axis.
     MatchSubject boy = planets({{b::Mars, 10.0}, {b::Venus, 280.0}});
     MatchSubject girl = planets({{b::Venus, 190.0}, {b::Mars, 100.0}});
-    r = rule.Evaluate(boy, girl);
-    EXPECT_EQ(r.score, 2);
-    EXPECT_EQ(r.status, "Moderate Chemistry");
-    EXPECT_EQ(r.detail, "MaleMars↔FemaleVenus(7th,+2) FemaleMars↔MaleVenus(7th) ");
+    EXPECT_EQ(result(rule.Evaluate(boy, girl)),
+              (Result{2, "Moderate Chemistry",
+                      "MaleMars↔FemaleVenus(7th,+2) FemaleMars↔MaleVenus(7th) "}));
 
     // The 8th sub lords: the same planet, or his befriending hers.
     cusp(boy, 8, 220.0, l::Venus);
@@ -88,7 +83,7 @@ TEST(SynastryRules, PhysicalAttractionCapsTheNodes)
     EXPECT_EQ(rule.Evaluate(boy, girl).score, 5);
     boy.cusps.back().subLord = l::Sun;
     girl.cusps.back().subLord = l::Moon;
-    r = rule.Evaluate(boy, girl);
+    MatchRuleResult r = rule.Evaluate(boy, girl);
     EXPECT_EQ(r.score, 4);
     EXPECT_NE(r.detail.find("8thCSL:Friendly(+2) "), std::string::npos);
     // Mercury does not count the Moon a friend, though the Moon counts Mercury one.
@@ -101,11 +96,9 @@ TEST(SynastryRules, PhysicalAttractionCapsTheNodes)
     EXPECT_EQ(r.score, 2);
     EXPECT_EQ(r.detail, "Rahu-Venus(7th,+2) Ketu-Venus:Karmic ");
 
-    r = rule.Evaluate(planets({{b::Mars, 10.0}, {b::Venus, 70.0}}),
-                      planets({{b::Venus, 160.0}, {b::Mars, 10.0}}));
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Low Chemistry");
-    EXPECT_EQ(r.detail, "Mars-Venus:6/8(-1) ");
+    EXPECT_EQ(result(rule.Evaluate(planets({{b::Mars, 10.0}, {b::Venus, 70.0}}),
+                                   planets({{b::Venus, 160.0}, {b::Mars, 10.0}}))),
+              (Result{0, "Low Chemistry", "Mars-Venus:6/8(-1) "}));
 
     r = rule.Evaluate(planets({{b::Venus, 10.0}}), girl);
     EXPECT_EQ(r.status, "Unknown");
@@ -122,47 +115,41 @@ TEST(SynastryRules, NadiPlanetPositionsCompareTheSamePlanet)
                                         {b::Jupiter, 250.0},
                                         {b::Saturn, 300.0},
                                         {b::Mercury, 190.0}});
-    MatchRuleResult r = rule.Evaluate(chart, chart);
-    EXPECT_EQ(r.score, 15); // 17 capped
-    EXPECT_EQ(r.status, "Soul Connection");
-    EXPECT_EQ(r.detail, "Moon:SameNak(+5) Venus:SameSign(+4) Venus:SameNak(+2) Sun:SameSign(+2) "
-                        "Mars:SameSign(+1) Jup:SameSign(+1) Sat:SameSign(+1) Mer:SameSign(+1) ");
+    // 17 capped
+    EXPECT_EQ(result(rule.Evaluate(chart, chart)),
+              (Result{15, "Soul Connection",
+                      "Moon:SameNak(+5) Venus:SameSign(+4) Venus:SameNak(+2) Sun:SameSign(+2) "
+                      "Mars:SameSign(+1) Jup:SameSign(+1) Sat:SameSign(+1) Mer:SameSign(+1) "}));
 
     // Same signs in different stars.
-    r = rule.Evaluate(planets({{b::Moon, 91.0}, {b::Venus, 31.0}}),
-                      planets({{b::Moon, 118.0}, {b::Venus, 58.0}}));
-    EXPECT_EQ(r.score, 6);
-    EXPECT_EQ(r.status, "Compatible");
-    EXPECT_EQ(r.detail, "Moon:SameSign(+2) Venus:SameSign(+4) ");
+    EXPECT_EQ(result(rule.Evaluate(planets({{b::Moon, 91.0}, {b::Venus, 31.0}}),
+                                   planets({{b::Moon, 118.0}, {b::Venus, 58.0}}))),
+              (Result{6, "Compatible", "Moon:SameSign(+2) Venus:SameSign(+4) "}));
 
     MatchSubject failed = planets({{b::Sun, 10.0}});
     failed.planets[0].longitude = -1.0;
-    r = rule.Evaluate(failed, planets({{b::Sun, 10.0}}));
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Weak");
-    EXPECT_EQ(r.detail, "No planet position matches.");
+    EXPECT_EQ(result(rule.Evaluate(failed, planets({{b::Sun, 10.0}}))),
+              (Result{0, "Weak", "No planet position matches."}));
 }
 
 TEST(SynastryRules, SynastryHarmoniesAndSaturn)
 {
     const match::SynastryRule rule;
-    MatchRuleResult r = rule.Evaluate(
-        planets({{b::Sun, 10.0}, {b::Moon, 125.0}, {b::Jupiter, 250.0}, {b::Saturn, 310.0}}),
-        planets({{b::Moon, 130.0}, {b::Sun, 70.0}}));
-    EXPECT_EQ(r.score, 6); // 2 + 2 + 2 + 1 - 1
-    EXPECT_EQ(r.status, "Excellent Compatibility");
-    EXPECT_EQ(r.detail, "BoySun-GirlMoon✓ GirlSun-BoyMoon✓ BoyJup-GirlMoon✓ Sun-Sun✓ "
-                        "BoySat-GirlMoon⚠ ");
+    // 2 + 2 + 2 + 1 - 1
+    EXPECT_EQ(
+        result(rule.Evaluate(
+            planets({{b::Sun, 10.0}, {b::Moon, 125.0}, {b::Jupiter, 250.0}, {b::Saturn, 310.0}}),
+            planets({{b::Moon, 130.0}, {b::Sun, 70.0}}))),
+        (Result{6, "Excellent Compatibility",
+                "BoySun-GirlMoon✓ GirlSun-BoyMoon✓ BoyJup-GirlMoon✓ Sun-Sun✓ "
+                "BoySat-GirlMoon⚠ "}));
 
-    r = rule.Evaluate(planets({{b::Sun, 130.0}}), planets({{b::Moon, 135.0}}));
-    EXPECT_EQ(r.score, 2);
-    EXPECT_EQ(r.status, "Average Compatibility");
-    EXPECT_EQ(r.detail, "BoySun-GirlMoon✓ ");
+    EXPECT_EQ(result(rule.Evaluate(planets({{b::Sun, 130.0}}), planets({{b::Moon, 135.0}}))),
+              (Result{2, "Average Compatibility", "BoySun-GirlMoon✓ "}));
 
-    r = rule.Evaluate(planets({{b::Saturn, 130.0}}), planets({{b::Moon, 220.0}})); // 4th
-    EXPECT_EQ(r.score, 0);
-    EXPECT_EQ(r.status, "Challenging");
-    EXPECT_EQ(r.detail, "BoySat-GirlMoon⚠ ");
+    // 4th
+    EXPECT_EQ(result(rule.Evaluate(planets({{b::Saturn, 130.0}}), planets({{b::Moon, 220.0}}))),
+              (Result{0, "Challenging", "BoySat-GirlMoon⚠ "}));
     EXPECT_EQ(rule.Evaluate(MatchSubject{}, MatchSubject{}).detail,
               "No major compatibility factors.");
 }
@@ -172,12 +159,9 @@ TEST(SynastryRules, VashyaPolarityWritesItsVerdictIntoTheStatus)
     const match::VashyaPolarityRule rule;
     MatchSubject boy = planets({{b::Mars, 100.0}, {b::Venus, 205.0}});
     MatchSubject girl = planets({{b::Venus, 103.0}, {b::Mars, 200.0}});
-    MatchRuleResult r = rule.Evaluate(boy, girl);
-    EXPECT_EQ(r.score, 2.0);
-    EXPECT_EQ(r.status, "Explosive");
-    EXPECT_EQ(r.detail, "");
+    EXPECT_EQ(result(rule.Evaluate(boy, girl)), (Result{2.0, "Explosive", ""}));
     place(boy, b::Saturn, 110.0); // on his own Mars
-    r = rule.Evaluate(boy, girl);
+    MatchRuleResult r = rule.Evaluate(boy, girl);
     EXPECT_DOUBLE_EQ(r.score, 1.4);
     EXPECT_EQ(r.status, "Explosive (Restricted)");
 
