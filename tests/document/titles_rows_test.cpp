@@ -76,17 +76,7 @@ TEST(Rows, DegreeTextCarriesRoundedSeconds)
 TEST(Rows, PlanetAndCuspTexts)
 {
     Chart chart;
-    PlanetPosition mercury;
-    mercury.body = body::Mercury;
-    mercury.longitude = 165.4;
-    mercury.sign = 5;
-    mercury.nakshatra = nakshatraOf(165.4);
-    mercury.starLord = lord::Moon;
-    mercury.subLord = lord::Rahu;
-    mercury.subSubLord = lord::Ketu;
-    mercury.dignity.retrograde = true;
-    mercury.dignity.exalted = true;
-    mercury.dignity.ownSign = true;
+    const PlanetPosition mercury = lumikan::test::sampleMercury();
     PlanetPosition rahu;
     rahu.body = body::Rahu;
     rahu.dignity.retrograde = true;
@@ -101,7 +91,7 @@ TEST(Rows, PlanetAndCuspTexts)
     chart.planetSignificators.push_back({body::Mercury, {9, 4, 7}});
     const auto rows = PlanetRows({mercury, rahu}, chart, {2, 2, 2});
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0], QStringList({"Mercury[RE]", "Hasta", "Virgo", "15-24-00", "Moon", "Rahu",
+    EXPECT_EQ(rows[0], QStringList({"Mercury[RE]", "Hasta", "Virgo", "15-30-00", "Moon", "Saturn",
                                     "Ketu", "9 4 7 "}));
     EXPECT_EQ(rows[1][7], "");  // no significator entry
 

@@ -49,6 +49,24 @@ inline CastChart castChart(const engine::BirthDetails& birth,
 // 1990-12-05 14:07:00 +5:30 at Pune.
 inline engine::BirthDetails puneBirth() { return makeBirth(1990, 12, 5, 14, 7, 0, 5.5, 18.5204, 73.8567); }
 
+// Mercury at 15°30' Virgo in Hasta (Moon star, Saturn sub, Ketu sub-sub),
+// retrograde, exalted and in its own sign, in house 7.
+inline engine::PlanetPosition sampleMercury()
+{
+    engine::PlanetPosition p;
+    p.body = engine::body::Mercury;
+    p.house = 7;
+    p.longitude = 165.5;
+    p.sign = 5;
+    p.nakshatra = 12;
+    p.starLord = engine::lord::Moon;
+    p.subLord = engine::lord::Saturn;
+    p.subSubLord = engine::lord::Ketu;
+    p.pada = 2;
+    p.dignity.retrograde = p.dignity.exalted = p.dignity.ownSign = true;
+    return p;
+}
+
 // The same birth with a name and its place, as the birth dialog records it.
 inline engine::BirthDetails namedPuneBirth(const char* name = "Test Chart")
 {

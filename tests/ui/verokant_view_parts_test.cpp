@@ -1,4 +1,5 @@
 #include "engine/bodies.h"
+#include "engine/cast_chart.h"
 #include "qt_test_app.h"
 #include "ui/notes_editor.h"
 #include "ui/planet_tooltip.h"
@@ -79,19 +80,7 @@ TEST(NotesEditor, PlaceholderIsNeverReportedAsNotes)
 
 engine::PlanetPosition mercury()
 {
-    engine::PlanetPosition p;
-    p.body = engine::body::Mercury;
-    p.house = 7;
-    p.longitude = 165.5; // Virgo 15.5
-    p.sign = 5;
-    p.nakshatra = 12; // Hasta
-    p.starLord = engine::lord::Moon;
-    p.subLord = engine::lord::Saturn;
-    p.subSubLord = engine::lord::Ketu;
-    p.pada = 2;
-    p.dignity.retrograde = true;
-    p.dignity.exalted = true;
-    p.dignity.ownSign = true;
+    engine::PlanetPosition p = test::sampleMercury();
     p.charaKarakaRank = 1;
     p.speed = -0.5;
     p.shadbala = 300.7;
