@@ -1,35 +1,16 @@
 // lumikan-cli as a user runs it: output streams, exit statuses, files.
+#include "cli_run.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct CliRun {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun cli(QStringList args)
-{
-    QProcess p;
-    p.start(QStringLiteral(LUMIKAN_BIN_DIR "/lumikan-cli"), args);
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
-
-const QStringList kPune = QStringList{"--defaults", "--today", "2026-12-06", "--now", "10:00:00",
-                           "--name", "Test Chart", "--date", "1990-12-05", "--time", "14:07:00",
-                           "--tz", "5.5", "--lat", "18.5204", "--lon", "73.8567", "--city", "Pune",
-                           "--state", "Maharashtra", "--country", "India"};
-
-}  // namespace
+using lumikan::test::cli;
+using lumikan::test::CliRun;
+using lumikan::test::kPune;
 
 TEST(Cli, ChartAsTextAndJson)
 {

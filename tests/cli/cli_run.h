@@ -1,0 +1,38 @@
+#pragma once
+
+// lumikan-cli run as a user runs it: exit status, output streams.
+#include <QProcess>
+#include <QStringList>
+
+namespace lumikan::test {
+
+struct CliRun {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the program with `args`; `headless` takes away every display first.
+inline CliRun cli(const QStringList& args, bool headless = false)
+{
+    QProcess p;
+    if (headless) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        p.setProcessEnvironment(env);
+    }
+    p.start(QStringLiteral(LUMIKAN_BIN_DIR "/lumikan-cli"), args);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+// The Pune birth with a fixed today and now, and the defaults for every setting.
+inline const QStringList kPune = {
+    "--defaults", "--today", "2026-12-06",  "--now",     "10:00:00", "--name",
+    "Test Chart", "--date",  "1990-12-05",  "--time",    "14:07:00", "--tz",
+    "5.5",        "--lat",   "18.5204",     "--lon",     "73.8567",  "--city",
+    "Pune",       "--state", "Maharashtra", "--country", "India"};
+
+} // namespace lumikan::test
