@@ -30,9 +30,9 @@ struct ChartMaker {
     }
 
     // A new chart of `birth`, or null when it cannot be cast.
-    std::unique_ptr<document::CVerokantDoc> newChart(
-        const engine::BirthDetails& birth, document::ChartType type = document::ChartType::Natal,
-        int horary = 1)
+    std::unique_ptr<document::CVerokantDoc>
+    newChart(const engine::BirthDetails& birth,
+             document::ChartType type = document::ChartType::Natal, int horary = 1)
     {
         request.birth = birth;
         request.displayName = QString::fromStdString(birth.name);
