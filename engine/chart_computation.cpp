@@ -36,10 +36,11 @@ bool isIncluded(const Chart& chart, BodyId b)
     }
 }
 
-void placeAt(PlanetPosition& p, double longitudeDeg, const std::vector<CuspPosition>& cusps)
+// Longitude, sign, nakshatra and the four lords, shared by planets and cusps.
+template <typename Position>
+void setZodiacPosition(Position& p, double longitudeDeg)
 {
     p.longitude = longitudeDeg;
-    p.house = houseByCusps(longitudeDeg, cusps);
     p.sign = signOf(longitudeDeg);
     const KpLords lords = kpLordsOf(longitudeDeg);
     p.signLord = lords.signLord;
@@ -47,6 +48,12 @@ void placeAt(PlanetPosition& p, double longitudeDeg, const std::vector<CuspPosit
     p.starLord = lords.starLord;
     p.subLord = lords.subLord;
     p.subSubLord = lords.subSubLord;
+}
+
+void placeAt(PlanetPosition& p, double longitudeDeg, const std::vector<CuspPosition>& cusps)
+{
+    setZodiacPosition(p, longitudeDeg);
+    p.house = houseByCusps(longitudeDeg, cusps);
     p.pada = padaOf(longitudeDeg);
 }
 
@@ -64,18 +71,10 @@ bool computeCusps(Chart& chart)
                        chart.birth.longitude, raw))
         return false;
     for (int k = 1; k <= 12; ++k) {
-        double l = (k == 1 && chart.isHorary) ? chart.horaryAscendant : raw[k];
-        l = normalizeDegrees(l);
+        const double l = (k == 1 && chart.isHorary) ? chart.horaryAscendant : raw[k];
         CuspPosition c;
         c.number = k;
-        c.longitude = l;
-        c.sign = signOf(l);
-        const KpLords lords = kpLordsOf(l);
-        c.signLord = lords.signLord;
-        c.nakshatra = nakshatraOf(l);
-        c.starLord = lords.starLord;
-        c.subLord = lords.subLord;
-        c.subSubLord = lords.subSubLord;
+        setZodiacPosition(c, normalizeDegrees(l));
         chart.cusps.push_back(c);
     }
     return true;
