@@ -239,17 +239,11 @@ void writeRowsJson(JsonWriter& json, std::string_view key, const std::vector<QSt
 std::vector<std::pair<BodyId, ShadbalaResult>> strengthOf(const Chart& chart)
 {
     std::vector<std::pair<BodyId, ShadbalaResult>> out;
-    const PlanetPosition* sun = findPlanet(chart, body::Sun);
-    if (chart.cusps.empty() || !sun)
+    if (chart.cusps.empty() || !findPlanet(chart, body::Sun))
         return out;
-    const double asc = chart.cusps[0].longitude;
-    const bool night = std::fmod((sun->longitude - asc) + 360.0, 360.0) < 180.0;
-    for (const PlanetPosition& p : chart.planets) {
-        if (p.body == body::Fortuna)
-            continue;
-        out.emplace_back(p.body, shadbala(p, chart, asc, night, chart.julianDayUt,
-                                          chart.birth.latitude, chart.birth.longitude));
-    }
+    for (const PlanetPosition& p : chart.planets)
+        if (p.body != body::Fortuna)
+            out.emplace_back(p.body, chartShadbala(p, chart));
     return out;
 }
 

@@ -153,18 +153,8 @@ void computeBodies(Chart& chart, Messages* messages)
 
 void computeStrength(Chart& chart)
 {
-    const PlanetPosition* sun = findPlanet(chart, body::Sun);
-    if (chart.planets.empty() || chart.cusps.empty() || !sun)
-        return;
-    const double ascendant = chart.cusps[0].longitude;
-    const bool nightBirth = std::fmod((sun->longitude - ascendant) + 360.0, 360.0) < 180.0;
-    for (PlanetPosition& p : chart.planets) {
-        p.shadbala = p.body == body::Fortuna
-                         ? 0.0
-                         : shadbala(p, chart, ascendant, nightBirth, chart.julianDayUt,
-                                    chart.birth.latitude, chart.birth.longitude)
-                               .total;
-    }
+    for (PlanetPosition& p : chart.planets)
+        p.shadbala = chartShadbala(p, chart).total;
 }
 
 }  // namespace

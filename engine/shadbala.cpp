@@ -489,4 +489,19 @@ ShadbalaResult shadbala(const PlanetPosition& planet, const Chart& chart, double
     return r;
 }
 
+bool isNightBirth(double sunDeg, double ascendantDeg)
+{
+    return std::fmod((sunDeg - ascendantDeg) + 360.0, 360.0) < 180.0;
+}
+
+ShadbalaResult chartShadbala(const PlanetPosition& planet, const Chart& chart)
+{
+    const PlanetPosition* sun = findPlanet(chart, body::Sun);
+    if (!sun || chart.cusps.empty() || planet.body == body::Fortuna)
+        return {};
+    const double ascendant = chart.cusps[0].longitude;
+    return shadbala(planet, chart, ascendant, isNightBirth(sun->longitude, ascendant),
+                    chart.julianDayUt, chart.birth.latitude, chart.birth.longitude);
+}
+
 }  // namespace lumikan::engine

@@ -26,6 +26,14 @@ ShadbalaResult shadbala(const PlanetPosition& planet, const Chart& chart, double
                         bool nightBirth, double julianDayUt, double latitudeDeg,
                         double longitudeDeg);
 
+// Night birth: the Sun below the horizon, in the half of the zodiac after the
+// ascendant.
+bool isNightBirth(double sunDeg, double ascendantDeg);
+
+// The strength of a body of the chart at its birth moment and place, as the
+// chart computation takes it; all zero for Fortuna or without cusps or Sun.
+ShadbalaResult chartShadbala(const PlanetPosition& planet, const Chart& chart);
+
 // The pieces the total is made of, each in virupas unless stated. Longitudes
 // are sidereal degrees in [0, 360).
 namespace strength {

@@ -604,18 +604,10 @@ const engine::ShadbalaResult& CVerokantView::strengthOf(engine::BodyId body)
     const auto cached = strengths_.find(body);
     if (cached != strengths_.end())
         return cached->second;
-    engine::ShadbalaResult result;
     const engine::Chart& chart = doc_.chart();
     const engine::PlanetPosition* planet = engine::findPlanet(chart, body);
-    const engine::PlanetPosition* sun = engine::findPlanet(chart, engine::body::Sun);
-    if (planet && sun && !chart.cusps.empty() && body != engine::body::Fortuna) {
-        // Day or night birth as the chart computation decides it: the Sun
-        // below the horizon, in the half of the zodiac behind the ascendant.
-        const double ascendant = chart.cusps[0].longitude;
-        const bool nightBirth = std::fmod((sun->longitude - ascendant) + 360.0, 360.0) < 180.0;
-        result = engine::shadbala(*planet, chart, ascendant, nightBirth, chart.julianDayUt,
-                                  chart.birth.latitude, chart.birth.longitude);
-    }
+    const engine::ShadbalaResult result = planet ? engine::chartShadbala(*planet, chart)
+                                                 : engine::ShadbalaResult{};
     return strengths_.emplace(body, result).first->second;
 }
 
