@@ -1,6 +1,7 @@
 // lumikan-cli atlas [COUNTRY [STATE [CITY]]] [--find TEXT] [--json]
 #include "cli/commands.h"
 #include "cli/json_writer.h"
+#include "cli/terminal_text.h"
 #include "document/atlas_database.h"
 #include "document/atlas_place_picker.h"
 #include "document/atlas_text.h"
@@ -57,7 +58,7 @@ std::optional<AtlasArguments> parseArguments(const std::vector<std::string>& arg
 
 void printOut(const std::string& text)
 {
-    std::fputs(text.c_str(), stdout);
+    std::fputs(terminalText(text).c_str(), stdout);
 }
 
 void printJson(const JsonWriter& json)
@@ -241,7 +242,6 @@ int runAtlasCommand(const std::vector<std::string>& args)
 {
     const std::optional<AtlasArguments> parsed = parseArguments(args);
     if (!parsed) {
-        printUsage();
         return kExitBadArguments;
     }
     if (parsed->names.empty())

@@ -3,6 +3,7 @@
 #include "cli/cli_environment.h"
 #include "cli/cli_prompts.h"
 #include "cli/commands.h"
+#include "cli/terminal_text.h"
 
 #include <cstdio>
 
@@ -20,7 +21,8 @@ std::set<std::string> merged(std::set<std::string> a, const std::set<std::string
 
 std::unique_ptr<document::CVerokantDoc> openOrCastChart(const Options& options,
                                                         CliEnvironment& environment,
-                                                        CliPrompts& prompts, int& exitStatus)
+                                                        CliPrompts& prompts, int& exitStatus,
+                                                        bool positionalIsChartFile)
 {
     std::string error;
     exitStatus = kExitOk;
@@ -30,7 +32,7 @@ std::unique_ptr<document::CVerokantDoc> openOrCastChart(const Options& options,
         return nullptr;
     }
     std::unique_ptr<document::CVerokantDoc> doc;
-    if (options.positional().size() == 1 && !options.value("date")) {
+    if (positionalIsChartFile && options.positional().size() == 1 && !options.value("date")) {
         doc = environment.newDocument();
         doc->setPrompts(&prompts);
         if (!doc->OnOpenDocument(QString::fromStdString(options.positional()[0]))) {
@@ -39,7 +41,7 @@ std::unique_ptr<document::CVerokantDoc> openOrCastChart(const Options& options,
         }
         return doc;
     }
-    if (!options.positional().empty()) {
+    if (positionalIsChartFile && !options.positional().empty()) {
         std::fputs("lumikan-cli: give either a chart file or birth data\n", stderr);
         exitStatus = kExitBadArguments;
         return nullptr;
@@ -47,7 +49,6 @@ std::unique_ptr<document::CVerokantDoc> openOrCastChart(const Options& options,
     const auto request = parseChartRequest(options, error);
     if (!request) {
         std::fprintf(stderr, "lumikan-cli: %s\n", error.c_str());
-        printUsage();
         exitStatus = kExitBadArguments;
         return nullptr;
     }
@@ -82,18 +83,17 @@ int runChartCommand(const std::vector<std::string>& args)
     std::string error;
     if (!options.parse(args, chartValuedOptions(), chartFlagOptions(), error)) {
         std::fprintf(stderr, "lumikan-cli chart: %s\n", error.c_str());
-        printUsage();
         return kExitBadArguments;
     }
     CliEnvironment environment;
     CliPrompts prompts;
     int status = kExitOk;
-    const auto doc = openOrCastChart(options, environment, prompts, status);
+    const auto doc = openOrCastChart(options, environment, prompts, status, true);
     if (!doc)
         return status;
     const engine::LocalDateTime& now = environment.now;
     doc->RulingPlanetsAt(now.hour, now.minute, now.second);
-    const std::string out = options.has("json") ? chartJson(*doc) + "\n" : chartText(*doc);
+    const std::string out = options.has("json") ? chartJson(*doc) + "\n" : terminalText(chartText(*doc));
     std::fwrite(out.data(), 1, out.size(), stdout);
     return kExitOk;
 }
@@ -104,32 +104,27 @@ int runSaveCommand(const std::vector<std::string>& args)
     std::string error;
     std::set<std::string> valued = chartValuedOptions();
     valued.insert("notes");
-    if (!options.parse(args, valued, chartFlagOptions(), error) || options.positional().size() != 1) {
+    if (!options.parse(args, valued, chartFlagOptions(), error) || options.positional().size() != 1 ||
+        options.positional()[0].empty()) {
         std::fprintf(stderr, "lumikan-cli save: %s\n",
-                     error.empty() ? "give exactly one FILE.lmk to write" : error.c_str());
-        printUsage();
+                     !error.empty()                  ? error.c_str()
+                     : options.positional().size() == 1 ? "the chart file name is empty"
+                                                        : "give exactly one FILE.lmk to write");
         return kExitBadArguments;
     }
+    // The one positional argument is the file to write, never one to read.
     const std::string path = options.positional()[0];
-    // The positional argument is the file to write, not one to read.
-    Options birthOptions;
-    std::vector<std::string> withoutPath;
-    for (const std::string& a : args)
-        if (a != path)
-            withoutPath.push_back(a);
-    birthOptions.parse(withoutPath, valued, chartFlagOptions(), error);
-    if (!birthOptions.value("date")) {
+    if (!options.value("date")) {
         std::fputs("lumikan-cli save: birth data (--date ...) is required\n", stderr);
-        printUsage();
         return kExitBadArguments;
     }
     CliEnvironment environment;
     CliPrompts prompts;
     int status = kExitOk;
-    const auto doc = openOrCastChart(birthOptions, environment, prompts, status);
+    const auto doc = openOrCastChart(options, environment, prompts, status, false);
     if (!doc)
         return status;
-    if (auto notes = birthOptions.value("notes"))
+    if (auto notes = options.value("notes"))
         doc->SetNotes(QString::fromStdString(*notes));
     if (!doc->DoSave(QString::fromStdString(path)))
         return kExitCodedError;

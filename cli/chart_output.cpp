@@ -1,5 +1,7 @@
 #include "cli/chart_output.h"
 
+#include "cli/terminal_text.h"
+
 #include "cli/json_writer.h"
 #include "engine/dasha.h"
 #include "engine/dignity_tables.h"
@@ -478,12 +480,12 @@ std::string chartText(const document::CVerokantDoc& doc)
     const Chart& chart = doc.chart();
     const BirthDetails& b = chart.birth;
     std::string out;
-    appendf(out, "%s\n", doc.GetTitle().toStdString().c_str());
+    appendf(out, "%s\n", terminalField(doc.GetTitle().toStdString()).c_str());
     appendf(out, "%04d-%02d-%02d %02d:%02d:%02d  UTC%+.2f  %.4f %c  %.4f %c", b.year, b.month,
             b.day, b.hour, b.minute, b.second, b.timeZone, std::fabs(b.latitude),
             b.latitude < 0 ? 'S' : 'N', std::fabs(b.longitude), b.longitude < 0 ? 'W' : 'E');
     if (!b.city.empty())
-        appendf(out, "  %s", b.city.c_str());
+        appendf(out, "  %s", terminalField(b.city).c_str());
     out += '\n';
     appendf(out, "Julian day (UT) %.6f   %s   Ascendant %s\n", chart.julianDayUt,
             doc.AyanamsaCaption().toStdString().c_str(), doc.AscendantText().toStdString().c_str());

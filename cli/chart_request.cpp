@@ -1,45 +1,32 @@
 #include "cli/chart_request.h"
 
-#include <cstdio>
+#include "cli/terminal_text.h"
+#include "document/birth_data_rules.h"
+#include "document/value_text.h"
 
 namespace lumikan::cli {
 
 namespace {
 
-bool isLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-int daysInMonth(int y, int m)
-{
-    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && isLeapYear(y) ? 29 : days[m - 1];
-}
-
 bool parseDate(const std::string& text, engine::BirthDetails& birth)
 {
-    int y = 0, m = 0, d = 0;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%d-%d-%d%c", &y, &m, &d, &tail) != 3)
+    const auto date = document::parseIsoDate(text);
+    if (!date || date->year < document::kMinBirthYear || date->year > document::kMaxBirthYear)
         return false;
-    if (m < 1 || m > 12 || d < 1 || d > daysInMonth(y, m))
-        return false;
-    birth.year = y;
-    birth.month = m;
-    birth.day = d;
+    birth.year = date->year;
+    birth.month = date->month;
+    birth.day = date->day;
     return true;
 }
 
 bool parseTime(const std::string& text, engine::BirthDetails& birth)
 {
-    int h = 0, mi = 0, s = 0;
-    char tail = 0;
-    const int n = std::sscanf(text.c_str(), "%d:%d:%d%c", &h, &mi, &s, &tail);
-    if (n != 2 && n != 3)
+    const auto time = document::parseClockTime(text);
+    if (!time)
         return false;
-    if (h < 0 || h > 23 || mi < 0 || mi > 59 || s < 0 || s > 59)
-        return false;
-    birth.hour = h;
-    birth.minute = mi;
-    birth.second = s;
+    birth.hour = time->hour;
+    birth.minute = time->minute;
+    birth.second = time->second;
     return true;
 }
 
@@ -56,7 +43,7 @@ bool parseAyanamsa(const std::string& text, ChartRequest& request)
         request.ayanamsa = AyanamsaMode::Krishnamurti;
     else if (text.rfind("custom:", 0) == 0) {
         const auto v = parseDouble(text.substr(7));
-        if (!v)
+        if (!v || !document::isCustomAyanamsaValid(*v))
             return false;
         request.ayanamsa = AyanamsaMode::Custom;
         request.customAyanamsa = *v;
@@ -107,27 +94,38 @@ std::optional<ChartRequest> parseChartRequest(const Options& options, std::strin
             return std::nullopt;
         }
     }
-    if (!parseDate(*options.value("date"), birth)) {
-        error = "--date must be a valid date YYYY-MM-DD";
+    const std::string date = *options.value("date");
+    if (!parseDate(date, birth)) {
+        error = badValue("date", date, "a date YYYY-MM-DD from 1800-01-01 to 2100-12-31 is needed");
         return std::nullopt;
     }
-    if (!parseTime(*options.value("time"), birth)) {
-        error = "--time must be HH:MM:SS (24-hour)";
+    const std::string time = *options.value("time");
+    if (!parseTime(time, birth)) {
+        error = badValue("time", time, "a time HH:MM:SS on the 24-hour clock is needed");
         return std::nullopt;
     }
-    const auto tz = parseDouble(*options.value("tz"));
-    const auto lat = parseDouble(*options.value("lat"));
-    const auto lon = parseDouble(*options.value("lon"));
-    if (!tz || *tz < -14.0 || *tz > 14.0) {
-        error = "--tz must be hours east of UTC, -14 to 14";
+    for (const char* text : {"name", "city", "state", "country", "notes"}) {
+        if (auto v = options.value(text); v && !document::isValidUtf8(*v)) {
+            error = badValue(text, *v, "the text is not valid UTF-8");
+            return std::nullopt;
+        }
+    }
+    const std::string tzText = *options.value("tz");
+    const std::string latText = *options.value("lat");
+    const std::string lonText = *options.value("lon");
+    const auto tz = parseDouble(tzText);
+    const auto lat = parseDouble(latText);
+    const auto lon = parseDouble(lonText);
+    if (!tz || !document::isTimeZoneValid(*tz)) {
+        error = badValue("tz", tzText, "hours east of UTC from -14 to 14 are needed");
         return std::nullopt;
     }
-    if (!lat || *lat < -90.0 || *lat > 90.0) {
-        error = "--lat must be degrees north, -90 to 90";
+    if (!lat || !document::isLatitudeValid(*lat)) {
+        error = badValue("lat", latText, "degrees north from -90 to 90 are needed");
         return std::nullopt;
     }
-    if (!lon || *lon < -180.0 || *lon > 180.0) {
-        error = "--lon must be degrees east, -180 to 180";
+    if (!lon || !document::isLongitudeValid(*lon)) {
+        error = badValue("lon", lonText, "degrees east from -180 to 180 are needed");
         return std::nullopt;
     }
     birth.timeZone = *tz;
@@ -138,19 +136,20 @@ std::optional<ChartRequest> parseChartRequest(const Options& options, std::strin
     birth.state = options.value("state").value_or("");
     birth.country = options.value("country").value_or("");
     if (auto g = options.value("gender"); g && !parseGender(*g, birth.gender)) {
-        error = "--gender must be male, female, other or 0..3";
+        error = badValue("gender", *g, "male, female, other or 0..3 is needed");
         return std::nullopt;
     }
     if (auto a = options.value("ayanamsa"); a && !parseAyanamsa(*a, request)) {
-        error = "--ayanamsa must be lahiri, sayana, raman, kp or custom:DEGREES";
+        error = badValue("ayanamsa", *a,
+                         "lahiri, sayana, raman, kp or custom:DEGREES (-60 to 60) is needed");
         return std::nullopt;
     }
     if (birth.city.empty())
         birth.city = "Unknown";
     if (auto h = options.value("horary")) {
         const auto n = parseInt(*h);
-        if (!n || *n < 1 || *n > 249) {
-            error = "--horary must be a KP horary number from 1 to 249";
+        if (!n || *n < 1 || *n > document::kMaxHoraryNumber) {
+            error = badValue("horary", *h, "a KP horary number from 1 to 249 is needed");
             return std::nullopt;
         }
         request.horaryNumber = *n;

@@ -1,9 +1,10 @@
 #include "cli/cli_environment.h"
 
-#include <QDateTime>
+#include "document/birth_data_rules.h"
+#include "document/value_text.h"
 
-#include <cmath>
-#include <cstdio>
+#include <QDateTime>
+#include <QFileInfo>
 
 namespace lumikan::cli {
 
@@ -38,7 +39,15 @@ const std::set<std::string>& environmentFlagOptions()
 bool loadEnvironment(const Options& options, CliEnvironment& environment, std::string& error)
 {
     if (auto path = options.value("settings")) {
-        document::LoadSettings(environment.settings, QString::fromStdString(*path));
+        // A settings file asked for by name must be there: silently casting
+        // with the defaults instead would give other charts than intended.
+        const QFileInfo file(QString::fromStdString(*path));
+        if (!file.isFile() || !file.isReadable()) {
+            error = badValue("settings", *path,
+                             file.exists() ? "not a readable settings file" : "no such file");
+            return false;
+        }
+        document::LoadSettings(environment.settings, file.filePath());
     } else if (!options.has("defaults")) {
         document::LoadSettings(environment.settings, document::ResolveSettingsPath());
     }
@@ -47,7 +56,7 @@ bool loadEnvironment(const Options& options, CliEnvironment& environment, std::s
     if (auto v = options.value("depth")) {
         const auto depth = parseInt(*v);
         if (!depth || *depth < 1 || *depth > 4) {
-            error = "--depth must be 1 to 4";
+            error = badValue("depth", *v, "a dasha depth from 1 to 4 is needed");
             return false;
         }
         s.mahadashaDepth = *depth;
@@ -55,7 +64,8 @@ bool loadEnvironment(const Options& options, CliEnvironment& environment, std::s
     if (auto v = options.value("dasha-year")) {
         const auto year = parseInt(*v);
         if (!year || *year < 0 || *year > 2) {
-            error = "--dasha-year must be 0 (360 days), 1 (365.25 days) or 2 (327.85 days)";
+            error = badValue("dasha-year", *v,
+                             "0 (360 days), 1 (365.25 days) or 2 (327.85 days) is needed");
             return false;
         }
         s.dashaYear = *year;
@@ -67,8 +77,8 @@ bool loadEnvironment(const Options& options, CliEnvironment& environment, std::s
         const auto lat = parseDouble(rpLat.value_or(""));
         const auto lon = parseDouble(rpLon.value_or(""));
         const auto tz = parseDouble(rpTz.value_or(""));
-        if (!lat || !lon || !tz || std::fabs(*lat) > 90 || std::fabs(*lon) > 180 ||
-            std::fabs(*tz) > 14) {
+        if (!lat || !lon || !tz || !document::isLatitudeValid(*lat) ||
+            !document::isLongitudeValid(*lon) || !document::isTimeZoneValid(*tz)) {
             error = "--rp-lat, --rp-lon and --rp-tz go together: degrees north, degrees east, "
                     "hours east of UTC";
             return false;
@@ -83,26 +93,25 @@ bool loadEnvironment(const Options& options, CliEnvironment& environment, std::s
     now = {current.date().year(), current.date().month(), current.date().day(),
            current.time().hour(), current.time().minute(), current.time().second()};
     if (auto today = options.value("today")) {
-        const QDate date = QDate::fromString(QString::fromStdString(*today), Qt::ISODate);
-        if (!date.isValid()) {
-            error = "--today must be a valid date YYYY-MM-DD";
+        const auto date = document::parseIsoDate(*today);
+        if (!date || date->year < document::kMinBirthYear || date->year > document::kMaxBirthYear) {
+            error = badValue("today", *today,
+                             "a date YYYY-MM-DD from 1800-01-01 to 2100-12-31 is needed");
             return false;
         }
-        now.year = date.year();
-        now.month = date.month();
-        now.day = date.day();
+        now.year = date->year;
+        now.month = date->month;
+        now.day = date->day;
     }
     if (auto time = options.value("now")) {
-        int h = 0, m = 0, s = 0;
-        char tail = 0;
-        const int n = std::sscanf(time->c_str(), "%d:%d:%d%c", &h, &m, &s, &tail);
-        if ((n != 2 && n != 3) || h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59) {
-            error = "--now must be HH:MM:SS";
+        const auto clock = document::parseClockTime(*time);
+        if (!clock) {
+            error = badValue("now", *time, "a time HH:MM:SS on the 24-hour clock is needed");
             return false;
         }
-        now.hour = h;
-        now.minute = m;
-        now.second = n == 3 ? s : 0;
+        now.hour = clock->hour;
+        now.minute = clock->minute;
+        now.second = clock->second;
     }
     return true;
 }

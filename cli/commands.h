@@ -19,5 +19,6 @@ int runReportCommand(const std::vector<std::string>& args);
 int runMatchCommand(const std::vector<std::string>& args);
 
 void printUsage();
+void printVersion();
 
 }  // namespace lumikan::cli

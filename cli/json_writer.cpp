@@ -1,12 +1,16 @@
 #include "cli/json_writer.h"
 
+#include "cli/terminal_text.h"
+
 #include <cmath>
 #include <cstdio>
 
 namespace lumikan::cli {
 
-std::string jsonEscape(std::string_view text)
+std::string jsonEscape(std::string_view raw)
 {
+    // JSON text is UTF-8: bytes that are not become U+FFFD.
+    const std::string text = validUtf8(raw);
     std::string out;
     out.reserve(text.size() + 2);
     for (unsigned char c : text) {

@@ -1,4 +1,6 @@
 #include "cli/commands.h"
+#include "cli/terminal_text.h"
+#include "engine/ephemeris.h"
 
 #include <cstdio>
 #include <string>
@@ -26,8 +28,16 @@ void printUsage()
         "  atlas   list countries, states and cities of the atlas\n"
         "          [COUNTRY [STATE [CITY]]] [--find TEXT] [--json]\n"
         "  report  write the four-page printed report of a chart as a PDF\n"
-        "          FILE.lmk | --date ... --pdf OUT.pdf\n",
+        "          FILE.lmk | --date ... --pdf OUT.pdf\n"
+        "  --version  the program's version and the ephemeris data it uses\n",
         stderr);
+}
+
+void printVersion()
+{
+    std::printf("lumikan-cli %s\nSwiss Ephemeris %s\nEphemeris data: %s\n", LUMIKAN_VERSION,
+                lumikan::engine::libraryVersion().c_str(),
+                terminalField(lumikan::engine::ephemerisDataDescription()).c_str());
 }
 
 }  // namespace lumikan::cli
@@ -53,11 +63,15 @@ int main(int argc, char** argv)
     if (command == "report")
         return runReportCommand(args);
 #endif
+    if (command == "--version") {
+        printVersion();
+        return kExitOk;
+    }
     if (command == "--help" || command == "-h" || command == "help") {
         printUsage();
         return kExitOk;
     }
-    std::fprintf(stderr, "lumikan-cli: unknown command \"%s\"\n", command.c_str());
-    printUsage();
+    std::fprintf(stderr, "lumikan-cli: unknown command \"%s\" (lumikan-cli --help lists them)\n",
+                 terminalField(command).c_str());
     return kExitBadArguments;
 }

@@ -2,6 +2,7 @@
 #include "cli/cli_prompts.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
+#include "cli/terminal_text.h"
 #include "document/match_charts.h"
 #include "match/match_report.h"
 
@@ -25,7 +26,7 @@ void appendRow(std::string& out, const match::MatchRow& row)
 
 std::string reportText(const match::MatchReport& report, const QString& boy, const QString& girl)
 {
-    std::string out = boy.toStdString() + " \u2665 " + girl.toStdString() + "\n\n";
+    std::string out = terminalField(boy.toStdString()) + " \u2665 " + terminalField(girl.toStdString()) + "\n\n";
     out += "\u263d  Ashtakoota \u2014 36-Point Traditional Matching\n";
     double sectionScore = 0, sectionMax = 0;
     for (std::size_t i = 0; i < report.rows.size(); ++i) {
@@ -81,7 +82,6 @@ int runMatchCommand(const std::vector<std::string>& args)
     flags.insert("json");
     if (!options.parse(args, environmentValuedOptions(), flags, error)) {
         std::fprintf(stderr, "lumikan-cli match: %s\n", error.c_str());
-        printUsage();
         return kExitBadArguments;
     }
     if (options.positional().size() != 2) {

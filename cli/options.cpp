@@ -1,8 +1,7 @@
 #include "cli/options.h"
 
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
+#include "cli/terminal_text.h"
+#include "document/value_text.h"
 
 namespace lumikan::cli {
 
@@ -53,28 +52,13 @@ std::optional<std::string> Options::value(const std::string& name) const
     return it->second;
 }
 
-std::optional<double> parseDouble(const std::string& text)
-{
-    if (text.empty())
-        return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    const double v = std::strtod(text.c_str(), &end);
-    if (errno != 0 || end != text.c_str() + text.size() || !std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
+std::optional<double> parseDouble(const std::string& text) { return document::parseDecimal(text); }
 
-std::optional<int> parseInt(const std::string& text)
+std::optional<int> parseInt(const std::string& text) { return document::parseInteger(text); }
+
+std::string badValue(const std::string& option, const std::string& value, const std::string& need)
 {
-    if (text.empty())
-        return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (errno != 0 || end != text.c_str() + text.size() || v < -2147483647L || v > 2147483647L)
-        return std::nullopt;
-    return static_cast<int>(v);
+    return "--" + option + " \"" + terminalField(value) + "\": " + need;
 }
 
 }  // namespace lumikan::cli

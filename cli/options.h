@@ -27,8 +27,13 @@ private:
     std::vector<std::string> positional_;
 };
 
-// Strict number parsing: the whole text must be the number.
+// Strict number parsing: the whole text must be a decimal number (no
+// hexadecimal, no "inf", no trailing characters).
 std::optional<double> parseDouble(const std::string& text);
 std::optional<int> parseInt(const std::string& text);
+
+// The one-line complaint about an option's value: `--name "value": need`,
+// the value shown with its control characters escaped.
+std::string badValue(const std::string& option, const std::string& value, const std::string& need);
 
 }  // namespace lumikan::cli

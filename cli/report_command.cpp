@@ -26,7 +26,8 @@ void qtMessagesToStderr(QtMsgType type, const QMessageLogContext&, const QString
 // Defined with the chart command: the chart of a file or of birth options.
 std::unique_ptr<document::CVerokantDoc> openOrCastChart(const Options& options,
                                                         CliEnvironment& environment,
-                                                        CliPrompts& prompts, int& exitStatus);
+                                                        CliPrompts& prompts, int& exitStatus,
+                                                        bool positionalIsChartFile);
 const std::set<std::string>& chartValuedOptions();
 const std::set<std::string>& chartFlagOptions();
 
@@ -38,13 +39,11 @@ int runReportCommand(const std::vector<std::string>& args)
     valued.insert("pdf");
     if (!options.parse(args, valued, chartFlagOptions(), error)) {
         std::fprintf(stderr, "lumikan-cli report: %s\n", error.c_str());
-        printUsage();
         return kExitBadArguments;
     }
     const auto pdf = options.value("pdf");
     if (!pdf || pdf->empty()) {
         std::fputs("lumikan-cli report: --pdf OUT.pdf is required\n", stderr);
-        printUsage();
         return kExitBadArguments;
     }
 
@@ -60,7 +59,7 @@ int runReportCommand(const std::vector<std::string>& args)
     CliEnvironment environment;
     CliPrompts prompts;
     int status = kExitOk;
-    const auto doc = openOrCastChart(options, environment, prompts, status);
+    const auto doc = openOrCastChart(options, environment, prompts, status, true);
     if (!doc)
         return status;
     if (!ui::exportChartReportPdf(*doc, QString::fromStdString(*pdf))) {

@@ -1,5 +1,7 @@
 #include "cli/stderr_messages.h"
 
+#include "cli/terminal_text.h"
+
 #include <cstdio>
 #include <string>
 
@@ -8,7 +10,8 @@ namespace lumikan::cli {
 namespace {
 void print(std::string_view text)
 {
-    std::fwrite(text.data(), 1, text.size(), stderr);
+    const std::string safe = terminalText(text);
+    std::fwrite(safe.data(), 1, safe.size(), stderr);
     std::fputc('\n', stderr);
 }
 }  // namespace

@@ -1,5 +1,6 @@
 #include "document/app_settings.h"
 
+#include "document/birth_data_rules.h"
 #include "document/ini_file.h"
 #include "document/text_encoding.h"
 
@@ -31,6 +32,8 @@ void LoadSettings(AppSettings& s, const QString& path)
     const AppSettings d;
     s.ayanamsa = ini.integer("Ayanamsa", "Ayanamsa", d.ayanamsa);
     s.customAyanamsa = ini.real("Ayanamsa", "CustomValue", d.customAyanamsa);
+    if (!isCustomAyanamsaValid(s.customAyanamsa))
+        s.customAyanamsa = d.customAyanamsa;
     s.dashaYear = ini.integer("Dasha", "DashaYear", d.dashaYear);
     s.mahadashaDepth = ini.integer("Mahadasha", "Mahadasha", d.mahadashaDepth);
     s.showUranus = ini.integer("DisplayPlanets", "Uranus", 1) != 0;
@@ -46,6 +49,13 @@ void LoadSettings(AppSettings& s, const QString& path)
     s.rpLatitude = ini.real("RP_Location", "Latitude", d.rpLatitude);
     s.rpLongitude = ini.real("RP_Location", "Longitude", d.rpLongitude);
     s.rpTimeZoneHours = ini.real("RP_Location", "TimezoneHours", d.rpTimeZoneHours);
+    // A place with any value out of range is no place: the birth place is used.
+    if (!isLatitudeValid(s.rpLatitude) || !isLongitudeValid(s.rpLongitude) ||
+        !isTimeZoneValid(s.rpTimeZoneHours)) {
+        s.rpLatitude = d.rpLatitude;
+        s.rpLongitude = d.rpLongitude;
+        s.rpTimeZoneHours = d.rpTimeZoneHours;
+    }
     s.planetNameFormat = clampedFormat(ini.integer("PlanetDisplay", "Format", 0), 3);
     s.nakshatraNameFormat = clampedFormat(ini.integer("PlanetDisplay", "NakshatraFormat", 0), 3);
     s.signNameFormat = clampedFormat(ini.integer("PlanetDisplay", "SignFormat", 0), 3);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace lumikan::document {
 
@@ -21,6 +22,32 @@ int daysInMonth(int month, int year)
     if (month == 2 && isLeapYear(year))
         return 29;
     return kMonthDays[static_cast<std::size_t>(month - 1)];
+}
+
+bool isLatitudeValid(double degrees) { return std::fabs(degrees) <= kMaxLatitudeDeg; }
+bool isLongitudeValid(double degrees) { return std::fabs(degrees) <= kMaxLongitudeDeg; }
+bool isTimeZoneValid(double hours) { return std::fabs(hours) <= kMaxTimeZoneHours; }
+bool isCustomAyanamsaValid(double degrees) { return std::fabs(degrees) <= kMaxCustomAyanamsaDeg; }
+
+std::optional<std::string> birthDetailsProblem(const engine::BirthDetails& b)
+{
+    if (b.year < kMinBirthYear || b.year > kMaxBirthYear)
+        return "the year must be from 1800 to 2100";
+    if (b.month < 1 || b.month > 12 || b.day < 1 || b.day > daysInMonth(b.month, b.year))
+        return "the date does not exist";
+    if (b.hour < 0 || b.hour > 23 || b.minute < 0 || b.minute > 59 || b.second < 0 ||
+        b.second > 59)
+        return "the time must be from 00:00:00 to 23:59:59";
+    // The comparisons below are false for NaN, so it is refused too.
+    if (!isLatitudeValid(b.latitude))
+        return "the latitude must be from -90 to 90 degrees";
+    if (!isLongitudeValid(b.longitude))
+        return "the longitude must be from -180 to 180 degrees";
+    if (!isTimeZoneValid(b.timeZone))
+        return "the time zone must be from -14 to +14 hours";
+    if (b.gender < 0 || b.gender > 3)
+        return "the gender is not one the program knows";
+    return std::nullopt;
 }
 
 int clampBirthYear(int year) { return std::clamp(year, kMinBirthYear, kMaxBirthYear); }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/chart.h"
 #include "engine/clock.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace lumikan::document {
 
@@ -14,6 +16,23 @@ inline constexpr int kMinBirthYear = 1800;
 inline constexpr int kMaxBirthYear = 2100;
 // KP horary numbers run 1..249.
 inline constexpr int kMaxHoraryNumber = 249;
+// Places and offsets a birth may have: degrees north and east, hours east of UTC.
+inline constexpr double kMaxLatitudeDeg = 90.0;
+inline constexpr double kMaxLongitudeDeg = 180.0;
+inline constexpr double kMaxTimeZoneHours = 14.0;
+// A custom ayanamsa beyond this many degrees either way is no ayanamsa anyone uses.
+inline constexpr double kMaxCustomAyanamsaDeg = 60.0;
+
+bool isLatitudeValid(double degrees);
+bool isLongitudeValid(double degrees);
+bool isTimeZoneValid(double hours);
+bool isCustomAyanamsaValid(double degrees);
+
+// What is wrong with a birth as typed or read from a file: a date outside
+// 1800..2100 or that does not exist, a time outside 00:00:00..23:59:59, a place
+// or offset out of range or not finite, a gender outside 0..3. Empty when the
+// birth can be cast. Dates ahead of today are allowed here.
+std::optional<std::string> birthDetailsProblem(const engine::BirthDetails& birth);
 
 bool isLeapYear(int year);
 // Days of `month` (1..12) in `year`; an invalid month counts 31.

@@ -1,6 +1,7 @@
 #include "document/chart_file.h"
 
 #include "document/archive.h"
+#include "document/birth_data_rules.h"
 #include "document/name_forms.h"
 #include "document/text_encoding.h"
 
@@ -62,9 +63,9 @@ ChartFileRead decodeChartFile(const QByteArray& bytes)
         b.country = toUtf8(in.readString());
         b.gender = version >= 2 ? in.readInt32() : 3;
         data.notes = in.readString();
-        // NaN or infinite coordinates cannot come from a real chart and would
-        // poison every computation.
-        if (!std::isfinite(b.latitude) || !std::isfinite(b.longitude) || !std::isfinite(b.timeZone))
+        // Nothing follows the notes, and no chart the program writes has a
+        // value the birth-data rules refuse (month 13, hour 24, NaN, zone 99).
+        if (in.remaining() != 0 || birthDetailsProblem(b))
             return result;
         b.name = toUtf8(data.displayName);
         result.data = std::move(data);

@@ -115,7 +115,8 @@ void appendFortuna(Chart& chart)
     chart.planets.push_back(fortuna);
 }
 
-void computeBodies(Chart& chart, Messages* messages)
+// False when a body cannot be computed from the ephemeris files.
+bool computeBodies(Chart& chart, Messages* messages)
 {
     chart.planets.clear();
     EphemerisContext& context = *chart.ephemeris;
@@ -130,7 +131,7 @@ void computeBodies(Chart& chart, Messages* messages)
             continue;
         const auto position = b == body::Sun ? sun : requestPosition(context, jd, b, messages);
         if (!position)
-            continue;  // the library's message has been shown; the body is left out
+            return false;  // the library's message has been shown
         PlanetPosition p;
         p.body = b;
         p.latitude = position->latitudeDeg;
@@ -149,6 +150,7 @@ void computeBodies(Chart& chart, Messages* messages)
         }
     }
     appendFortuna(chart);
+    return true;
 }
 
 void computeStrength(Chart& chart)
@@ -194,7 +196,8 @@ ChartStatus computeChart(Chart& chart, Messages* messages)
     chart.julianDayUt = birthJulianDayUt(chart.birth);
     if (!computeCusps(chart))
         return ChartStatus::NoHouses;
-    computeBodies(chart, messages);
+    if (!computeBodies(chart, messages))
+        return ChartStatus::NoEphemeris;
     chart.charaKarakaRanks = rankCharaKarakas(chart.planets);
     computeStrength(chart);
     for (PlanetPosition& p : chart.planets)

@@ -11,7 +11,7 @@ class Messages;
 
 enum class ChartStatus {
     Ok,
-    NoEphemeris,  // the chart has no EphemerisContext
+    NoEphemeris,  // no EphemerisContext, or a body outside the ephemeris files
     NoHouses,     // Placidus cusps cannot be computed (beyond the polar circles)
 };
 

@@ -7,11 +7,18 @@
 
 #include <swephexp.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <system_error>
+#include <vector>
 
 namespace lumikan::engine {
 
@@ -83,13 +90,62 @@ std::string ephemerisDataPath()
     std::error_code ec;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec || !exe.has_parent_path())
-        return "ephe";
+        return {};
     return (exe.parent_path() / "ephe").string();
+}
+
+std::string libraryDataPath(const std::string& folder)
+{
+    // An empty or relative folder would have the library search the current
+    // directory; a folder that holds none of its files makes every request fail.
+    if (folder.empty() || folder.front() != '/')
+        return "/nonexistent/lumikan-ephe";
+    // The library splits its path at ':' and drops one longer than it can hold
+    // for a default that starts with the current directory. A descriptor of
+    // the folder, held for the life of the process, has a short safe name.
+    constexpr std::size_t kLibraryPathRoom = 200;
+    if (folder.find(':') == std::string::npos && folder.size() <= kLibraryPathRoom)
+        return folder;
+    static std::map<std::string, int> held;
+    auto it = held.find(folder);
+    if (it == held.end()) {
+        const int fd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return "/nonexistent/lumikan-ephe";
+        it = held.emplace(folder, fd).first;
+    }
+    return "/proc/self/fd/" + std::to_string(it->second);
+}
+
+std::string ephemerisDataDescription()
+{
+    const std::string folder = ephemerisDataPath();
+    std::vector<std::string> files;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
+        if (entry.path().extension() == ".se1")
+            files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    std::string text = folder.empty() ? std::string("(no data folder)") : folder;
+    text += files.empty() ? " (no ephemeris files)" : " (";
+    for (std::size_t i = 0; i < files.size(); ++i)
+        text += (i ? ", " : "") + files[i] + (i + 1 == files.size() ? ")" : "");
+    return text;
+}
+
+std::string libraryVersion()
+{
+    char version[AS_MAXCH] = "";
+    swe_version(version);
+    return version;
 }
 
 void openEphemeris(EphemerisContext& context, AyanamsaMode mode, double customValue)
 {
-    std::string path = ephemerisDataPath();
+    // Only the data shipped beside the program is used: a path from the
+    // environment would silently replace it.
+    ::unsetenv("SE_EPHE_PATH");
+    std::string path = libraryDataPath(ephemerisDataPath());
     swe_set_ephe_path(path.data());
     swe_set_sid_mode(SE_SIDM_KRISHNAMURTI, 0, 0);
     setUpEphemerisContext(context, mode, customValue);
@@ -106,6 +162,13 @@ std::optional<EclipticPosition> requestPosition(EphemerisContext& context, doubl
     const int32 ret = swe_calc_ut(julianDayUt, body, context.calcFlags, xx.data(), serr);
     context.lastSpeed = xx[3];
     reportLibraryText(serr);
+    // Without its data file the library falls back to a less precise model,
+    // enough to move a sub-sub lord: that is a failure, never a quiet result.
+    if (ret >= 0 && (ret & SEFLG_SWIEPH) == 0) {
+        if (messages)
+            messages->plain(serr);
+        return std::nullopt;
+    }
     if (ret < 0) {
         if (messages)
             messages->plain(serr);

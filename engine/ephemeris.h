@@ -33,8 +33,16 @@ struct EphemerisContext {
 // Applies the mode: flags, and the library's sidereal mode (process-wide).
 void setUpEphemerisContext(EphemerisContext& context, AyanamsaMode mode, double customValue);
 
-// The "ephe" folder beside the running program ("ephe" when that is unknown).
+// The "ephe" folder beside the running program; empty when that is unknown.
 std::string ephemerisDataPath();
+// The path to hand the library for `folder`: the folder itself, or a name of
+// it without ':' that fits the library's buffer; never one relative to the
+// current directory.
+std::string libraryDataPath(const std::string& folder);
+// "FOLDER (seas_18.se1, semo_18.se1, sepl_18.se1)": the data the program uses.
+std::string ephemerisDataDescription();
+// The Swiss Ephemeris version, e.g. "2.10.03".
+std::string libraryVersion();
 
 // Points the library at the data folder, selects the Krishnamurti sidereal mode
 // and sets the context up from the ayanamsa setting.
@@ -55,7 +63,8 @@ struct EclipticPosition {
 };
 
 // Longitude, latitude and speed from one library call; empty when it fails
-// (after showing its message). Leaves the speed in context.lastSpeed too.
+// or could not use the Swiss Ephemeris files (after showing its message).
+// Leaves the speed in context.lastSpeed too.
 std::optional<EclipticPosition> requestPosition(EphemerisContext& context, double julianDayUt,
                                                 BodyId body, Messages* messages = nullptr);
 

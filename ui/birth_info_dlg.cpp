@@ -923,6 +923,12 @@ void CBirthInfoDlg::accept()
     b.name = document::toUtf8(name_->text());
     b.longitude = document::leadingReal(longitude_->text());
     b.latitude = document::leadingReal(latitude_->text());
+    if (!document::isLatitudeValid(b.latitude) || !document::isLongitudeValid(b.longitude)) {
+        if (context_.messages)
+            context_.messages->error(engine::error_code::kInvalidBirthData, kInvalidPlaceMessage);
+        (document::isLatitudeValid(b.latitude) ? longitude_ : latitude_)->setFocus();
+        return;
+    }
     b.timeZone = timeZone_->currentIndex() >= 0
                      ? document::AtlasDatabase::ParseTimeZoneEntry(document::toUtf8(timeZone_->currentText()))
                      : timeZoneValue_;

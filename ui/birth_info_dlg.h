@@ -179,6 +179,9 @@ private:
 
 // The dialog's messages.
 inline constexpr const char* kInvalidBirthDateMessage = "Invalid birth date.";
+inline constexpr const char* kInvalidPlaceMessage =
+    "Invalid place: the latitude must be from -90 to 90 degrees (north positive) and the "
+    "longitude from -180 to 180 degrees (east positive).";
 inline constexpr const char* kInvalidTimeMessage =
     "Invalid time. Hours must be 01-12, Minutes 00-59, Seconds 00-59.";
 

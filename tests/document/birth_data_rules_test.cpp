@@ -1,4 +1,5 @@
 #include "document/birth_data_rules.h"
+#include "document/value_text.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,41 @@ TEST(BirthDataRules, TypedNumbersSelectDaysAndMonths)
     EXPECT_EQ(month.key(1, 600), 1);
     EXPECT_EQ(month.key(3, 900), std::nullopt) << "13 is no month";
     EXPECT_EQ(month.key(9, 1000), 9);
+}
+
+
+TEST(ValueText, WholeTextOrNothing)
+{
+    for (const char* good : {"18.5204", "-33.8688", "+5.5", "0", ".5", "5.", "1e2", "-2.5E-3"})
+        EXPECT_TRUE(parseDecimal(good)) << good;
+    for (const char* bad : {"", "18.5x", "0x5A", "inf", "nan", " 7", "7 ", "1e", ".", "+-1",
+                            "1,5", "--1", "1e999"})
+        EXPECT_FALSE(parseDecimal(bad)) << bad;
+    EXPECT_EQ(parseDecimal("-33.8688"), -33.8688);
+
+    EXPECT_EQ(parseInteger("+249"), 249);
+    EXPECT_EQ(parseInteger("-3"), -3);
+    for (const char* bad : {"", "+", "-", "3.0", "0x10", "12abc", "99999999999"})
+        EXPECT_FALSE(parseInteger(bad)) << bad;
+
+    const auto leap = parseIsoDate("2024-02-29");
+    ASSERT_TRUE(leap);
+    EXPECT_EQ(leap->day, 29);
+    for (const char* bad : {"2023-02-29", "1990-13-05", "1990-1-5", "99999999999-01-01",
+                            "-5000-01-01", "1990-12-05x", "1990/12/05"})
+        EXPECT_FALSE(parseIsoDate(bad)) << bad;
+
+    const auto t = parseClockTime("9:05");
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->hour * 10000 + t->minute * 100 + t->second, 90500);
+    EXPECT_TRUE(parseClockTime("23:59:59"));
+    for (const char* bad : {"2:07pm", "14:07xyz", "24:00:00", "14:60", "14:7", "14", "14:07:5",
+                            "-1:00", "14:07:00:00"})
+        EXPECT_FALSE(parseClockTime(bad)) << bad;
+
+    EXPECT_TRUE(isValidUtf8("Pune \xE2\x80\x94 \xE0\xA4\xAA\xE0\xA5\x81\xE0\xA4\xA3\xE0\xA5\x87"));
+    for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "abc\xE2\x80", "\xFF"})
+        EXPECT_FALSE(isValidUtf8(bad)) << bad;
 }
 
 }  // namespace

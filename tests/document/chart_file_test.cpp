@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+
 using namespace lumikan::document;
 
 namespace {
@@ -120,6 +123,40 @@ TEST(ChartFile, Version1HasNoGenderAndVersion0IsEmpty)
     QByteArray v7 = encodeChartFile(sampleData());
     v7[0] = 7;
     EXPECT_TRUE(decodeChartFile(v7).ok);
+}
+
+TEST(ChartFile, ImpossibleValuesMakeTheFileDamaged)
+{
+    EXPECT_TRUE(decodeChartFile(encodeChartFile(sampleData())).ok);
+    using Birth = lumikan::engine::BirthDetails;
+    const std::vector<std::pair<const char*, std::function<void(Birth&)>>> cases = {
+        {"month 13", [](Birth& b) { b.month = 13; }},
+        {"day 0", [](Birth& b) { b.day = 0; }},
+        {"30 February", [](Birth& b) { b.month = 2; b.day = 30; }},
+        {"29 February 2023", [](Birth& b) { b.year = 2023; b.month = 2; b.day = 29; }},
+        {"year 1799", [](Birth& b) { b.year = 1799; }},
+        {"year 2101", [](Birth& b) { b.year = 2101; }},
+        {"hour 24", [](Birth& b) { b.hour = 24; }},
+        {"second -1", [](Birth& b) { b.second = -1; }},
+        {"longitude 720", [](Birth& b) { b.longitude = 720; }},
+        {"longitude 1e308", [](Birth& b) { b.longitude = 1e308; }},
+        {"latitude NaN", [](Birth& b) { b.latitude = std::nan(""); }},
+        {"zone 99", [](Birth& b) { b.timeZone = 99; }},
+        {"gender 99", [](Birth& b) { b.gender = 99; }},
+    };
+    for (const auto& [what, spoil] : cases) {
+        ChartFileData d = sampleData();
+        spoil(d.birth);
+        EXPECT_FALSE(decodeChartFile(encodeChartFile(d)).ok) << what;
+    }
+    QByteArray trailing = encodeChartFile(sampleData());
+    trailing.append(1, '\0');
+    EXPECT_FALSE(decodeChartFile(trailing).ok) << "a byte after the notes";
+
+    // The edges themselves are real places, dates and offsets.
+    ChartFileData edge = sampleData();
+    edge.birth = {"Edge", "", "", "", 2100, 12, 31, 23, 59, 59, -90.0, 180.0, -14.0, 0};
+    EXPECT_TRUE(decodeChartFile(encodeChartFile(edge)).ok);
 }
 
 TEST(ChartFile, TruncatedAtEveryByteFailsCleanly)

@@ -52,6 +52,19 @@ TEST(Settings, GarbageAndOutOfRangeValuesFallBackAsTheProfileFunctionsDo)
     const AppSettings empty = loaded("[Ayanamsa]\nCustomValue=\n");
     EXPECT_EQ(empty, AppSettings{});
     EXPECT_EQ(loaded("[Ayanamsa]\nCustomValue=23.85xyz\n").customAyanamsa, 23.85);
+
+    // Numbers no chart can use read as their defaults instead of overflowing later.
+    EXPECT_EQ(loaded("[Ayanamsa]\nCustomValue=99999\n").customAyanamsa, 0.0);
+    EXPECT_EQ(loaded("[Ayanamsa]\nCustomValue=-400\n").customAyanamsa, 0.0);
+    EXPECT_EQ(loaded("[Ayanamsa]\nCustomValue=-23.85\n").customAyanamsa, -23.85);
+    for (const char* place : {"Latitude=1e300\nLongitude=73.8\nTimezoneHours=5.5\n",
+                              "Latitude=18.5\nLongitude=-181\nTimezoneHours=5.5\n",
+                              "Latitude=18.5\nLongitude=73.8\nTimezoneHours=99\n"}) {
+        const AppSettings bad = loaded(QByteArray("[RP_Location]\n") + place);
+        EXPECT_EQ(bad.rpLatitude, 0.0) << place;
+        EXPECT_EQ(bad.rpLongitude, 0.0) << place;
+        EXPECT_EQ(bad.rpTimeZoneHours, 0.0) << place;
+    }
 }
 
 TEST(Settings, SaveWritesEveryKeyInOrderAndReadsBack)

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include <cmath>
 #include <vector>
 
@@ -105,6 +108,43 @@ TEST(ChartComputation, PolarBirthGivesTheHouseErrorAndNoChart)
     EXPECT_EQ(computeChart(detached), ChartStatus::NoEphemeris);
     EXPECT_EQ(codedErrorFor(ChartStatus::NoEphemeris)->code, "SWEPH - 0x0000301");
     EXPECT_FALSE(codedErrorFor(ChartStatus::Ok));
+}
+
+TEST(ChartComputation, OnlyTheShippedEphemerisFilesAreUsed)
+{
+    const auto reference = castChart(puneBirth());
+    ASSERT_EQ(reference.status, ChartStatus::Ok);
+
+    // Outside the files' years the library would fall back to a coarser model.
+    for (int year : {1700, 2500}) {
+        const auto outside = castChart(makeBirth(year, 6, 1, 12, 0, 0, 0.0, 51.5, 0.0));
+        EXPECT_EQ(outside.status, ChartStatus::NoEphemeris) << year;
+    }
+
+    // A data path from the environment does not replace the shipped files.
+    const std::filesystem::path empty =
+        std::filesystem::temp_directory_path() / "lumikan-empty-ephe";
+    std::filesystem::create_directories(empty);
+    ::setenv("SE_EPHE_PATH", empty.c_str(), 1);
+    const auto withEnvironment = castChart(puneBirth());
+    ::unsetenv("SE_EPHE_PATH");
+    ASSERT_EQ(withEnvironment.status, ChartStatus::Ok);
+    EXPECT_EQ(withEnvironment.chart.planets[1].longitude, reference.chart.planets[1].longitude);
+
+    // Folders the library would split or cut get a safe name for the same folder.
+    const std::filesystem::path colon = std::filesystem::temp_directory_path() / "lumikan:ephe";
+    std::filesystem::create_directories(colon);
+    const std::string safe = libraryDataPath(colon.string());
+    EXPECT_EQ(safe.find(':'), std::string::npos) << safe;
+    EXPECT_TRUE(std::filesystem::equivalent(safe, colon)) << safe;
+    const std::filesystem::path deep =
+        std::filesystem::temp_directory_path() / std::string(220, 'd');
+    std::filesystem::create_directories(deep);
+    EXPECT_TRUE(std::filesystem::equivalent(libraryDataPath(deep.string()), deep));
+    EXPECT_EQ(libraryDataPath(deep.string()).front(), '/');
+    // Never the current directory.
+    EXPECT_EQ(libraryDataPath("ephe").front(), '/');
+    EXPECT_EQ(libraryDataPath("").front(), '/');
 }
 
 TEST(ChartComputation, FortunaByDayAndByNight)

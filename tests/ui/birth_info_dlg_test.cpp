@@ -206,6 +206,21 @@ TEST_F(BirthInfoDlgTest, TwelveHourTimesBecomeTwentyFourHourTimes)
     EXPECT_TRUE(dialog->timeFlag());
 }
 
+TEST_F(BirthInfoDlgTest, CoordinatesOutsideTheGlobeAreRefusedAtOk)
+{
+    open();
+    edit("latitude")->setText(QStringLiteral("95"));
+    EXPECT_FALSE(clickOk());
+    edit("latitude")->setText(QStringLiteral("-33.8688"));
+    edit("longitude")->setText(QStringLiteral("720"));
+    EXPECT_FALSE(clickOk());
+    ASSERT_EQ(messages.errors.size(), 2u);
+    EXPECT_NE(messages.errors[1].find("Invalid place"), std::string::npos);
+    edit("longitude")->setText(QStringLiteral("-180"));
+    ASSERT_TRUE(clickOk());
+    EXPECT_EQ(dialog->birthDetails().latitude, -33.8688);
+}
+
 TEST_F(BirthInfoDlgTest, TimeFieldsAdvanceAndClampOnLeaving)
 {
     open();
