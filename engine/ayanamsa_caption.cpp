@@ -5,12 +5,11 @@
 
 namespace lumikan::engine {
 
-std::string ayanamsaCaption(AyanamsaMode mode, const EphemerisContext& context,
-                            double julianDayUt)
+std::string ayanamsaCaption(AyanamsaMode mode, double ayanamsaDeg)
 {
     if (mode == AyanamsaMode::Sayana)
         return "Ayanamsa: Sayana (Tropical)";
-    const double v = context.isCustom ? context.customValue : ayanamsaValue(julianDayUt);
+    const double v = ayanamsaDeg;
     const int degrees = static_cast<int>(std::trunc(v));
     const double m = (v - degrees) * 60.0;
     const int minutes = static_cast<int>(std::trunc(m));

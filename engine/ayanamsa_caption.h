@@ -1,14 +1,13 @@
 #pragma once
 
-#include "engine/ephemeris.h"
+#include "engine/ayanamsa_mode.h"
 
 #include <string>
 
 namespace lumikan::engine {
 
-// "Ayanamsa: Krishnamurti | 23°43'12"" for the mode in force; the value is the
-// custom value, or the library's ayanamsa at julianDayUt.
-std::string ayanamsaCaption(AyanamsaMode mode, const EphemerisContext& context,
-                            double julianDayUt);
+// "Ayanamsa: Krishnamurti | 23°43'12"" for the mode and its value (degrees) at
+// the chart's moment; "Ayanamsa: Sayana (Tropical)" for Sayana.
+std::string ayanamsaCaption(AyanamsaMode mode, double ayanamsaDeg);
 
 }  // namespace lumikan::engine

@@ -1,7 +1,6 @@
 #include "engine/birth_particulars.h"
 
 #include "engine/chart.h"
-#include "engine/ephemeris.h"
 #include "engine/nakshatra_attributes.h"
 #include "engine/zodiac.h"
 
@@ -158,14 +157,12 @@ BirthParticulars birthParticularsFor(double sunDeg, double moonDeg, const BirthD
     return bp;
 }
 
-BirthParticulars buildBirthParticulars(Chart& chart)
+BirthParticulars buildBirthParticulars(const Chart& chart)
 {
-    // The chart's own Sun and Moon are the ephemeris's answers for this very
-    // moment; ask again only for one the chart lacks.
+    // Every chart has its Sun and Moon.
     auto longitude = [&chart](BodyId b) {
-        if (const PlanetPosition* p = findPlanet(chart, b))
-            return p->longitude;
-        return chart.ephemeris ? requestLongitude(*chart.ephemeris, chart.julianDayUt, b) : 0.0;
+        const PlanetPosition* p = findPlanet(chart, b);
+        return p ? p->longitude : 0.0;
     };
     return birthParticularsFor(longitude(body::Sun), longitude(body::Moon), chart.birth,
                                chart.julianDayUt);

@@ -35,7 +35,7 @@ struct Chart;
 struct BirthDetails;
 
 // The particulars of the chart's birth moment.
-BirthParticulars buildBirthParticulars(Chart& chart);
+BirthParticulars buildBirthParticulars(const Chart& chart);
 
 // The particulars for the Sun's and the Moon's longitudes (degrees, as the
 // ephemeris delivers them) at the birth moment.

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "engine/ayanamsa_mode.h"
 #include "engine/birth_particulars.h"
 #include "engine/bodies.h"
+#include "engine/dasha_period.h"
+#include "engine/shadbala_result.h"
 #include "engine/varga_chart.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace lumikan::engine {
-
-struct EphemerisContext;
 
 // The input of one horoscope. Texts are UTF-8.
 struct BirthDetails {
@@ -60,7 +62,7 @@ struct PlanetPosition {
     int house = -1;  // 1..12 by the cusps; -1 without exactly 12 cusps
     BodyId body = 0;
     double longitude = 0.0;  // sidereal degrees in [0, 360)
-    double latitude = 0.0;   // ecliptic latitude; -1.0 when the request failed
+    double latitude = 0.0;   // ecliptic latitude, degrees
     int sign = 0;
     LordIndex signLord = 0;
     int nakshatra = 0;
@@ -71,7 +73,8 @@ struct PlanetPosition {
     int pada = 1;
     DignityFlags dignity;
     double speed = 0.0;     // degrees per day
-    double shadbala = 0.0;  // total strength in virupas
+    double shadbala = 0.0;  // total strength in virupas (strength.total)
+    ShadbalaResult strength;
 };
 
 struct PlanetHouses {
@@ -88,9 +91,35 @@ struct HouseSignificators {
     std::vector<BodyId> inStarOfOwner;
 };
 
-// The computed horoscope of one BirthDetails. Recomputed in place: references
-// into its sequences are valid only until the next computation.
+// The place whose ruling planets of "now" are watched.
+struct RulingPlace {
+    double latitudeDeg = 21.1681;  // north positive
+    double longitudeDeg = 75.6992;  // east positive
+    double timeZoneHours = 5.5;    // east of UTC
+};
+
+// How a chart is cast: everything besides the birth that its values depend on.
+struct ChartOptions {
+    AyanamsaMode ayanamsa = AyanamsaMode::Krishnamurti;
+    double customAyanamsaDeg = 0.0;  // used with AyanamsaMode::Custom
+    bool includeUranus = true, includeNeptune = true, includePluto = true;
+    bool includeFortuna = true;
+    // A horary chart's first cusp (degrees); empty for a birth chart.
+    std::optional<double> horaryAscendantDeg;
+    RulingPlace rulingPlace;
+    int dashaDepth = 3;             // levels of the dasha kept, 1..4 (at least 3 are built)
+    double dashaYearDays = 365.25;  // the dasha year
+    int planetNameForm = 0;         // form of the dasha lords' names, as for bodyName
+
+    bool operator==(const ChartOptions&) const = default;
+};
+
+// The computed horoscope of one BirthDetails: a value that holds everything
+// its readers show, so nobody asks the ephemeris again after computing it.
 struct Chart {
+    BirthDetails birth;
+    ChartOptions options;
+
     std::vector<PlanetPosition> planets;
     std::vector<PlanetHouses> planetSignificators;
     std::vector<PlanetHouses> planetOwnSignificators;
@@ -99,25 +128,24 @@ struct Chart {
     std::vector<PlanetPosition> rashiChartPlanets;
     std::vector<PlanetPosition> bhavaChartPlanets;
 
+    // The ruling planets of the birth moment.
     BodyId dayLord = 0;
     LordIndex moonSignLord = 0, moonStarLord = 0, moonSubLord = 0, moonSubSubLord = 0;
     LordIndex ascSignLord = 0, ascStarLord = 0, ascSubLord = 0, ascSubSubLord = 0;
 
     std::map<int, VargaChart> vargas;
     BirthParticulars birthParticulars;
-
-    EphemerisContext* ephemeris = nullptr;  // not owned
-    BirthDetails birth;
-    // The place whose ruling planets are watched.
-    double rpLatitude = 21.1681, rpLongitude = 75.6992, rpTimeZone = 5.5;
+    // The Vimshottari periods from birth, to max(options.dashaDepth, 3) levels.
+    std::vector<DashaPeriod> dasha;
 
     std::map<BodyId, int> charaKarakaRanks;
     double julianDayUt = 0.0;
+    double ayanamsaDeg = 0.0;  // the ayanamsa in force at the birth moment (0 for Sayana)
 
     bool includeUranus = true, includeNeptune = true, includePluto = true;
     bool includeFortuna = true;
     bool isHorary = false;
-    double horaryAscendant = -1.0;
+    double horaryAscendant = -1.0;  // degrees; -1 for a birth chart
 };
 
 // The first PlanetPosition of the given body, or null.

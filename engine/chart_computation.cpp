@@ -6,13 +6,14 @@
 #include "engine/ephemeris.h"
 #include "engine/house_rules.h"
 #include "engine/kp_lords.h"
-#include "engine/messages.h"
+#include "engine/dasha.h"
 #include "engine/ruling_planets.h"
 #include "engine/shadbala.h"
 #include "engine/significators.h"
 #include "engine/vargas.h"
 #include "engine/zodiac.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
@@ -63,15 +64,15 @@ int karakaRankOf(const Chart& chart, BodyId b)
     return it == chart.charaKarakaRanks.end() ? -1 : it->second;
 }
 
-bool computeCusps(Chart& chart)
+bool computeCusps(Chart& chart, Ephemeris& ephemeris)
 {
     chart.cusps.clear();
-    std::array<double, 13> raw{};
-    if (!placidusCusps(*chart.ephemeris, chart.julianDayUt, chart.birth.latitude,
-                       chart.birth.longitude, raw))
+    const auto raw =
+        ephemeris.placidusCusps(chart.julianDayUt, chart.birth.latitude, chart.birth.longitude);
+    if (!raw)
         return false;
     for (int k = 1; k <= 12; ++k) {
-        const double l = (k == 1 && chart.isHorary) ? chart.horaryAscendant : raw[k];
+        const double l = (k == 1 && chart.isHorary) ? chart.horaryAscendant : (*raw)[k];
         CuspPosition c;
         c.number = k;
         setZodiacPosition(c, normalizeDegrees(l));
@@ -116,29 +117,30 @@ void appendFortuna(Chart& chart)
 }
 
 // False when a body cannot be computed from the ephemeris files.
-bool computeBodies(Chart& chart, Messages* messages)
+bool computeBodies(Chart& chart, Ephemeris& ephemeris)
 {
     chart.planets.clear();
-    EphemerisContext& context = *chart.ephemeris;
     const double jd = chart.julianDayUt;
 
     // One library call per body gives longitude, latitude and speed together.
-    const auto sun = requestPosition(context, jd, body::Sun, messages);
-    const double sunLongitude = sun ? sun->longitudeDeg : -1.0;
+    const auto sun = ephemeris.position(jd, body::Sun);
+    if (!sun)
+        return false;
+    const double sunLongitude = sun->longitudeDeg;
 
     for (BodyId b : kComputationOrder) {
         if (!isIncluded(chart, b))
             continue;
-        const auto position = b == body::Sun ? sun : requestPosition(context, jd, b, messages);
+        const auto position = b == body::Sun ? sun : ephemeris.position(jd, b);
         if (!position)
-            return false;  // the library's message has been shown
+            return false;
         PlanetPosition p;
         p.body = b;
         p.latitude = position->latitudeDeg;
         placeAt(p, normalizeDegrees(position->longitudeDeg), chart.cusps);
         p.speed = position->speedDegPerDay;
         p.dignity = dignityFlagsOf(b, p.longitude, p.speed, sunLongitude);
-        p.charaKarakaRank = karakaRankOf(chart, b);
+        p.charaKarakaRank = -1;  // ranked once every body is known
         p.shadbala = 0.0;
         chart.planets.push_back(p);
 
@@ -153,23 +155,22 @@ bool computeBodies(Chart& chart, Messages* messages)
     return true;
 }
 
-void computeStrength(Chart& chart)
+void computeStrength(Chart& chart, Ephemeris& ephemeris)
 {
-    for (PlanetPosition& p : chart.planets)
-        p.shadbala = chartShadbala(p, chart).total;
+    for (PlanetPosition& p : chart.planets) {
+        p.strength = chartShadbala(p, chart, ephemeris);
+        p.shadbala = p.strength.total;
+    }
+}
+
+// The dasha runs from the Moon's longitude at birth.
+double dashaMoonLongitude(const Chart& chart)
+{
+    const PlanetPosition* moon = findPlanet(chart, body::Moon);
+    return moon ? moon->longitude : 0.0;
 }
 
 }  // namespace
-
-std::optional<CodedError> codedErrorFor(ChartStatus status)
-{
-    switch (status) {
-    case ChartStatus::NoEphemeris: return CodedError{error_code::kNoEphemeris, kNoEphemerisMessage};
-    case ChartStatus::NoHouses: return CodedError{error_code::kNoHouses, kNoHousesMessage};
-    case ChartStatus::Ok: break;
-    }
-    return std::nullopt;
-}
 
 double birthJulianDayUt(const BirthDetails& birth)
 {
@@ -188,25 +189,46 @@ double birthJulianDayUt(const BirthDetails& birth)
     return julianDay(birth.year, birth.month, 1, t) + static_cast<double>(day - 1);
 }
 
-ChartStatus computeChart(Chart& chart, Messages* messages)
+ChartResult computeChart(const BirthDetails& birth, const ChartOptions& options,
+                         Ephemeris& ephemeris)
 {
-    if (!chart.ephemeris)
-        return ChartStatus::NoEphemeris;
+    ephemeris.useFrame(options.ayanamsa, options.customAyanamsaDeg);
+    ChartResult result;
+    Chart& chart = result.chart.emplace();
+    chart.birth = birth;
+    chart.options = options;
+    chart.includeUranus = options.includeUranus;
+    chart.includeNeptune = options.includeNeptune;
+    chart.includePluto = options.includePluto;
+    chart.includeFortuna = options.includeFortuna;
+    chart.isHorary = options.horaryAscendantDeg.has_value();
+    chart.horaryAscendant = options.horaryAscendantDeg.value_or(-1.0);
 
-    chart.julianDayUt = birthJulianDayUt(chart.birth);
-    if (!computeCusps(chart))
-        return ChartStatus::NoHouses;
-    if (!computeBodies(chart, messages))
-        return ChartStatus::NoEphemeris;
+    chart.julianDayUt = birthJulianDayUt(birth);
+    chart.ayanamsaDeg = ephemeris.ayanamsaDeg(chart.julianDayUt);
+    ChartStatus status = ChartStatus::Ok;
+    if (!computeCusps(chart, ephemeris))
+        status = ChartStatus::NoHouses;
+    else if (!computeBodies(chart, ephemeris))
+        status = ChartStatus::NoEphemeris;
+    if (status != ChartStatus::Ok) {
+        result.status = status;
+        result.libraryMessage = ephemeris.lastMessage();
+        result.chart.reset();
+        return result;
+    }
     chart.charaKarakaRanks = rankCharaKarakas(chart.planets);
-    computeStrength(chart);
+    computeStrength(chart, ephemeris);
     for (PlanetPosition& p : chart.planets)
         p.charaKarakaRank = karakaRankOf(chart, p.body);
     birthRulingPlanets(chart);
     buildSignificators(chart);
     buildVargasInto(chart, chart.vargas);
     chart.birthParticulars = buildBirthParticulars(chart);
-    return ChartStatus::Ok;
+    chart.dasha = buildDasha(chart.julianDayUt, dashaMoonLongitude(chart),
+                             std::max(options.dashaDepth, 3),
+                             {options.dashaYearDays, options.planetNameForm});
+    return result;
 }
 
 }  // namespace lumikan::engine

@@ -3,33 +3,36 @@
 #include "engine/chart.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace lumikan::engine {
 
-class Messages;
+class Ephemeris;
 
 enum class ChartStatus {
     Ok,
-    NoEphemeris,  // no EphemerisContext, or a body outside the ephemeris files
+    NoEphemeris,  // a body outside the ephemeris files, or the files missing
     NoHouses,     // Placidus cusps cannot be computed (beyond the polar circles)
 };
 
-struct CodedError {
-    std::string_view code;
-    std::string_view message;
-};
+// What a computation gives: the chart, or why there is none.
+struct ChartResult {
+    ChartStatus status = ChartStatus::Ok;
+    std::string libraryMessage;  // the ephemeris library's own text, if it gave one
+    std::optional<Chart> chart;  // present exactly when status is Ok
 
-// The coded error the user sees for a failed computation; empty for Ok.
-std::optional<CodedError> codedErrorFor(ChartStatus status);
+    bool ok() const { return status == ChartStatus::Ok; }
+};
 
 // Julian day (UT) of the birth moment; the local day is carried by one when
 // the time zone pushes the UT hour past midnight either way.
 double birthJulianDayUt(const BirthDetails& birth);
 
-// Computes every member of the chart from chart.birth and the chart's
-// settings, in place. Library messages go to `messages` (may be null). On a
-// failure the chart is left incomplete and must not be shown.
-ChartStatus computeChart(Chart& chart, Messages* messages = nullptr);
+// Casts the horoscope of `birth` as `options` ask: every value any reader
+// needs (positions, lords, significators, strength, ruling planets, dasha,
+// vargas, particulars). The ephemeris is set to the chart's frame first.
+ChartResult computeChart(const BirthDetails& birth, const ChartOptions& options,
+                         Ephemeris& ephemeris);
 
 }  // namespace lumikan::engine

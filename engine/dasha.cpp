@@ -1,7 +1,6 @@
 #include "engine/dasha.h"
 
 #include "engine/chart.h"
-#include "engine/ephemeris.h"
 #include "engine/zodiac.h"
 
 #include <algorithm>
@@ -221,21 +220,6 @@ std::string runningDashaCaption(const RunningDasha& running)
     };
     return name(running.mahadasha) + " -> " + name(running.antardasha) + " -> " +
            name(running.pratyantardasha);
-}
-
-double dashaMoonLongitude(const Chart& chart, Messages* messages)
-{
-    if (!chart.ephemeris)
-        return 0.0;
-    return requestLongitude(*chart.ephemeris, chart.julianDayUt, body::Moon, messages);
-}
-
-std::string runningDashaCaption(const Chart& chart, const LocalDateTime& today,
-                                const DashaSettings& settings, Messages* messages)
-{
-    const std::vector<DashaPeriod> dasha =
-        buildDasha(chart.julianDayUt, dashaMoonLongitude(chart, messages), 3, settings);
-    return runningDashaCaption(runningDasha(dasha, today));
 }
 
 }  // namespace lumikan::engine

@@ -2,14 +2,12 @@
 
 #include "engine/bodies.h"
 #include "engine/clock.h"
+#include "engine/dasha_period.h"
 
 #include <string>
 #include <vector>
 
 namespace lumikan::engine {
-
-struct Chart;
-class Messages;
 
 // The dasha year length in days for the dashaYear setting: 0 360, 1 365.25,
 // 2 327.85; any other value counts as 365.25.
@@ -18,21 +16,6 @@ double dashaYearLength(int dashaYearSetting);
 struct DashaSettings {
     double yearDays = 365.25;  // the dasha year Y, days
     int planetNameForm = 0;    // form of lordName, as for bodyName
-};
-
-// One period at any level. Only the list of its own level's children is filled.
-struct DashaPeriod {
-    std::string lordName;
-    LordIndex lord = 0;
-    std::string start;  // "YYYY-MM-DD" of the UT instant
-    std::string end;
-    int years = 0, months = 0, days = 0;  // 365-day years, 30-day months, days
-    std::vector<DashaPeriod> antardashas;
-    std::vector<DashaPeriod> pratyantardashas;
-    std::vector<DashaPeriod> sookshmas;
-    // The exact instants behind the date texts.
-    double startJulianDayUt = 0.0;
-    double endJulianDayUt = 0.0;
 };
 
 // The periods in force on a date; -1 where none is found.
@@ -68,14 +51,5 @@ RunningDasha runningDasha(const std::vector<DashaPeriod>& mahadashas, const Loca
 // "Dasha Not Available", or "Saturn -> Mercury -> Ketu" with "-" for a level
 // not found.
 std::string runningDashaCaption(const RunningDasha& running);
-
-// The Moon's longitude the dasha is built from: asked of the ephemeris at the
-// chart's moment, 0 when the chart has no ephemeris context.
-double dashaMoonLongitude(const Chart& chart, Messages* messages = nullptr);
-
-// The caption of the periods running on `today` for the chart (depth 3).
-std::string runningDashaCaption(const Chart& chart, const LocalDateTime& today,
-                                const DashaSettings& settings = {},
-                                Messages* messages = nullptr);
 
 }  // namespace lumikan::engine

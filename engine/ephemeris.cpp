@@ -1,9 +1,5 @@
-// The only unit that talks to the Swiss Ephemeris. The library's data path and
-// sidereal mode are process-wide; they are set again before every computation
-// that needs them.
+// The only unit that talks to the Swiss Ephemeris.
 #include "engine/ephemeris.h"
-
-#include "engine/messages.h"
 
 #include <swephexp.h>
 
@@ -11,10 +7,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <map>
 #include <system_error>
@@ -23,12 +17,6 @@
 namespace lumikan::engine {
 
 namespace {
-
-void applyCustomMode(const EphemerisContext& context, double julianDayUt)
-{
-    if (context.isCustom)
-        swe_set_sid_mode(SE_SIDM_USER, julianDayUt, context.customValue);
-}
 
 // The library's message, if any, goes to standard error so standard output
 // stays clean for the command-line program.
@@ -55,34 +43,6 @@ std::string_view ayanamsaModeName(AyanamsaMode mode)
     case AyanamsaMode::Krishnamurti: break;
     }
     return "Krishnamurti";
-}
-
-void setUpEphemerisContext(EphemerisContext& context, AyanamsaMode mode, double customValue)
-{
-    context.isCustom = false;
-    context.customValue = 0.0;
-    switch (mode) {
-    case AyanamsaMode::Lahiri:
-        context.calcFlags = kSiderealCalcFlags;
-        swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
-        break;
-    case AyanamsaMode::Sayana:
-        context.calcFlags = kTropicalCalcFlags;
-        break;
-    case AyanamsaMode::Raman:
-        context.calcFlags = kSiderealCalcFlags;
-        swe_set_sid_mode(SE_SIDM_RAMAN, 0, 0);
-        break;
-    case AyanamsaMode::Custom:
-        context.calcFlags = kSiderealCalcFlags;
-        context.isCustom = true;
-        context.customValue = customValue;
-        break;
-    case AyanamsaMode::Krishnamurti:
-        context.calcFlags = kSiderealCalcFlags;
-        swe_set_sid_mode(SE_SIDM_KRISHNAMURTI, 0, 0);
-        break;
-    }
 }
 
 std::string ephemerisDataPath()
@@ -140,99 +100,92 @@ std::string libraryVersion()
     return version;
 }
 
-void openEphemeris(EphemerisContext& context, AyanamsaMode mode, double customValue)
+double julianDay(int year, int month, int day, double hourUt)
+{
+    return swe_julday(year, month, day, hourUt, SE_GREG_CAL);
+}
+
+Ephemeris& Ephemeris::shared()
+{
+    static Ephemeris ephemeris;
+    return ephemeris;
+}
+
+Ephemeris::Ephemeris()
 {
     // Only the data shipped beside the program is used: a path from the
     // environment would silently replace it.
     ::unsetenv("SE_EPHE_PATH");
     std::string path = libraryDataPath(ephemerisDataPath());
     swe_set_ephe_path(path.data());
-    swe_set_sid_mode(SE_SIDM_KRISHNAMURTI, 0, 0);
-    setUpEphemerisContext(context, mode, customValue);
+    useFrame(AyanamsaMode::Krishnamurti, 0.0);
 }
 
-void closeEphemeris() { swe_close(); }
+Ephemeris::~Ephemeris() { swe_close(); }
 
-std::optional<EclipticPosition> requestPosition(EphemerisContext& context, double julianDayUt,
-                                                BodyId body, Messages* messages)
+void Ephemeris::useFrame(AyanamsaMode mode, double customAyanamsaDeg)
 {
-    applyCustomMode(context, julianDayUt);
+    mode_ = mode;
+    customAyanamsaDeg_ = mode == AyanamsaMode::Custom ? customAyanamsaDeg : 0.0;
+    calcFlags_ = mode == AyanamsaMode::Sayana ? SEFLG_SWIEPH | SEFLG_SPEED
+                                              : SEFLG_SWIEPH | SEFLG_SPEED | SEFLG_SIDEREAL;
+    switch (mode) {
+    case AyanamsaMode::Lahiri: swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0); break;
+    case AyanamsaMode::Raman: swe_set_sid_mode(SE_SIDM_RAMAN, 0, 0); break;
+    case AyanamsaMode::Krishnamurti: swe_set_sid_mode(SE_SIDM_KRISHNAMURTI, 0, 0); break;
+    // Sayana asks for no ayanamsa; the custom one is set at every request.
+    case AyanamsaMode::Sayana:
+    case AyanamsaMode::Custom: break;
+    }
+}
+
+void Ephemeris::applyCustomMode(double julianDayUt)
+{
+    if (mode_ == AyanamsaMode::Custom)
+        swe_set_sid_mode(SE_SIDM_USER, julianDayUt, customAyanamsaDeg_);
+}
+
+std::optional<EclipticPosition> Ephemeris::position(double julianDayUt, BodyId body)
+{
+    applyCustomMode(julianDayUt);
     std::array<double, 6> xx{};
     char serr[AS_MAXCH] = "";
-    const int32 ret = swe_calc_ut(julianDayUt, body, context.calcFlags, xx.data(), serr);
-    context.lastSpeed = xx[3];
+    const int32 ret = swe_calc_ut(julianDayUt, body, calcFlags_, xx.data(), serr);
     reportLibraryText(serr);
     // Without its data file the library falls back to a less precise model,
     // enough to move a sub-sub lord: that is a failure, never a quiet result.
-    if (ret >= 0 && (ret & SEFLG_SWIEPH) == 0) {
-        if (messages)
-            messages->plain(serr);
-        return std::nullopt;
-    }
-    if (ret < 0) {
-        if (messages)
-            messages->plain(serr);
+    if (ret < 0 || (ret & SEFLG_SWIEPH) == 0) {
+        lastMessage_ = serr;
         return std::nullopt;
     }
     return EclipticPosition{xx[0], xx[1], xx[3]};
 }
 
-double requestLongitude(EphemerisContext& context, double julianDayUt, BodyId body,
-                        Messages* messages)
+std::optional<std::array<double, 13>> Ephemeris::placidusCusps(double julianDayUt,
+                                                               double latitudeDeg,
+                                                               double longitudeDeg)
 {
-    const auto position = requestPosition(context, julianDayUt, body, messages);
-    return position ? position->longitudeDeg : -1.0;
-}
-
-double requestLatitude(EphemerisContext& context, double julianDayUt, BodyId body,
-                       Messages* messages)
-{
-    applyCustomMode(context, julianDayUt);
-    std::array<double, 6> xx{};
-    char serr[256];
-    std::memset(serr, 0, sizeof serr);
-    if (swe_calc_ut(julianDayUt, body, context.calcFlags, xx.data(), serr) < 0) {
-        if (messages)
-            messages->plain(serr);
-        return -1.0;
-    }
-    return xx[1];
-}
-
-bool placidusCusps(const EphemerisContext& context, double julianDayUt, double latitudeDeg,
-                   double longitudeDeg, std::array<double, 13>& cusps)
-{
-    applyCustomMode(context, julianDayUt);
+    applyCustomMode(julianDayUt);
+    std::array<double, 13> cusps{};
     std::array<double, 10> ascmc{};
-    cusps.fill(0.0);
-    return swe_houses_ex(julianDayUt, context.calcFlags, latitudeDeg, longitudeDeg, 'P',
-                         cusps.data(), ascmc.data()) != ERR;
-}
-
-double julianDay(int year, int month, int day, double hourUt)
-{
-    return swe_julday(year, month, day, hourUt, SE_GREG_CAL);
-}
-
-double ayanamsaValue(double julianDayUt) { return swe_get_ayanamsa_ut(julianDayUt); }
-
-std::optional<double> nextSunRiseOrSet(double julianDayUt, double latitudeDeg,
-                                       double longitudeDeg, bool rise)
-{
-    double geopos[3] = {longitudeDeg, latitudeDeg, 0.0};
-    double when = 0.0;
-    char serr[AS_MAXCH] = "";
-    const int32 ret = swe_rise_trans(julianDayUt, SE_SUN, nullptr, SEFLG_SWIEPH,
-                                     rise ? SE_CALC_RISE : SE_CALC_SET, geopos, 0.0, 0.0, &when,
-                                     serr);
-    if (ret != 0)
+    if (swe_houses_ex(julianDayUt, calcFlags_, latitudeDeg, longitudeDeg, 'P', cusps.data(),
+                      ascmc.data()) == ERR)
         return std::nullopt;
-    return when;
+    return cusps;
 }
 
-std::optional<double> nextSunRiseOrSetAt(double julianDayUt, double latitudeDeg,
-                                         double longitudeDeg, bool rise, double pressureHpa,
-                                         double temperatureC)
+double Ephemeris::ayanamsaDeg(double julianDayUt)
+{
+    switch (mode_) {
+    case AyanamsaMode::Sayana: return 0.0;
+    case AyanamsaMode::Custom: return customAyanamsaDeg_;
+    default: return swe_get_ayanamsa_ut(julianDayUt);
+    }
+}
+
+std::optional<double> Ephemeris::nextSunRiseOrSet(double julianDayUt, double latitudeDeg,
+                                                  double longitudeDeg, bool rise,
+                                                  double pressureHpa, double temperatureC)
 {
     double geopos[3] = {longitudeDeg, latitudeDeg, 0.0};
     double when = 0.0;
@@ -245,11 +198,12 @@ std::optional<double> nextSunRiseOrSetAt(double julianDayUt, double latitudeDeg,
     return when;
 }
 
-std::optional<double> tropicalLatitude(double julianDayUt, BodyId body)
+std::optional<double> Ephemeris::tropicalLatitude(double julianDayUt, BodyId body)
 {
     std::array<double, 6> xx{};
     char serr[AS_MAXCH] = "";
-    if (swe_calc_ut(julianDayUt, body, SEFLG_SWIEPH, xx.data(), serr) < 0)
+    const int32 ret = swe_calc_ut(julianDayUt, body, SEFLG_SWIEPH, xx.data(), serr);
+    if (ret < 0 || (ret & SEFLG_SWIEPH) == 0)
         return std::nullopt;
     return xx[1];
 }

@@ -1,37 +1,13 @@
 #pragma once
 
+#include "engine/ayanamsa_mode.h"
 #include "engine/bodies.h"
 
 #include <array>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace lumikan::engine {
-
-class Messages;
-
-// The ayanamsa setting. Any other stored value counts as Krishnamurti.
-enum class AyanamsaMode { Lahiri = 0, Sayana = 1, Raman = 2, Krishnamurti = 3, Custom = 4 };
-
-AyanamsaMode ayanamsaModeFromInt(int value);
-// "Lahiri", "Sayana", "Raman", "Krishnamurti", "Custom".
-std::string_view ayanamsaModeName(AyanamsaMode mode);
-
-// Library flags: Swiss Ephemeris files, speed, sidereal positions.
-inline constexpr int kSiderealCalcFlags = 0x10102;
-inline constexpr int kTropicalCalcFlags = 0x102;
-
-// Per-document calculation state.
-struct EphemerisContext {
-    int calcFlags = kSiderealCalcFlags;
-    bool isCustom = false;
-    double customValue = 0.0;  // degrees, the ayanamsa at the moment computed
-    double lastSpeed = 0.0;    // degrees per day from the latest longitude request
-};
-
-// Applies the mode: flags, and the library's sidereal mode (process-wide).
-void setUpEphemerisContext(EphemerisContext& context, AyanamsaMode mode, double customValue);
 
 // The "ephe" folder beside the running program; empty when that is unknown.
 std::string ephemerisDataPath();
@@ -44,61 +20,65 @@ std::string ephemerisDataDescription();
 // The Swiss Ephemeris version, e.g. "2.10.03".
 std::string libraryVersion();
 
-// Points the library at the data folder, selects the Krishnamurti sidereal mode
-// and sets the context up from the ayanamsa setting.
-void openEphemeris(EphemerisContext& context, AyanamsaMode mode, double customValue);
-// Releases the library's open files.
-void closeEphemeris();
-
-// Longitude of a body (degrees) at a Julian day in UT; -1.0 when the library
-// fails, after showing its message through `messages` (may be null).
-// The daily speed is left in context.lastSpeed.
-double requestLongitude(EphemerisContext& context, double julianDayUt, BodyId body,
-                        Messages* messages = nullptr);
-
-struct EclipticPosition {
-    double longitudeDeg = -1.0;
-    double latitudeDeg = -1.0;
-    double speedDegPerDay = 0.0;
-};
-
-// Longitude, latitude and speed from one library call; empty when it fails
-// or could not use the Swiss Ephemeris files (after showing its message).
-// Leaves the speed in context.lastSpeed too.
-std::optional<EclipticPosition> requestPosition(EphemerisContext& context, double julianDayUt,
-                                                BodyId body, Messages* messages = nullptr);
-
-// Ecliptic latitude of a body; -1.0 when the library fails.
-double requestLatitude(EphemerisContext& context, double julianDayUt, BodyId body,
-                       Messages* messages = nullptr);
-
-// Placidus cusps 1..12 (index 0 unused) with the context's flags; false where the
-// house system cannot be computed (beyond the polar circles).
-bool placidusCusps(const EphemerisContext& context, double julianDayUt, double latitudeDeg,
-                   double longitudeDeg, std::array<double, 13>& cusps);
-
 // Julian day of a Gregorian date and a UT hour; the day may be 0 or one past
 // the month's end.
 double julianDay(int year, int month, int day, double hourUt);
 
-// The library's ayanamsa for the sidereal mode now in force.
-double ayanamsaValue(double julianDayUt);
+struct EclipticPosition {
+    double longitudeDeg = 0.0;
+    double latitudeDeg = 0.0;
+    double speedDegPerDay = 0.0;
+};
 
-// The next rising (rise = true) or setting of the Sun after julianDayUt as seen
-// from the place; empty when the library finds none (polar day or night).
-std::optional<double> nextSunRiseOrSet(double julianDayUt, double latitudeDeg,
-                                       double longitudeDeg, bool rise);
+// The Swiss Ephemeris. The library keeps its data path and sidereal mode for
+// the whole process, so one object owns them: it opens the library on the
+// data shipped beside the program, sets the frame every computation asks for,
+// and closes the library at exit. Computations never overlap; each starts
+// with useFrame.
+class Ephemeris {
+public:
+    static Ephemeris& shared();
 
-// The Sun's next rising (rise = true) or setting after julianDayUt, from the
-// Swiss Ephemeris files, for an observer at height 0 under the given
-// atmospheric pressure (hPa) and temperature (degrees Celsius); empty when the
-// library finds none (polar day or night) or fails.
-std::optional<double> nextSunRiseOrSetAt(double julianDayUt, double latitudeDeg,
-                                         double longitudeDeg, bool rise, double pressureHpa,
-                                         double temperatureC);
+    Ephemeris(const Ephemeris&) = delete;
+    Ephemeris& operator=(const Ephemeris&) = delete;
 
-// Tropical ecliptic latitude (degrees) of a library body (0..10), Swiss
-// Ephemeris files only; empty when the request fails.
-std::optional<double> tropicalLatitude(double julianDayUt, BodyId body);
+    // The zodiac of the requests that follow: sidereal with the mode's
+    // ayanamsa, or tropical for Sayana. A custom value (degrees) is the
+    // ayanamsa at the very moment of each request.
+    void useFrame(AyanamsaMode mode, double customAyanamsaDeg);
+    AyanamsaMode mode() const { return mode_; }
+
+    // Longitude (in the frame), latitude and speed of a library body (0..10)
+    // from the Swiss Ephemeris files; empty when the library fails or would
+    // fall back to a coarser model, with its text in lastMessage().
+    std::optional<EclipticPosition> position(double julianDayUt, BodyId body);
+    // Placidus cusps 1..12 (index 0 unused) in the frame; empty where the
+    // houses cannot be computed (beyond the polar circles).
+    std::optional<std::array<double, 13>> placidusCusps(double julianDayUt, double latitudeDeg,
+                                                       double longitudeDeg);
+    // The ayanamsa in degrees at a moment: the custom value, 0 for Sayana.
+    double ayanamsaDeg(double julianDayUt);
+    // The Sun's next rising (rise = true) or setting after julianDayUt for an
+    // observer at height 0 under the given pressure (hPa) and temperature
+    // (degrees Celsius); empty when there is none (polar day or night).
+    std::optional<double> nextSunRiseOrSet(double julianDayUt, double latitudeDeg,
+                                           double longitudeDeg, bool rise, double pressureHpa,
+                                           double temperatureC);
+    // Tropical ecliptic latitude (degrees) of a library body (0..10).
+    std::optional<double> tropicalLatitude(double julianDayUt, BodyId body);
+
+    // The library's text of the last failed request ("" when it said nothing).
+    const std::string& lastMessage() const { return lastMessage_; }
+
+private:
+    Ephemeris();
+    ~Ephemeris();
+    void applyCustomMode(double julianDayUt);
+
+    AyanamsaMode mode_ = AyanamsaMode::Krishnamurti;
+    int calcFlags_ = 0;
+    double customAyanamsaDeg_ = 0.0;
+    std::string lastMessage_;
+};
 
 }  // namespace lumikan::engine

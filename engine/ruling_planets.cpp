@@ -61,27 +61,20 @@ RulingPlanets rulingPlanetsOf(const Chart& chart)
     return rp;
 }
 
-void setRulingPlanetPlace(Chart& chart, double latitudeDeg, double longitudeDeg,
-                          double timeZoneHours)
+RulingPlace rulingPlaceFor(double latitudeDeg, double longitudeDeg, double timeZoneHours,
+                           const BirthDetails& birth)
 {
-    if (latitudeDeg == 0.0 && longitudeDeg == 0.0) {
-        chart.rpLatitude = chart.birth.latitude;
-        chart.rpLongitude = chart.birth.longitude;
-        chart.rpTimeZone = chart.birth.timeZone;
-        return;
-    }
-    chart.rpLatitude = latitudeDeg;
-    chart.rpLongitude = longitudeDeg;
-    chart.rpTimeZone = timeZoneHours;
+    if (latitudeDeg == 0.0 && longitudeDeg == 0.0)
+        return {birth.latitude, birth.longitude, birth.timeZone};
+    return {latitudeDeg, longitudeDeg, timeZoneHours};
 }
 
-void rulingPlanetsAt(const Chart& chart, const LocalDateTime& today, int hour, int minute,
-                     int second, RulingPlanets& current, Messages* messages)
+RulingPlanets rulingPlanetsAt(const ChartOptions& options, const LocalDateTime& moment,
+                              Ephemeris& ephemeris, RulingPlanets previous)
 {
-    if (!chart.ephemeris)
-        return;
-    double t = hour + minute / 60.0 + second / 3600.0 - chart.rpTimeZone;
-    int day = today.day;
+    const RulingPlace& place = options.rulingPlace;
+    double t = moment.hour + moment.minute / 60.0 + moment.second / 3600.0 - place.timeZoneHours;
+    int day = moment.day;
     if (t >= 24.0) {
         t -= 24.0;
         ++day;
@@ -89,17 +82,18 @@ void rulingPlanetsAt(const Chart& chart, const LocalDateTime& today, int hour, i
         t += 24.0;
         --day;
     }
-    const double jd = julianDay(today.year, today.month, day, t);
+    const double jd = julianDay(moment.year, moment.month, day, t);
+    RulingPlanets current = previous;
     current.dayLord = weekdayLord(weekdayOf(jd));
 
-    std::array<double, 13> cusps{};
-    if (!placidusCusps(*chart.ephemeris, jd, chart.rpLatitude, chart.rpLongitude, cusps))
-        return;
-    setAscendantLords(current, kpLordsOf(normalizeDegrees(cusps[1])));
-
-    const double moon = requestLongitude(*chart.ephemeris, jd, body::Moon, messages);
-    if (moon >= 0.0)
-        setMoonLords(current, kpLordsOf(normalizeDegrees(moon)));
+    ephemeris.useFrame(options.ayanamsa, options.customAyanamsaDeg);
+    const auto cusps = ephemeris.placidusCusps(jd, place.latitudeDeg, place.longitudeDeg);
+    if (!cusps)
+        return current;
+    setAscendantLords(current, kpLordsOf(normalizeDegrees((*cusps)[1])));
+    if (const auto moon = ephemeris.position(jd, body::Moon))
+        setMoonLords(current, kpLordsOf(normalizeDegrees(moon->longitudeDeg)));
+    return current;
 }
 
 std::array<RankedRulingPlanet, 7> rankedRulingPlanets(const RulingPlanets& rp)

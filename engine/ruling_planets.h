@@ -8,8 +8,6 @@
 
 namespace lumikan::engine {
 
-class Messages;
-
 // The KP ruling planets of a moment.
 struct RulingPlanets {
     BodyId dayLord = 0;
@@ -23,17 +21,19 @@ void birthRulingPlanets(Chart& chart);
 // The birth set the chart holds, as one value.
 RulingPlanets rulingPlanetsOf(const Chart& chart);
 
-// Sets the chart's ruling-planet place: the given place, or the birth place
+// The ruling-planet place of a chart: the given place, or the birth place
 // (with the birth time zone) when both coordinates are exactly 0.
-void setRulingPlanetPlace(Chart& chart, double latitudeDeg, double longitudeDeg,
-                          double timeZoneHours);
+RulingPlace rulingPlaceFor(double latitudeDeg, double longitudeDeg, double timeZoneHours,
+                           const BirthDetails& birth);
 
-// The ruling planets at a local time of `today`'s date at the chart's
-// ruling-planet place, written into `current`. The day lord is always updated;
-// the ascendant and Moon lords keep their previous values when the houses or
-// the Moon cannot be computed. Does nothing without an ephemeris context.
-void rulingPlanetsAt(const Chart& chart, const LocalDateTime& today, int hour, int minute,
-                     int second, RulingPlanets& current, Messages* messages = nullptr);
+class Ephemeris;
+
+// The ruling planets at a local moment (date and time of the ruling-planet
+// place of `options`, in its frame). The day lord is always set; the
+// ascendant and Moon lords keep their values from `previous` when the houses
+// or the Moon cannot be computed.
+RulingPlanets rulingPlanetsAt(const ChartOptions& options, const LocalDateTime& moment,
+                              Ephemeris& ephemeris, RulingPlanets previous = {});
 
 inline constexpr std::string_view kRulingPlanetsOrderCaption =
     "From highest (most powerful) to lowest (least powerful)";

@@ -438,7 +438,7 @@ double fallbackSunriseForHours(double julianDayUt, double longitudeDeg)
 
 ShadbalaResult shadbala(const PlanetPosition& planet, const Chart& chart, double ascendantDeg,
                         bool nightBirth, double julianDayUt, double latitudeDeg,
-                        double longitudeDeg)
+                        double longitudeDeg, Ephemeris& ephemeris)
 {
     using namespace strength;
     ShadbalaResult r;
@@ -446,7 +446,7 @@ ShadbalaResult shadbala(const PlanetPosition& planet, const Chart& chart, double
         return r;
 
     const StrengthCache& cache =
-        strengthCacheFor(chart, julianDayUt, planet.body, latitudeDeg, longitudeDeg);
+        strengthCacheFor(chart, julianDayUt, planet.body, latitudeDeg, longitudeDeg, ephemeris);
     const PlanetPosition* sunRecord = findPlanet(chart, body::Sun);
     const PlanetPosition* moonRecord = findPlanet(chart, body::Moon);
     const double sun = sunRecord ? sunRecord->longitude : cache.sunLongitude;
@@ -494,14 +494,14 @@ bool isNightBirth(double sunDeg, double ascendantDeg)
     return std::fmod((sunDeg - ascendantDeg) + 360.0, 360.0) < 180.0;
 }
 
-ShadbalaResult chartShadbala(const PlanetPosition& planet, const Chart& chart)
+ShadbalaResult chartShadbala(const PlanetPosition& planet, const Chart& chart, Ephemeris& ephemeris)
 {
     const PlanetPosition* sun = findPlanet(chart, body::Sun);
     if (!sun || chart.cusps.empty() || planet.body == body::Fortuna)
         return {};
     const double ascendant = chart.cusps[0].longitude;
     return shadbala(planet, chart, ascendant, isNightBirth(sun->longitude, ascendant),
-                    chart.julianDayUt, chart.birth.latitude, chart.birth.longitude);
+                    chart.julianDayUt, chart.birth.latitude, chart.birth.longitude, ephemeris);
 }
 
 }  // namespace lumikan::engine

@@ -1,30 +1,22 @@
 #pragma once
 
 #include "engine/chart.h"
+#include "engine/shadbala_result.h"
 #include "engine/zodiac.h"
 
 #include <optional>
 
 namespace lumikan::engine {
 
-// The six-fold strength of one body, in virupas.
-struct ShadbalaResult {
-    double sthana = 0.0;
-    double dig = 0.0;
-    double kala = 0.0;
-    double cheshta = 0.0;
-    double naisargika = 0.0;
-    double drik = 0.0;
-    double total = 0.0;  // the sum of the six
-    double rupas = 0.0;  // total / 60
-};
+class Ephemeris;
 
 // Strength of `planet` in `chart`; all zero for Fortuna. ascendantDeg is the
 // longitude of cusp 1; julianDayUt, latitudeDeg and longitudeDeg are the
-// moment and place of birth. Reads and refills the process-wide strength cache.
+// moment and place of birth. Reads and refills the process-wide strength
+// cache, asking the ephemeris for what it lacks.
 ShadbalaResult shadbala(const PlanetPosition& planet, const Chart& chart, double ascendantDeg,
                         bool nightBirth, double julianDayUt, double latitudeDeg,
-                        double longitudeDeg);
+                        double longitudeDeg, Ephemeris& ephemeris);
 
 // Night birth: the Sun below the horizon, in the half of the zodiac after the
 // ascendant.
@@ -32,7 +24,7 @@ bool isNightBirth(double sunDeg, double ascendantDeg);
 
 // The strength of a body of the chart at its birth moment and place, as the
 // chart computation takes it; all zero for Fortuna or without cusps or Sun.
-ShadbalaResult chartShadbala(const PlanetPosition& planet, const Chart& chart);
+ShadbalaResult chartShadbala(const PlanetPosition& planet, const Chart& chart, Ephemeris& ephemeris);
 
 // The pieces the total is made of, each in virupas unless stated. Longitudes
 // are sidereal degrees in [0, 360).

@@ -33,18 +33,19 @@ bool holdsEveryBody(const StrengthCache& cache, const Chart& chart)
 // The ecliptic latitude does not depend on the sidereal mode or on the speed
 // flag, so the chart's own request at the same moment answers for the
 // tropical one. Ketu is never passed to the library: it lies opposite Rahu.
-std::optional<double> latitudeOf(const PlanetPosition& p, const Chart& chart, double julianDayUt)
+std::optional<double> latitudeOf(const PlanetPosition& p, const Chart& chart, double julianDayUt,
+                                 Ephemeris& ephemeris)
 {
-    if (sameMoment(julianDayUt, chart.julianDayUt) && p.latitude != -1.0)
+    if (sameMoment(julianDayUt, chart.julianDayUt))
         return p.latitude;
     if (p.body == body::Ketu) {
-        const std::optional<double> rahu = tropicalLatitude(julianDayUt, body::Rahu);
+        const std::optional<double> rahu = ephemeris.tropicalLatitude(julianDayUt, body::Rahu);
         return rahu ? std::optional<double>(-*rahu) : std::nullopt;
     }
-    return tropicalLatitude(julianDayUt, p.body);
+    return ephemeris.tropicalLatitude(julianDayUt, p.body);
 }
 
-void refill(StrengthCache& cache, const Chart& chart, double julianDayUt)
+void refill(StrengthCache& cache, const Chart& chart, double julianDayUt, Ephemeris& ephemeris)
 {
     cache.filled = true;
     cache.julianDayUt = julianDayUt;
@@ -52,16 +53,18 @@ void refill(StrengthCache& cache, const Chart& chart, double julianDayUt)
     for (const PlanetPosition& p : chart.planets) {
         if (p.body == body::Fortuna)
             continue;
-        if (const std::optional<double> latitude = latitudeOf(p, chart, julianDayUt))
+        if (const std::optional<double> latitude = latitudeOf(p, chart, julianDayUt, ephemeris))
             cache.latitudes[p.body] = *latitude;
     }
     const PlanetPosition* sun = findPlanet(chart, body::Sun);
     cache.sunLongitude = sun ? sun->longitude : 0.0;
 }
 
-std::optional<double> sunEvent(double fromJd, double latitudeDeg, double longitudeDeg, bool rise)
+std::optional<double> sunEvent(Ephemeris& ephemeris, double fromJd, double latitudeDeg,
+                               double longitudeDeg, bool rise)
 {
-    return nextSunRiseOrSetAt(fromJd, latitudeDeg, longitudeDeg, rise, kPressureHpa, kTemperatureC);
+    return ephemeris.nextSunRiseOrSet(fromJd, latitudeDeg, longitudeDeg, rise, kPressureHpa,
+                                      kTemperatureC);
 }
 
 // Enough steps for sunrises less than a day apart near the polar circles.
@@ -71,7 +74,7 @@ constexpr int kMaxSunriseSteps = 3;
 // sunrise has no later sunrise before it, and after that sunset only the next
 // sunrise can take its place.
 void refillRiseSet(StrengthCache& cache, double julianDayUt, double latitudeDeg,
-                   double longitudeDeg)
+                   double longitudeDeg, Ephemeris& ephemeris)
 {
     cache.riseSetFilled = true;
     cache.riseSetJulianDayUt = julianDayUt;
@@ -79,14 +82,14 @@ void refillRiseSet(StrengthCache& cache, double julianDayUt, double latitudeDeg,
     cache.riseSetLongitude = longitudeDeg;
     cache.sunriseFound = cache.sunsetFound = cache.holdsUntilFound = false;
 
-    std::optional<double> rise = sunEvent(julianDayUt - 1.0, latitudeDeg, longitudeDeg, true);
+    std::optional<double> rise = sunEvent(ephemeris, julianDayUt - 1.0, latitudeDeg, longitudeDeg, true);
     if (rise && *rise > julianDayUt)
-        rise = sunEvent(julianDayUt - 2.0, latitudeDeg, longitudeDeg, true);
+        rise = sunEvent(ephemeris, julianDayUt - 2.0, latitudeDeg, longitudeDeg, true);
     if (!rise || *rise > julianDayUt)
         return;
     std::optional<double> set;
     for (int step = 0; step < kMaxSunriseSteps; ++step) {
-        set = sunEvent(*rise, latitudeDeg, longitudeDeg, false);
+        set = sunEvent(ephemeris, *rise, latitudeDeg, longitudeDeg, false);
         if (!set)
             break;
         if (*set > julianDayUt) {
@@ -94,7 +97,7 @@ void refillRiseSet(StrengthCache& cache, double julianDayUt, double latitudeDeg,
             cache.holdsUntil = *set;
             break;
         }
-        const std::optional<double> next = sunEvent(*set, latitudeDeg, longitudeDeg, true);
+        const std::optional<double> next = sunEvent(ephemeris, *set, latitudeDeg, longitudeDeg, true);
         if (!next || *next > julianDayUt) {
             cache.holdsUntilFound = next.has_value();
             cache.holdsUntil = next.value_or(0.0);
@@ -125,24 +128,25 @@ bool riseSetHoldFor(const StrengthCache& cache, double julianDayUt, double latit
 
 }  // namespace
 
-const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt)
+const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt, Ephemeris& ephemeris)
 {
     StrengthCache& cache = theCache();
     if (!cache.filled || !sameMoment(julianDayUt, cache.julianDayUt) ||
         !holdsEveryBody(cache, chart))
-        refill(cache, chart, julianDayUt);
+        refill(cache, chart, julianDayUt, ephemeris);
     return cache;
 }
 
 const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt, BodyId body,
-                                      double latitudeDeg, double longitudeDeg)
+                                      double latitudeDeg, double longitudeDeg,
+                                      Ephemeris& ephemeris)
 {
     StrengthCache& cache = theCache();
     if (!cache.filled || !sameMoment(julianDayUt, cache.julianDayUt) ||
         (body != body::Fortuna && !cache.latitudes.count(body)))
-        refill(cache, chart, julianDayUt);
+        refill(cache, chart, julianDayUt, ephemeris);
     if (!riseSetHoldFor(cache, julianDayUt, latitudeDeg, longitudeDeg))
-        refillRiseSet(cache, julianDayUt, latitudeDeg, longitudeDeg);
+        refillRiseSet(cache, julianDayUt, latitudeDeg, longitudeDeg, ephemeris);
     return cache;
 }
 

@@ -7,6 +7,7 @@
 namespace lumikan::engine {
 
 struct Chart;
+class Ephemeris;
 
 // What the strength computation asks of the ephemeris, kept once per process
 // for the Julian day last computed: tropical ecliptic latitudes, the Sun's
@@ -34,12 +35,13 @@ struct StrengthCache {
 // The cache brought up to date for `chart` at julianDayUt: refilled when the
 // day differs by 1e-6 or more from the cached one, or when a body of the chart
 // (Fortuna aside) is missing from it.
-const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt);
+const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt, Ephemeris& ephemeris);
 
 // The cache brought up to date for one body of the chart (refilled as above
 // when that body is missing), with its sunrise and sunset for the place.
 const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt, BodyId body,
-                                      double latitudeDeg, double longitudeDeg);
+                                      double latitudeDeg, double longitudeDeg,
+                                      Ephemeris& ephemeris);
 
 // Empties the cache, so the next computation asks the ephemeris afresh.
 void clearStrengthCache();

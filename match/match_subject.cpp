@@ -5,8 +5,6 @@ namespace lumikan::match {
 namespace {
 
 constexpr int kNavamsa = 9;
-// The match reads the periods three levels deep.
-constexpr int kDashaDepth = 3;
 
 } // namespace
 
@@ -26,7 +24,8 @@ MatchSubject makeMatchSubject(const engine::Chart& chart, const SubjectInputs& i
     s.varna = bp.varna;
     s.vashya = bp.vashya;
 
-    s.moonLongitude = engine::dashaMoonLongitude(chart);
+    const engine::PlanetPosition* moon = engine::findPlanet(chart, engine::body::Moon);
+    s.moonLongitude = moon ? moon->longitude : 0.0;
     s.planets = chart.planets;
     s.cusps = chart.cusps;
     s.significations = chart.planetOwnSignificators;
@@ -34,11 +33,7 @@ MatchSubject makeMatchSubject(const engine::Chart& chart, const SubjectInputs& i
     if (auto it = chart.vargas.find(kNavamsa); it != chart.vargas.end())
         s.navamsa = it->second;
 
-    engine::DashaSettings dashaSettings;
-    dashaSettings.yearDays = inputs.dashaYearDays;
-    const std::vector<engine::DashaPeriod> dasha =
-        engine::buildDasha(chart.julianDayUt, s.moonLongitude, kDashaDepth, dashaSettings);
-    s.runningDasha = engine::runningDasha(dasha, inputs.today);
+    s.runningDasha = engine::runningDasha(chart.dasha, inputs.today);
 
     s.planetNameFormat = inputs.planetNameFormat;
     s.signNameFormat = inputs.signNameFormat;

@@ -52,11 +52,10 @@ struct SubjectInputs {
     int planetNameFormat = 0;
     int signNameFormat = 0;
     engine::LocalDateTime today; // picks the running dasha
-    double dashaYearDays = 365.25;
 };
 
-// Builds the subject of a computed chart. The Moon's longitude is asked of the
-// chart's ephemeris (0 without one), as the dasha is.
+// Builds the subject of a computed chart: its Moon, and its dasha (computed
+// with the chart's dasha year) running on `today`.
 MatchSubject makeMatchSubject(const engine::Chart& chart, const SubjectInputs& inputs);
 
 } // namespace lumikan::match

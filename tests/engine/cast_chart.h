@@ -8,9 +8,8 @@
 
 namespace lumikan::test {
 
-// A chart cast through the full computation, with its own ephemeris context.
+// A chart cast through the full computation; an empty chart when it failed.
 struct CastChart {
-    std::unique_ptr<engine::EphemerisContext> context = std::make_unique<engine::EphemerisContext>();
     engine::Chart chart;
     engine::ChartStatus status = engine::ChartStatus::Ok;
 };
@@ -32,18 +31,23 @@ inline engine::BirthDetails makeBirth(int year, int month, int day, int hour, in
     return b;
 }
 
+inline engine::ChartOptions chartOptions(engine::AyanamsaMode mode = engine::AyanamsaMode::Krishnamurti,
+                                         double customValue = 0.0, bool outerBodies = true)
+{
+    engine::ChartOptions o;
+    o.ayanamsa = mode;
+    o.customAyanamsaDeg = customValue;
+    o.includeUranus = o.includeNeptune = o.includePluto = outerBodies;
+    return o;
+}
+
 inline CastChart castChart(const engine::BirthDetails& birth,
                            engine::AyanamsaMode mode = engine::AyanamsaMode::Krishnamurti,
                            double customValue = 0.0, bool outerBodies = true)
 {
-    CastChart c;
-    engine::openEphemeris(*c.context, mode, customValue);
-    c.chart.ephemeris = c.context.get();
-    c.chart.birth = birth;
-    c.chart.includeUranus = c.chart.includeNeptune = c.chart.includePluto = outerBodies;
-    c.chart.includeFortuna = true;
-    c.status = engine::computeChart(c.chart);
-    return c;
+    engine::ChartResult r = engine::computeChart(birth, chartOptions(mode, customValue, outerBodies),
+                                                 engine::Ephemeris::shared());
+    return {r.chart ? std::move(*r.chart) : engine::Chart{}, r.status};
 }
 
 // 1990-12-05 14:07:00 +5:30 at Pune.

@@ -83,14 +83,13 @@ TEST(RulingPlanets, BirthSetFromTheUtWeekdayTheMoonAndCuspOne)
 
 TEST(RulingPlanets, HoraryAscendantRulesTheAscendantLords)
 {
-    auto cast = castChart(puneBirth());
-    Chart& chart = cast.chart;
-    chart.isHorary = true;
-    chart.horaryAscendant = 209.0 + 26.0 / 60.0 + 40.0 / 3600.0;  // Jupiter star, Moon sub
-    ASSERT_EQ(computeChart(chart), ChartStatus::Ok);
-    EXPECT_EQ(chart.ascSignLord, lord::Venus);  // Libra
-    EXPECT_EQ(chart.ascStarLord, lord::Jupiter);
-    EXPECT_EQ(chart.ascSubLord, lord::Moon);
+    ChartOptions options = lumikan::test::chartOptions();
+    options.horaryAscendantDeg = 209.0 + 26.0 / 60.0 + 40.0 / 3600.0;  // Jupiter star, Moon sub
+    const ChartResult horary = computeChart(puneBirth(), options, Ephemeris::shared());
+    ASSERT_TRUE(horary.ok());
+    EXPECT_EQ(horary.chart->ascSignLord, lord::Venus);  // Libra
+    EXPECT_EQ(horary.chart->ascStarLord, lord::Jupiter);
+    EXPECT_EQ(horary.chart->ascSubLord, lord::Moon);
 }
 
 TEST(RulingPlanets, RankedRowsInFixedOrder)
@@ -114,60 +113,50 @@ TEST(RulingPlanets, RankedRowsInFixedOrder)
 
 TEST(RulingPlanets, PlaceFallsBackToTheBirthPlace)
 {
-    Chart chart;
-    chart.birth = makeBirth(2000, 1, 1, 0, 0, 0, -3.0, -23.5, -46.6);
-    setRulingPlanetPlace(chart, 0.0, 0.0, 5.5);
-    EXPECT_EQ(chart.rpLatitude, -23.5);
-    EXPECT_EQ(chart.rpLongitude, -46.6);
-    EXPECT_EQ(chart.rpTimeZone, -3.0);
-    setRulingPlanetPlace(chart, 0.0, 73.9, 5.5);  // only both zero means "not set"
-    EXPECT_EQ(chart.rpLatitude, 0.0);
-    EXPECT_EQ(chart.rpLongitude, 73.9);
-    EXPECT_EQ(chart.rpTimeZone, 5.5);
+    const BirthDetails birth = makeBirth(2000, 1, 1, 0, 0, 0, -3.0, -23.5, -46.6);
+    const RulingPlace birthPlace = rulingPlaceFor(0.0, 0.0, 5.5, birth);
+    EXPECT_EQ(birthPlace.latitudeDeg, -23.5);
+    EXPECT_EQ(birthPlace.longitudeDeg, -46.6);
+    EXPECT_EQ(birthPlace.timeZoneHours, -3.0);
+    // Only both zero means "not set".
+    const RulingPlace meridian = rulingPlaceFor(0.0, 73.9, 5.5, birth);
+    EXPECT_EQ(meridian.latitudeDeg, 0.0);
+    EXPECT_EQ(meridian.longitudeDeg, 73.9);
+    EXPECT_EQ(meridian.timeZoneHours, 5.5);
 }
 
 TEST(RulingPlanets, SetOfAMomentAtTheRulingPlanetPlace)
 {
     auto cast = castChart(puneBirth());
     ASSERT_EQ(cast.status, ChartStatus::Ok);
-    Chart& chart = cast.chart;
-    setRulingPlanetPlace(chart, 0.0, 0.0, 0.0);
+    const Chart& chart = cast.chart;
+    ChartOptions options = chart.options;
+    options.rulingPlace = rulingPlaceFor(0.0, 0.0, 0.0, chart.birth);
+    Ephemeris& ephemeris = Ephemeris::shared();
 
     // The birth moment at the birth place gives the birth set.
-    RulingPlanets now = untouched();
-    rulingPlanetsAt(chart, {1990, 12, 5, 9, 9, 9}, 14, 7, 0, now);
+    RulingPlanets now = rulingPlanetsAt(options, {1990, 12, 5, 14, 7, 0}, ephemeris, untouched());
     EXPECT_TRUE(now == rulingPlanetsOf(chart));
     const PlanetPosition& moon = *findPlanet(chart, body::Moon);
     EXPECT_EQ(now.moonSubSubLord, moon.subSubLord);
     EXPECT_EQ(now.ascSubLord, chart.cusps[0].subLord);
 
     // 02:00 on Thursday 6 December at +5:30 is still Wednesday in UT.
-    rulingPlanetsAt(chart, {1990, 12, 6, 0, 0, 0}, 2, 0, 0, now);
+    now = rulingPlanetsAt(options, {1990, 12, 6, 2, 0, 0}, ephemeris, now);
     EXPECT_EQ(now.dayLord, body::Mercury);
     // 23:00 at -5 on Wednesday is Thursday 04:00 UT.
-    chart.rpLatitude = 40.7;
-    chart.rpLongitude = -74.0;
-    chart.rpTimeZone = -5.0;
-    rulingPlanetsAt(chart, {1990, 12, 5, 0, 0, 0}, 23, 0, 0, now);
+    options.rulingPlace = {40.7, -74.0, -5.0};
+    now = rulingPlanetsAt(options, {1990, 12, 5, 23, 0, 0}, ephemeris, now);
     EXPECT_EQ(now.dayLord, body::Jupiter);
 
     // Beyond the polar circle the houses fail: the day lord still changes,
     // the ascendant and Moon lords stay as they were.
-    chart.rpLatitude = 80.0;
-    chart.rpLongitude = 15.0;
-    chart.rpTimeZone = 1.0;
-    now = untouched();
-    rulingPlanetsAt(chart, {2000, 1, 1, 0, 0, 0}, 13, 0, 0, now);
+    options.rulingPlace = {80.0, 15.0, 1.0};
+    now = rulingPlanetsAt(options, {2000, 1, 1, 13, 0, 0}, ephemeris, untouched());
     EXPECT_EQ(now.dayLord, body::Saturn);
     EXPECT_EQ(now.ascSignLord, 55);
     EXPECT_EQ(now.ascSubSubLord, 55);
     EXPECT_EQ(now.moonStarLord, 66);
-
-    // Without an ephemeris context nothing is computed.
-    chart.ephemeris = nullptr;
-    now = untouched();
-    rulingPlanetsAt(chart, {2000, 1, 1, 0, 0, 0}, 13, 0, 0, now);
-    EXPECT_EQ(now.dayLord, 77);
 }
 
 }  // namespace

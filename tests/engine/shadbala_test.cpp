@@ -213,13 +213,16 @@ TEST(Shadbala, EveryBodyOfACastChartButFortuna)
     const bool night = std::fmod(sun - asc + 360.0, 360.0) < 180.0;
     for (const PlanetPosition& p : chart.planets) {
         const ShadbalaResult r = shadbala(p, chart, asc, night, chart.julianDayUt,
-                                          chart.birth.latitude, chart.birth.longitude);
+                                          chart.birth.latitude, chart.birth.longitude,
+                                          Ephemeris::shared());
         if (p.body == body::Fortuna) {
             EXPECT_EQ(p.shadbala, 0.0);
             EXPECT_EQ(r.total, 0.0);
             continue;
         }
         EXPECT_EQ(p.shadbala, r.total) << p.body;
+        EXPECT_EQ(p.strength.drik, r.drik) << p.body;  // the breakdown is kept
+        EXPECT_EQ(p.strength.kala, r.kala) << p.body;
         EXPECT_NEAR(r.total, r.sthana + r.dig + r.kala + r.cheshta + r.naisargika + r.drik,
                     kVirupa);
         EXPECT_NEAR(r.rupas, r.total / 60.0, kVirupa);
@@ -237,7 +240,7 @@ TEST(Shadbala, MissingMoonCountsAtZeroDegrees)
     const double asc = chart.cusps[0].longitude;
     auto kala = [&](const Chart& c) {
         return shadbala(jupiter, c, asc, false, c.julianDayUt, c.birth.latitude,
-                        c.birth.longitude)
+                        c.birth.longitude, Ephemeris::shared())
             .kala;
     };
     Chart withoutMoon = chart;
@@ -272,7 +275,7 @@ TEST(StrengthCache, SunriseAtOrBeforeTheBirthAndTheSunsetAfterIt)
     // 21:00 local, after sunset: that morning's sunrise and that evening's
     // sunset, not tomorrow's sunrise.
     const double evening = julianDay(2000, 1, 1, 15.5);
-    const StrengthCache& c = strengthCacheFor(chart, evening, body::Sun, lat, lon);
+    const StrengthCache& c = strengthCacheFor(chart, evening, body::Sun, lat, lon, Ephemeris::shared());
     ASSERT_TRUE(c.sunriseFound);
     ASSERT_TRUE(c.sunsetFound);
     EXPECT_NEAR(c.sunrise, rise1, kMinuteDays);
@@ -280,12 +283,12 @@ TEST(StrengthCache, SunriseAtOrBeforeTheBirthAndTheSunsetAfterIt)
     EXPECT_EQ(tribhagaLord(evening, c.sunrise, c.sunset), body::Moon);  // first third of night
 
     // An hour later the same day needs no new search.
-    strengthCacheFor(chart, evening + 1.0 / 24.0, body::Sun, lat, lon);
+    strengthCacheFor(chart, evening + 1.0 / 24.0, body::Sun, lat, lon, Ephemeris::shared());
     EXPECT_EQ(c.riseSetJulianDayUt, evening);
 
     // 05:00 local, before sunrise: the previous day's sunrise and sunset.
     const double dawn = julianDay(1999, 12, 31, 23.5);
-    strengthCacheFor(chart, dawn, body::Sun, lat, lon);
+    strengthCacheFor(chart, dawn, body::Sun, lat, lon, Ephemeris::shared());
     EXPECT_EQ(c.riseSetJulianDayUt, dawn);
     EXPECT_NEAR(c.sunrise, rise31, kMinuteDays);
     EXPECT_NEAR(c.sunset, set31, kMinuteDays);
@@ -293,13 +296,13 @@ TEST(StrengthCache, SunriseAtOrBeforeTheBirthAndTheSunsetAfterIt)
 
     // Noon: that day's sunrise and sunset, the second third of the day.
     const double noon = julianDay(2000, 1, 1, 6.5);
-    strengthCacheFor(chart, noon, body::Sun, lat, lon);
+    strengthCacheFor(chart, noon, body::Sun, lat, lon, Ephemeris::shared());
     EXPECT_NEAR(c.sunrise, rise1, kMinuteDays);
     EXPECT_NEAR(c.sunset, set1, kMinuteDays);
     EXPECT_EQ(tribhagaLord(noon, c.sunrise, c.sunset), body::Sun);
 
     // No sunrise in the polar night: the fallbacks take over.
-    strengthCacheFor(chart, julianDay(2000, 12, 20, 12.0), body::Sun, 80.0, 15.0);
+    strengthCacheFor(chart, julianDay(2000, 12, 20, 12.0), body::Sun, 80.0, 15.0, Ephemeris::shared());
     EXPECT_FALSE(c.sunriseFound);
     EXPECT_FALSE(c.sunsetFound);
     clearStrengthCache();
@@ -307,17 +310,14 @@ TEST(StrengthCache, SunriseAtOrBeforeTheBirthAndTheSunsetAfterIt)
 
 TEST(StrengthCache, RefilledForANewMomentOrAMissingBody)
 {
-    EphemerisContext context;
-    openEphemeris(context, AyanamsaMode::Krishnamurti, 0.0);
     clearStrengthCache();
     Chart chart;
-    chart.ephemeris = &context;
     chart.julianDayUt = 2451545.0;
     chart.planets = {at(body::Sun, 250.0), at(body::Moon, 10.0)};
     chart.planets[0].latitude = 0.0001;
     chart.planets[1].latitude = 1.25;  // what the chart's own request said
 
-    const StrengthCache& c = strengthCacheFor(chart, chart.julianDayUt);
+    const StrengthCache& c = strengthCacheFor(chart, chart.julianDayUt, Ephemeris::shared());
     EXPECT_EQ(c.latitudes.size(), 2u);
     EXPECT_EQ(c.latitudes.at(body::Moon), 1.25);
     EXPECT_EQ(c.sunLongitude, 250.0);
@@ -326,27 +326,27 @@ TEST(StrengthCache, RefilledForANewMomentOrAMissingBody)
     // whether the whole chart or that body's strength asks.
     chart.planets.push_back(at(body::Uranus, 280.0));
     chart.planets.back().latitude = -0.5;
-    strengthCacheFor(chart, chart.julianDayUt);
+    strengthCacheFor(chart, chart.julianDayUt, Ephemeris::shared());
     ASSERT_EQ(c.latitudes.count(body::Uranus), 1u);
     EXPECT_EQ(c.latitudes.at(body::Uranus), -0.5);
     chart.planets.push_back(at(body::Neptune, 300.0));
     chart.planets.back().latitude = 1.5;
-    strengthCacheFor(chart, chart.julianDayUt, body::Neptune, 18.5, 73.9);
+    strengthCacheFor(chart, chart.julianDayUt, body::Neptune, 18.5, 73.9, Ephemeris::shared());
     ASSERT_EQ(c.latitudes.count(body::Neptune), 1u);
     EXPECT_EQ(c.latitudes.at(body::Neptune), 1.5);
 
     // Another moment asks the ephemeris: the Moon's true latitude on
     // 2000-01-01 12:00 UT is about +5.2° (within 0.1°).
-    strengthCacheFor(chart, chart.julianDayUt + 0.5);
+    strengthCacheFor(chart, chart.julianDayUt + 0.5, Ephemeris::shared());
     EXPECT_EQ(c.julianDayUt, chart.julianDayUt + 0.5);
-    const auto expected = tropicalLatitude(chart.julianDayUt + 0.5, body::Moon);
+    const auto expected = Ephemeris::shared().tropicalLatitude(chart.julianDayUt + 0.5, body::Moon);
     ASSERT_TRUE(expected.has_value());
     EXPECT_EQ(c.latitudes.at(body::Moon), *expected);
-    EXPECT_NEAR(tropicalLatitude(chart.julianDayUt, body::Moon).value(), 5.17, 0.1);
+    EXPECT_NEAR(Ephemeris::shared().tropicalLatitude(chart.julianDayUt, body::Moon).value(), 5.17, 0.1);
 
     // Fortuna is never asked for; Ketu lies opposite Rahu.
     chart.planets = {at(body::Rahu, 100.0), at(body::Ketu, 280.0), at(body::Fortuna, 3.0)};
-    strengthCacheFor(chart, chart.julianDayUt + 1.0);
+    strengthCacheFor(chart, chart.julianDayUt + 1.0, Ephemeris::shared());
     EXPECT_EQ(c.latitudes.count(body::Fortuna), 0u);
     EXPECT_EQ(c.latitudes.at(body::Ketu), -c.latitudes.at(body::Rahu));
     clearStrengthCache();

@@ -3,6 +3,8 @@
 
 #include "match_test_support.h"
 
+#include "engine/dasha.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -143,6 +145,8 @@ TEST(MatchSubject, TakesTheChartsParticularsAndTheDashaRunningOnTheGivenDay)
     chart.planets.push_back(p);
     chart.vargas[9].positions.push_back({});
     chart.vargas[9].positions.back().body = b::Mars;
+    // A Moon at 0° starts the cycle with Ketu's whole 7 years.
+    chart.dasha = engine::buildDasha(chart.julianDayUt, 0.0, 3);
 
     match::SubjectInputs inputs;
     inputs.displayName = "Asha";

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace lumikan::engine {
+namespace lumikan::document {
 
 // Where messages meant for the user go: message boxes in the desktop program,
 // standard error in the command-line program, a recorder in tests.
@@ -25,19 +25,4 @@ public:
 // The text of a coded error box.
 std::string formatCodedError(std::string_view code, std::string_view message);
 
-// Coded errors of the chart computation.
-namespace error_code {
-inline constexpr std::string_view kInvalidBirthData = "USERIN - 0x000010A";
-inline constexpr std::string_view kNoEphemeris = "SWEPH - 0x0000301";
-inline constexpr std::string_view kNoHouses = "SWEPH - 0x0000302";
-inline constexpr std::string_view kGeneral = "GENER - 0xFFFFFFF";
-}  // namespace error_code
-
-inline constexpr std::string_view kNoEphemerisMessage =
-    "Unable to access the Swiss Ephemeris data files.\n\nPlease ensure that the Swiss Ephemeris "
-    "files are present and correctly installed.";
-inline constexpr std::string_view kNoHousesMessage =
-    "Unable to calculate house positions.\n\nPlease verify the date, time, and location details "
-    "and try again.";
-
-}  // namespace lumikan::engine
+}  // namespace lumikan::document

@@ -1,6 +1,6 @@
-#include "engine/messages.h"
+#include "document/messages.h"
 
-namespace lumikan::engine {
+namespace lumikan::document {
 
 std::string formatCodedError(std::string_view code, std::string_view message)
 {
@@ -11,4 +11,4 @@ std::string formatCodedError(std::string_view code, std::string_view message)
     return text;
 }
 
-}  // namespace lumikan::engine
+}  // namespace lumikan::document
