@@ -28,12 +28,8 @@ engine::BirthDetails birth(int year, int month, int day, int hour, int minute, d
 
 match::MatchSubject castSubject(const engine::BirthDetails& b, const char* name)
 {
-    engine::EphemerisContext context;
-    engine::openEphemeris(context, engine::AyanamsaMode::Krishnamurti, 0.0);
-    engine::Chart chart;
-    chart.ephemeris = &context;
-    chart.birth = b;
-    engine::computeChart(chart);
+    const engine::Chart chart =
+        *engine::computeChart(b, engine::ChartOptions{}, engine::Ephemeris::shared()).chart;
     match::SubjectInputs inputs;
     inputs.displayName = name;
     inputs.today = {2024, 6, 1, 12, 0, 0};

@@ -52,13 +52,10 @@ std::unique_ptr<document::CVerokantDoc> openOrCastChart(const Options& options,
         exitStatus = kExitBadArguments;
         return nullptr;
     }
-    request->applyTo(environment.settings);
-    environment.request = request->newChartRequest();
+    request->applyTo(environment.overrides);
     doc = environment.newDocument();
     doc->setPrompts(&prompts);
-    const bool ok = doc->OnNewDocument();
-    environment.request.pending = false;
-    if (!ok) {
+    if (!doc->CreateChart(request->description())) {
         exitStatus = kExitCodedError;
         return nullptr;
     }

@@ -224,28 +224,27 @@ void writeBirthJson(JsonWriter& json, const BirthDetails& b)
     json.endObject();
 }
 
-void writeRowsJson(JsonWriter& json, std::string_view key, const std::vector<QStringList>& rows)
+template <typename Row>
+void writeRowsJson(JsonWriter& json, std::string_view key, const std::vector<Row>& rows)
 {
     json.key(key);
     json.beginArray();
-    for (const QStringList& row : rows) {
+    for (const Row& row : rows) {
         json.beginArray();
-        for (const QString& cell : row)
+        for (const QString& cell : row.cells())
             json.value(cell.toStdString());
         json.endArray();
     }
     json.endArray();
 }
 
-// Strength of every body but Fortuna, as the chart computation takes it.
+// Strength of every body but Fortuna, as the chart computation took it.
 std::vector<std::pair<BodyId, ShadbalaResult>> strengthOf(const Chart& chart)
 {
     std::vector<std::pair<BodyId, ShadbalaResult>> out;
-    if (chart.cusps.empty() || !findPlanet(chart, body::Sun))
-        return out;
     for (const PlanetPosition& p : chart.planets)
         if (p.body != body::Fortuna)
-            out.emplace_back(p.body, chartShadbala(p, chart));
+            out.emplace_back(p.body, p.strength);
     return out;
 }
 
@@ -274,15 +273,16 @@ void writeExtendedText(std::string& out, const document::CVerokantDoc& doc)
     const int form = doc.settings().planetNameFormat;
 
     out += "\nVIMSHOTTARI DASHA\n";
-    writeDashaText(out, doc.DashaPeriods(), 0);
-    appendf(out, "Running now: %s\n", doc.RunningDashaCaption().toStdString().c_str());
+    writeDashaText(out, doc.presentation().dasha, 0);
+    appendf(out, "Running now: %s\n", doc.presentation().runningDashaCaption.toStdString().c_str());
 
     out += "\nRULING PLANETS OF THE BIRTH MOMENT (";
     out += kRulingPlanetsOrderCaption;
     out += ")\n";
     writeRankedText(out, rulingPlanetsOf(chart), form);
-    appendf(out, "\nRULING PLANETS NOW at %.4f, %.4f (UTC%+.2f)\n", chart.rpLatitude,
-            chart.rpLongitude, chart.rpTimeZone);
+    const RulingPlace& place = chart.options.rulingPlace;
+    appendf(out, "\nRULING PLANETS NOW at %.4f, %.4f (UTC%+.2f)\n", place.latitudeDeg,
+            place.longitudeDeg, place.timeZoneHours);
     writeRankedText(out, doc.currentRulingPlanets(), form);
 
     out += "\nCHARA KARAKAS\n";
@@ -372,9 +372,9 @@ void writeExtendedJson(JsonWriter& json, const document::CVerokantDoc& doc)
 {
     const Chart& chart = doc.chart();
     writeRulingFields(json, rulingPlanetsOf(chart));
-    json.field("rpLatitude", chart.rpLatitude);
-    json.field("rpLongitude", chart.rpLongitude);
-    json.field("rpTimeZone", chart.rpTimeZone);
+    json.field("rpLatitude", chart.options.rulingPlace.latitudeDeg);
+    json.field("rpLongitude", chart.options.rulingPlace.longitudeDeg);
+    json.field("rpTimeZone", chart.options.rulingPlace.timeZoneHours);
 
     json.key("vargas");
     json.beginObject();
@@ -441,15 +441,15 @@ void writeExtendedJson(JsonWriter& json, const document::CVerokantDoc& doc)
     }
     json.endArray();
 
-    writeDashaJson(json, "dasha", doc.DashaPeriods());
-    const RunningDasha running = doc.RunningDasha();
+    writeDashaJson(json, "dasha", doc.presentation().dasha);
+    const RunningDasha& running = doc.presentation().runningDasha;
     json.key("runningDasha");
     json.beginObject();
     json.field("mahadasha", running.mahadasha);
     json.field("antardasha", running.antardasha);
     json.field("pratyantardasha", running.pratyantardasha);
     json.endObject();
-    json.field("runningDashaCaption", doc.RunningDashaCaption().toStdString());
+    json.field("runningDashaCaption", doc.presentation().runningDashaCaption.toStdString());
     writeRulingJson(json, "currentRulingPlanets", doc.currentRulingPlanets());
     json.key("rankedRulingPlanets");
     json.beginArray();
@@ -488,7 +488,8 @@ std::string chartText(const document::CVerokantDoc& doc)
         appendf(out, "  %s", terminalField(b.city).c_str());
     out += '\n';
     appendf(out, "Julian day (UT) %.6f   %s   Ascendant %s\n", chart.julianDayUt,
-            doc.AyanamsaCaption().toStdString().c_str(), doc.AscendantText().toStdString().c_str());
+            doc.presentation().ayanamsaCaption.toStdString().c_str(),
+            doc.presentation().ascendantText.toStdString().c_str());
     if (chart.isHorary)
         appendf(out, "Horary ascendant %.6f\n", chart.horaryAscendant);
     out += "\nPLANETS  (flags: R retrograde, C combust, E exalted, D debilitated, M moolatrikona, "
@@ -508,11 +509,11 @@ std::string chartJson(const document::CVerokantDoc& doc)
     JsonWriter json;
     json.beginObject();
     json.field("title", doc.GetTitle().toStdString());
-    json.field("ascendantText", doc.AscendantText().toStdString());
+    json.field("ascendantText", doc.presentation().ascendantText.toStdString());
     json.field("notes", doc.notes().toStdString());
     writeBirthJson(json, chart.birth);
     json.field("julianDayUt", chart.julianDayUt);
-    json.field("ayanamsaCaption", doc.AyanamsaCaption().toStdString());
+    json.field("ayanamsaCaption", doc.presentation().ayanamsaCaption.toStdString());
     json.field("isHorary", chart.isHorary);
     json.field("horaryAscendant", chart.horaryAscendant);
     json.field("includeUranus", chart.includeUranus);
@@ -579,8 +580,8 @@ std::string chartJson(const document::CVerokantDoc& doc)
 
     json.key("rows");
     json.beginObject();
-    writeRowsJson(json, "planets", doc.PlanetRows());
-    writeRowsJson(json, "cusps", doc.CuspRows());
+    writeRowsJson(json, "planets", doc.presentation().planets);
+    writeRowsJson(json, "cusps", doc.presentation().cusps);
     json.endObject();
     json.endObject();
     return json.text();

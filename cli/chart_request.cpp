@@ -161,29 +161,24 @@ std::optional<ChartRequest> parseChartRequest(const Options& options, std::strin
     return request;
 }
 
-void ChartRequest::applyTo(document::AppSettings& settings) const
+void ChartRequest::applyTo(document::ChartOptionOverrides& overrides) const
 {
     if (ayanamsa) {
-        settings.ayanamsa = static_cast<int>(*ayanamsa);
+        overrides.ayanamsa = *ayanamsa;
         if (*ayanamsa == engine::AyanamsaMode::Custom)
-            settings.customAyanamsa = customAyanamsa;
+            overrides.customAyanamsaDeg = customAyanamsa;
     }
-    settings.showUranus = settings.showUranus && !noUranus;
-    settings.showNeptune = settings.showNeptune && !noNeptune;
-    settings.showPluto = settings.showPluto && !noPluto;
-    settings.showFortuna = settings.showFortuna && !noFortuna;
+    overrides.noUranus = noUranus;
+    overrides.noNeptune = noNeptune;
+    overrides.noPluto = noPluto;
+    overrides.noFortuna = noFortuna;
 }
 
-document::NewChartRequest ChartRequest::newChartRequest() const
+document::ChartDescription ChartRequest::description() const
 {
-    document::NewChartRequest r;
-    r.birth = birth;
-    r.displayName = QString::fromStdString(birth.name);
-    r.placeText = document::composePlaceText(birth);
-    r.pending = true;
-    r.chartType = horaryNumber ? document::ChartType::Horary : document::ChartType::Natal;
-    r.horaryNumber = horaryNumber.value_or(1);
-    return r;
+    return document::describeChart(
+        birth, horaryNumber ? document::ChartType::Horary : document::ChartType::Natal,
+        horaryNumber.value_or(1));
 }
 
 }  // namespace lumikan::cli

@@ -2,9 +2,8 @@
 
 #include "cli/options.h"
 #include "engine/chart.h"
-#include "document/app_settings.h"
-#include "document/verokant_doc.h"
-#include "engine/ephemeris.h"
+#include "document/chart_description.h"
+#include "document/chart_options.h"
 
 #include <optional>
 #include <set>
@@ -21,10 +20,10 @@ struct ChartRequest {
     std::optional<int> horaryNumber;
     bool noUranus = false, noNeptune = false, noPluto = false, noFortuna = false;
 
-    // The settings the options change: ayanamsa and the optional bodies.
-    void applyTo(document::AppSettings& settings) const;
-    // The new-chart request the birth-data dialog would make.
-    document::NewChartRequest newChartRequest() const;
+    // The chart's own options: ayanamsa and the optional bodies.
+    void applyTo(document::ChartOptionOverrides& overrides) const;
+    // The chart the birth-data dialog would describe.
+    document::ChartDescription description() const;
 };
 
 // Option names the birth-data commands accept.

@@ -12,8 +12,8 @@ document::ChartEnvironment CliEnvironment::chartEnvironment()
 {
     document::ChartEnvironment env;
     env.settings = &settings;
-    env.request = &request;
     env.messages = &messages;
+    env.overrides = overrides;
     env.clock = [this] { return now; };
     return env;
 }
@@ -52,14 +52,14 @@ bool loadEnvironment(const Options& options, CliEnvironment& environment, std::s
         document::LoadSettings(environment.settings, document::ResolveSettingsPath());
     }
 
-    document::AppSettings& s = environment.settings;
+    document::ChartOptionOverrides& o = environment.overrides;
     if (auto v = options.value("depth")) {
         const auto depth = parseInt(*v);
         if (!depth || *depth < 1 || *depth > 4) {
             error = badValue("depth", *v, "a dasha depth from 1 to 4 is needed");
             return false;
         }
-        s.mahadashaDepth = *depth;
+        o.dashaDepth = *depth;
     }
     if (auto v = options.value("dasha-year")) {
         const auto year = parseInt(*v);
@@ -68,7 +68,7 @@ bool loadEnvironment(const Options& options, CliEnvironment& environment, std::s
                              "0 (360 days), 1 (365.25 days) or 2 (327.85 days) is needed");
             return false;
         }
-        s.dashaYear = *year;
+        o.dashaYear = *year;
     }
     const auto rpLat = options.value("rp-lat");
     const auto rpLon = options.value("rp-lon");
@@ -83,9 +83,7 @@ bool loadEnvironment(const Options& options, CliEnvironment& environment, std::s
                     "hours east of UTC";
             return false;
         }
-        s.rpLatitude = *lat;
-        s.rpLongitude = *lon;
-        s.rpTimeZoneHours = *tz;
+        o.rulingPlace = engine::RulingPlace{*lat, *lon, *tz};
     }
 
     const QDateTime current = QDateTime::currentDateTime();

@@ -13,12 +13,12 @@
 namespace lumikan::cli {
 
 // What every chart-reading command shares: the settings in force, the clock,
-// where messages go, and the pending new-chart request.
+// where messages go, and the options given for this chart alone.
 struct CliEnvironment {
     document::AppSettings settings;
     engine::LocalDateTime now;
     StderrMessages messages;
-    document::NewChartRequest request;
+    document::ChartOptionOverrides overrides;
 
     document::ChartEnvironment chartEnvironment();
     std::unique_ptr<document::CVerokantDoc> newDocument();

@@ -3,7 +3,7 @@
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/terminal_text.h"
-#include "document/match_charts.h"
+#include "document/match_documents.h"
 #include "match/match_report.h"
 
 #include <cstdio>

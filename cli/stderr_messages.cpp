@@ -18,12 +18,12 @@ void print(std::string_view text)
 
 void StderrMessages::error(std::string_view code, std::string_view message)
 {
-    print(engine::formatCodedError(code, message));
+    print(document::formatCodedError(code, message));
 }
 void StderrMessages::plain(std::string_view message) { print(message); }
 void StderrMessages::warning(std::string_view message) { print(message); }
 void StderrMessages::information(std::string_view message) { print(message); }
-engine::Messages::Answer StderrMessages::question(std::string_view message)
+document::Messages::Answer StderrMessages::question(std::string_view message)
 {
     print(message);
     return Answer::No;

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "engine/messages.h"
+#include "document/messages.h"
+#include "engine/coded_errors.h"
 
 namespace lumikan::cli {
 
 // Messages of a headless run go to standard error; questions are answered No.
-class StderrMessages : public engine::Messages {
+class StderrMessages : public document::Messages {
 public:
     void error(std::string_view code, std::string_view message) override;
     void plain(std::string_view message) override;

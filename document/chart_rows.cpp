@@ -76,10 +76,20 @@ QString houseSignificatorText(const HouseSignificators& h, int planetForm)
            joinNames(h.inStarOfOwner, planetForm) + QLatin1Char('/') + joinNames(owners, planetForm);
 }
 
-std::vector<QStringList> PlanetRows(const std::vector<PlanetPosition>& planets, const Chart& chart,
-                                    const NameForms& forms)
+QStringList PlanetTableRow::cells() const
 {
-    std::vector<QStringList> rows;
+    return {planet, nakshatra, sign, degree, starLord, subLord, subSubLord, significators};
+}
+
+QStringList CuspTableRow::cells() const
+{
+    return {cusp, degree, nakshatra, starLord, sign, subLord, subSubLord, significators};
+}
+
+std::vector<PlanetTableRow> PlanetRows(const std::vector<PlanetPosition>& planets,
+                                       const Chart& chart, const NameForms& forms)
+{
+    std::vector<PlanetTableRow> rows;
     rows.reserve(planets.size());
     for (const PlanetPosition& p : planets) {
         QString significators;
@@ -90,7 +100,7 @@ std::vector<QStringList> PlanetRows(const std::vector<PlanetPosition>& planets, 
                 significators += QString::number(h) + QLatin1Char(' ');
             break;
         }
-        rows.push_back({planetLabelWithFlags(p, forms.planet),
+        rows.push_back({p.body, planetLabelWithFlags(p, forms.planet),
                         nakshatraNameInForm(p.nakshatra, forms.nakshatra),
                         signNameInForm(p.sign, forms.sign), DegreeText(std::fmod(p.longitude, 30.0)),
                         lordNameInForm(p.starLord, forms.planet),
@@ -100,10 +110,10 @@ std::vector<QStringList> PlanetRows(const std::vector<PlanetPosition>& planets, 
     return rows;
 }
 
-std::vector<QStringList> CuspRows(const std::vector<CuspPosition>& cusps, const Chart& chart,
-                                  const NameForms& forms)
+std::vector<CuspTableRow> CuspRows(const std::vector<CuspPosition>& cusps, const Chart& chart,
+                                   const NameForms& forms)
 {
-    std::vector<QStringList> rows;
+    std::vector<CuspTableRow> rows;
     rows.reserve(cusps.size());
     for (const CuspPosition& c : cusps) {
         QString significators = QStringLiteral("-");
@@ -113,9 +123,10 @@ std::vector<QStringList> CuspRows(const std::vector<CuspPosition>& cusps, const 
                 break;
             }
         }
-        rows.push_back({romanNumeral(c.number), DegreeText(std::fmod(c.longitude, 30.0)),
+        rows.push_back({c.number, romanNumeral(c.number), DegreeText(std::fmod(c.longitude, 30.0)),
                         nakshatraNameInForm(c.nakshatra, forms.nakshatra),
                         lordNameInForm(c.starLord, forms.planet), signNameInForm(c.sign, forms.sign),
+                        lordNameInForm(c.signLord, forms.planet),
                         lordNameInForm(c.subLord, forms.planet),
                         lordNameInForm(c.subSubLord, forms.planet), significators});
     }

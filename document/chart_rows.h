@@ -20,15 +20,33 @@ struct NameForms {
 // neither 60 seconds nor 60 minutes ever shows.
 QString DegreeText(double degreesInSign);
 
-// Planet table rows: planet (with flag letters), nakshatra, sign, degree, star
-// lord, sub lord, sub-sub lord, significators.
-std::vector<QStringList> PlanetRows(const std::vector<engine::PlanetPosition>& planets,
-                                    const engine::Chart& chart, const NameForms& forms);
+// One row of the planet table.
+struct PlanetTableRow {
+    engine::BodyId body = 0;
+    QString planet;  // the name with its flag letters, "SAT[RO]"
+    QString nakshatra, sign, degree;
+    QString starLord, subLord, subSubLord;
+    QString significators;  // the houses the planet signifies, "2 5 11 "
 
-// Cusp table rows: cusp (roman), degree, nakshatra, star lord, sign, sub lord,
-// sub-sub lord, significators.
-std::vector<QStringList> CuspRows(const std::vector<engine::CuspPosition>& cusps,
-                                  const engine::Chart& chart, const NameForms& forms);
+    // planet, nakshatra, sign, degree, star, sub, sub-sub, significators
+    QStringList cells() const;
+};
+
+// One row of the cusp table.
+struct CuspTableRow {
+    int number = 1;
+    QString cusp;  // "I" .. "XII"
+    QString degree, nakshatra, starLord, sign, signLord, subLord, subSubLord;
+    QString significators;  // "-/-/JUP/MAR" (houseSignificatorText)
+
+    // cusp, degree, nakshatra, star, sign, sub, sub-sub, significators
+    QStringList cells() const;
+};
+
+std::vector<PlanetTableRow> PlanetRows(const std::vector<engine::PlanetPosition>& planets,
+                                       const engine::Chart& chart, const NameForms& forms);
+std::vector<CuspTableRow> CuspRows(const std::vector<engine::CuspPosition>& cusps,
+                                   const engine::Chart& chart, const NameForms& forms);
 
 // "SAT[RO]": the planet's name with its flag letters.
 QString planetLabelWithFlags(const engine::PlanetPosition& planet, int planetForm);

@@ -2,14 +2,12 @@
 
 #include "document/chart_file.h"
 #include "document/chart_titles.h"
+#include "document/messages.h"
 #include "document/text_encoding.h"
-#include "engine/ayanamsa_caption.h"
-#include "engine/kp_sub_table.h"
-#include "engine/messages.h"
+#include "engine/coded_errors.h"
+#include "engine/ephemeris.h"
 
 #include <QFileInfo>
-
-#include <cmath>
 
 namespace lumikan::document {
 
@@ -22,16 +20,6 @@ QString dateText(const engine::BirthDetails& b)
 
 }  // namespace
 
-QString composePlaceText(const engine::BirthDetails& birth)
-{
-    QString text = toQString(birth.city);
-    if (!birth.state.empty())
-        text += QLatin1String(", ") + toQString(birth.state);
-    if (!birth.country.empty())
-        text += QLatin1String(", ") + toQString(birth.country);
-    return text;
-}
-
 CVerokantDoc::CVerokantDoc(ChartEnvironment environment) : environment_(std::move(environment))
 {
     static const AppSettings defaults;
@@ -39,100 +27,59 @@ CVerokantDoc::CVerokantDoc(ChartEnvironment environment) : environment_(std::mov
         environment_.settings = &defaults;
 }
 
-CVerokantDoc::~CVerokantDoc() { engine::closeEphemeris(); }
-
-void CVerokantDoc::PrepareEngine()
+engine::Ephemeris& CVerokantDoc::ephemeris() const
 {
-    const AppSettings& s = settings();
-    engine::openEphemeris(*context_, engine::ayanamsaModeFromInt(s.ayanamsa), s.customAyanamsa);
-    chart_.ephemeris = context_.get();
+    return environment_.ephemeris ? *environment_.ephemeris : engine::Ephemeris::shared();
 }
 
-void CVerokantDoc::ChooseRpLocation()
+const engine::Chart& CVerokantDoc::chart() const
 {
-    const AppSettings& s = settings();
-    if (s.rpLatitude == 0.0 && s.rpLongitude == 0.0) {
-        chart_.rpLatitude = birthDetails_.latitude;
-        chart_.rpLongitude = birthDetails_.longitude;
-        chart_.rpTimeZone = birthDetails_.timeZone;
-    } else {
-        chart_.rpLatitude = s.rpLatitude;
-        chart_.rpLongitude = s.rpLongitude;
-        chart_.rpTimeZone = s.rpTimeZoneHours;
-    }
+    static const engine::Chart empty;
+    return chart_ ? *chart_ : empty;
 }
 
-void CVerokantDoc::ComputeHoraryAscendant()
+engine::ChartOptions CVerokantDoc::chartOptions() const
 {
-    chart_.isHorary = false;
-    chart_.horaryAscendant = -1.0;
-    if (chartType_ != ChartType::Horary)
-        return;
-    if (const auto asc = engine::horaryAscendantFor(horaryNumber_)) {
-        chart_.horaryAscendant = *asc;
-        chart_.isHorary = true;
-    }
+    return chartOptionsFor(settings(), environment_.overrides, description_);
 }
 
-engine::ChartStatus CVerokantDoc::computeSequence()
+engine::ChartResult CVerokantDoc::compute() const
 {
-    // The library's data path and sidereal mode are shared by every document
-    // (and reset when one closes), so they are set again before each computation.
-    PrepareEngine();
-    const AppSettings& s = settings();
-    chart_.birth = birthDetails_;
-    chart_.includeUranus = s.showUranus;
-    chart_.includeNeptune = s.showNeptune;
-    chart_.includePluto = s.showPluto;
-    chart_.includeFortuna = s.showFortuna;
-    ComputeHoraryAscendant();
+    return engine::computeChart(description_.birth, chartOptions(), ephemeris());
+}
 
-    const engine::ChartStatus status = engine::computeChart(chart_, environment_.messages);
-    if (status != engine::ChartStatus::Ok)
-        return status;
-    hasChart_ = true;
-    birthRulingLords_ = {chart_.dayLord,     chart_.moonSignLord, chart_.moonStarLord,
-                         chart_.moonSubLord, chart_.moonSubSubLord, chart_.ascSignLord,
-                         chart_.ascStarLord, chart_.ascSubLord,   chart_.ascSubSubLord};
-    planets_ = chart_.planets;
-    cusps_ = chart_.cusps;
-    // Asked now, while this document's sidereal mode is the library's.
-    dashaMoonLongitude_ = engine::dashaMoonLongitude(chart_, environment_.messages);
-    derivedTablesValid_ = false;
+void CVerokantDoc::adopt(engine::Chart chart)
+{
+    chart_ = std::move(chart);
+    presentation_ = presentChart(*chart_, {nameForms(), today()});
     UpdateTitle();
     if (environment_.chartSummaryChanged)
         environment_.chartSummaryChanged(*this);
-    return status;
 }
 
-void CVerokantDoc::reportFailure(engine::ChartStatus status) const
+void CVerokantDoc::reportFailure(const engine::ChartResult& result) const
 {
-    const auto coded = engine::codedErrorFor(status);
-    if (coded && environment_.messages)
+    if (!environment_.messages)
+        return;
+    if (!result.libraryMessage.empty())
+        environment_.messages->plain(result.libraryMessage);
+    if (const auto coded = engine::codedErrorFor(result.status))
         environment_.messages->error(coded->code, coded->message);
 }
 
-bool CVerokantDoc::OnNewDocument()
+bool CVerokantDoc::CreateChart(const ChartDescription& description)
 {
     if (!CDocument::OnNewDocument())
         return false;
-    PrepareEngine();
-    NewChartRequest* request = environment_.request;
-    if (!request || !request->pending)
-        return true;
-    birthDetails_ = request->birth;
-    displayName_ = request->displayName;
-    placeText_ = request->placeText;
-    birthDateText_ = dateText(birthDetails_);
-    chartType_ = request->chartType;
-    horaryNumber_ = request->horaryNumber;
-    ChooseRpLocation();
-    const engine::ChartStatus status = computeSequence();
-    if (status != engine::ChartStatus::Ok) {
+    description_ = description;
+    birthDateText_ = dateText(description_.birth);
+    engine::ChartResult result = compute();
+    if (!result.ok()) {
         // The chart that cannot be computed is not opened; the program goes on.
-        reportFailure(status);
+        reportFailure(result);
         return false;
     }
+    adopt(std::move(*result.chart));
     SetModifiedFlag(true);
     return true;
 }
@@ -147,16 +94,16 @@ bool CVerokantDoc::OnOpenDocument(const QString& path)
                            .arg(path)));
         return false;
     }
-    PrepareEngine();
     if (!CDocument::OnOpenDocument(path))
         return false;
     if (openedEmpty_)
         return true;  // a version-0 file: an empty document
-    const engine::ChartStatus status = computeSequence();
-    if (status != engine::ChartStatus::Ok) {
-        reportFailure(status);
+    engine::ChartResult result = compute();
+    if (!result.ok()) {
+        reportFailure(result);
         return false;
     }
+    adopt(std::move(*result.chart));
     SetModifiedFlag(false);
     UpdateAllViews(HINT_CHART_LOADED);
     return true;
@@ -173,22 +120,17 @@ bool CVerokantDoc::readFrom(const QByteArray& bytes, QString& reason)
     if (openedEmpty_)
         return true;
     const ChartFileData& data = *read.data;
-    displayName_ = data.displayName;
-    placeText_ = data.placeText;
-    birthDetails_ = data.birth;
-    birthDetails_.name = toUtf8(displayName_);
-    notes_ = data.notes;
     // The file carries no chart type: an opened chart is natal.
-    chartType_ = ChartType::Natal;
-    horaryNumber_ = 1;
-    ChooseRpLocation();
-    birthDateText_ = dateText(birthDetails_);
+    description_ = {data.birth, data.displayName, data.placeText, ChartType::Natal, 1};
+    description_.birth.name = toUtf8(data.displayName);
+    notes_ = data.notes;
+    birthDateText_ = dateText(description_.birth);
     return true;
 }
 
 QString CVerokantDoc::notesForSaving() const
 {
-    return normalizeNotesForSave(notes_, chartSignatureLine(chart_, settings().planetNameFormat));
+    return normalizeNotesForSave(notes_, chartSignatureLine(chart(), settings().planetNameFormat));
 }
 
 QByteArray CVerokantDoc::writeOut()
@@ -196,37 +138,38 @@ QByteArray CVerokantDoc::writeOut()
     for (CView* view : views())
         view->CommitPendingEdits();
     ChartFileData data;
-    data.displayName = displayName_;
-    data.placeText = placeText_;
-    data.birth = birthDetails_;
+    data.displayName = description_.displayName;
+    data.placeText = description_.placeText;
+    data.birth = description_.birth;
     data.notes = notesForSaving();
     return encodeChartFile(data);
 }
 
 bool CVerokantDoc::RecomputeChart()
 {
-    // Kept so that a failed computation leaves the last good chart on screen.
-    const engine::Chart previous = chart_;
-    const engine::ChartStatus status = computeSequence();
-    if (status == engine::ChartStatus::Ok)
-        return true;
-    chart_ = previous;
-    chart_.ephemeris = context_.get();
-    reportFailure(status);
-    return false;
+    engine::ChartResult result = compute();
+    if (!result.ok()) {
+        // The last good chart stays on screen.
+        reportFailure(result);
+        return false;
+    }
+    adopt(std::move(*result.chart));
+    return true;
 }
 
 bool CVerokantDoc::ApplySettingsChange()
 {
-    ChooseRpLocation();
-    return RecomputeChart();
+    const bool ok = !hasChart() || RecomputeChart();
+    UpdateAllViews(HINT_SETTINGS_CHANGED);
+    return ok;
 }
 
 void CVerokantDoc::ChangeBirthTime(int hour, int minute, int second)
 {
-    birthDetails_.hour = std::max(0, hour);
-    birthDetails_.minute = std::max(0, minute);
-    birthDetails_.second = std::max(0, second);
+    engine::BirthDetails& birth = description_.birth;
+    birth.hour = std::max(0, hour);
+    birth.minute = std::max(0, minute);
+    birth.second = std::max(0, second);
     SetModifiedFlag(true);
     UpdateTitle();
     RecomputeChart();
@@ -244,7 +187,7 @@ void CVerokantDoc::SetNotes(const QString& notes)
 bool CVerokantDoc::SaveModified()
 {
     // A chart without a name (or an empty document) closes without a question.
-    if (displayName_.isEmpty())
+    if (description_.displayName.isEmpty())
         return true;
     return CDocument::SaveModified();
 }
@@ -266,16 +209,16 @@ void CVerokantDoc::OnChangedViewList()
 {
     const bool hasView = !views().empty();
     CDocument::OnChangedViewList();
-    if (hasView && !displayName_.isEmpty())
+    if (hasView && !description_.displayName.isEmpty())
         UpdateAllViews(HINT_CHART_LOADED);
 }
 
 void CVerokantDoc::UpdateTitle()
 {
-    QString title =
-        BuildTitle(birthDetails_, displayName_, placeText_, settings().titleFormat);
-    if (chart_.isHorary)
-        title += QStringLiteral(" [Horary #%1]").arg(horaryNumber_);
+    QString title = BuildTitle(description_.birth, description_.displayName,
+                               description_.placeText, settings().titleFormat);
+    if (chart().isHorary)
+        title += QStringLiteral(" [Horary #%1]").arg(description_.horaryNumber);
     SetTitle(title);
     if (environment_.frameTitleChanged)
         environment_.frameTitleChanged();
@@ -283,7 +226,8 @@ void CVerokantDoc::UpdateTitle()
 
 QString CVerokantDoc::BuildDefaultFileName() const
 {
-    QString name = displayName_.isEmpty() ? QStringLiteral("Chart") : displayName_;
+    QString name =
+        description_.displayName.isEmpty() ? QStringLiteral("Chart") : description_.displayName;
     for (QChar c : {QLatin1Char(' '), QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
         name.replace(c, QLatin1Char('_'));
     const engine::LocalDateTime now = today();
@@ -293,11 +237,14 @@ QString CVerokantDoc::BuildDefaultFileName() const
 
 void CVerokantDoc::RulingPlanetsAt(int hour, int minute, int second)
 {
-    if (!hasChart_)
+    if (!hasChart())
         return;
-    PrepareEngine();
-    engine::rulingPlanetsAt(chart_, today(), hour, minute, second, currentRulingPlanets_,
-                            environment_.messages);
+    engine::LocalDateTime moment = today();
+    moment.hour = hour;
+    moment.minute = minute;
+    moment.second = second;
+    currentRulingPlanets_ =
+        engine::rulingPlanetsAt(chart_->options, moment, ephemeris(), currentRulingPlanets_);
     UpdateAllViews(HINT_REFRESH);
 }
 
@@ -306,58 +253,10 @@ engine::LocalDateTime CVerokantDoc::today() const
     return environment_.clock ? environment_.clock() : engine::LocalDateTime{};
 }
 
-engine::DashaSettings CVerokantDoc::dashaSettings() const
-{
-    return {engine::dashaYearLength(settings().dashaYear), settings().planetNameFormat};
-}
-
-std::vector<engine::DashaPeriod> CVerokantDoc::DashaPeriods(int depth) const
-{
-    if (!hasChart_)
-        return {};
-    return engine::buildDasha(chart_.julianDayUt, dashaMoonLongitude_, depth, dashaSettings());
-}
-
-std::vector<engine::DashaPeriod> CVerokantDoc::DashaPeriods() const
-{
-    return DashaPeriods(settings().mahadashaDepth);
-}
-
-engine::RunningDasha CVerokantDoc::RunningDasha() const
-{
-    return engine::runningDasha(DashaPeriods(3), today());
-}
-
-QString CVerokantDoc::RunningDashaCaption() const
-{
-    return toQString(engine::runningDashaCaption(RunningDasha()));
-}
-
 NameForms CVerokantDoc::nameForms() const
 {
     const AppSettings& s = settings();
     return {s.planetNameFormat, s.nakshatraNameFormat, s.signNameFormat};
-}
-
-std::vector<QStringList> CVerokantDoc::PlanetRows() const
-{
-    return document::PlanetRows(planets_, chart_, nameForms());
-}
-
-std::vector<QStringList> CVerokantDoc::CuspRows() const
-{
-    return document::CuspRows(cusps_, chart_, nameForms());
-}
-
-QString CVerokantDoc::AscendantText() const
-{
-    return document::AscendantText(cusps_, settings().signNameFormat);
-}
-
-QString CVerokantDoc::AyanamsaCaption() const
-{
-    return toQString(engine::ayanamsaCaption(engine::ayanamsaModeFromInt(settings().ayanamsa),
-                                             *context_, chart_.julianDayUt));
 }
 
 }  // namespace lumikan::document

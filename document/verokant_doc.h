@@ -1,32 +1,28 @@
 #pragma once
 
 #include "document/app_settings.h"
-#include "document/chart_rows.h"
+#include "document/chart_description.h"
+#include "document/chart_options.h"
+#include "document/chart_presentation.h"
 #include "document/document_view.h"
 #include "engine/chart.h"
 #include "engine/chart_computation.h"
 #include "engine/clock.h"
-#include "engine/dasha.h"
-#include "engine/ephemeris.h"
 #include "engine/ruling_planets.h"
 
 #include <QString>
-#include <QStringList>
 
-#include <array>
 #include <functional>
-#include <memory>
-#include <vector>
+#include <optional>
 
 namespace lumikan::engine {
-class Messages;
+class Ephemeris;
 }
 
 namespace lumikan::document {
 
 class CVerokantDoc;
-
-enum class ChartType { Natal = 0, Horary = 1 };
+class Messages;
 
 // Update hints sent to the views of a chart document.
 inline constexpr int HINT_REFRESH = 0;  // repaint; nothing was recomputed
@@ -34,48 +30,37 @@ inline constexpr int HINT_CHART_LOADED = 1;
 inline constexpr int HINT_SETTINGS_CHANGED = 2;
 inline constexpr int HINT_TIME_ADJUSTED = 3;
 
-// A chart the birth-data dialog asked for, waiting for its document.
-struct NewChartRequest {
-    engine::BirthDetails birth;
-    QString displayName;
-    QString placeText;
-    bool pending = false;
-    ChartType chartType = ChartType::Natal;
-    int horaryNumber = 1;
-};
-
-// "Pune, Maharashtra, India": city, then state and country when given.
-QString composePlaceText(const engine::BirthDetails& birth);
-
 // What the application shares with its chart documents.
 struct ChartEnvironment {
-    const AppSettings* settings = nullptr;      // the one AppSettings; required
-    NewChartRequest* request = nullptr;         // the pending new-chart request
-    engine::Messages* messages = nullptr;       // message boxes
+    const AppSettings* settings = nullptr;         // the one AppSettings; required
+    engine::Ephemeris* ephemeris = nullptr;        // the shared one when null
+    Messages* messages = nullptr;                  // message boxes
     std::function<engine::LocalDateTime()> clock;  // the local date and time now
+    ChartOptionOverrides overrides;                // options that win over the settings
     // The main frame's title and chart summary follow the document.
     std::function<void()> frameTitleChanged;
     std::function<void(const CVerokantDoc&)> chartSummaryChanged;
 };
 
-// One horoscope: birth data, natal or horary, notes, and the computed chart.
+// One horoscope: birth data, natal or horary, notes, and the computed chart
+// with what its views show.
 class CVerokantDoc : public CDocument {
 public:
     explicit CVerokantDoc(ChartEnvironment environment);
-    ~CVerokantDoc() override;
     CVerokantDoc(const CVerokantDoc&) = delete;
     CVerokantDoc& operator=(const CVerokantDoc&) = delete;
 
-    bool OnNewDocument() override;
+    // A new chart as described; false (reported) when it cannot be cast.
+    bool CreateChart(const ChartDescription& description);
     bool OnOpenDocument(const QString& path) override;
     bool SaveModified() override;
     bool DoSave(const QString& path, bool replace = true) override;
     void OnChangedViewList() override;
 
-    // The compute sequence with the settings in force; the modified flag is
-    // unchanged. On failure the coded error is shown and the previous chart kept.
+    // Computes the chart again with the settings in force; the modified flag
+    // is unchanged. On failure the coded error is shown and the chart kept.
     bool RecomputeChart();
-    // The settings changed: take the new ayanamsa and ruling-planet place, recompute.
+    // The settings changed: recompute once and tell every view.
     bool ApplySettingsChange();
     // The view picked another birth time (negative values count as 0).
     void ChangeBirthTime(int hour, int minute, int second);
@@ -85,48 +70,29 @@ public:
     void UpdateTitle();
     QString BuildDefaultFileName() const;
 
-    // Points the ephemeris library at this document's data path and sidereal
-    // mode, for callers that ask it about this chart outside a computation.
-    void PrepareEngineForReading() { PrepareEngine(); }
-
     // The ruling planets of today (the clock's date) at a local time of the
     // ruling-planet place; the views are asked to refresh.
     void RulingPlanetsAt(int hour, int minute, int second);
     const engine::RulingPlanets& currentRulingPlanets() const { return currentRulingPlanets_; }
 
-    // The dasha year and name form from the settings.
-    engine::DashaSettings dashaSettings() const;
-    // The Vimshottari periods to the settings' depth (1..4).
-    std::vector<engine::DashaPeriod> DashaPeriods() const;
-    std::vector<engine::DashaPeriod> DashaPeriods(int depth) const;
-    // The periods running on the clock's date.
-    engine::RunningDasha RunningDasha() const;
-    QString RunningDashaCaption() const;
-
-    const engine::BirthDetails& birthDetails() const { return birthDetails_; }
-    const QString& displayName() const { return displayName_; }
-    const QString& placeText() const { return placeText_; }
+    const engine::BirthDetails& birthDetails() const { return description_.birth; }
+    const ChartDescription& description() const { return description_; }
+    const QString& displayName() const { return description_.displayName; }
+    const QString& placeText() const { return description_.placeText; }
     const QString& notes() const { return notes_; }
     const QString& birthDateText() const { return birthDateText_; }
-    ChartType chartType() const { return chartType_; }
-    int horaryNumber() const { return horaryNumber_; }
-    bool hasChart() const { return hasChart_; }
-    const engine::Chart& chart() const { return chart_; }
-    const engine::EphemerisContext& ephemerisContext() const { return *context_; }
-    // Day lord; Moon's sign, star, sub, sub-sub lords; ascendant's likewise.
-    const std::array<int, 9>& birthRulingLords() const { return birthRulingLords_; }
-    const std::vector<engine::PlanetPosition>& planets() const { return planets_; }
-    const std::vector<engine::CuspPosition>& cusps() const { return cusps_; }
-    bool derivedTablesValid() const { return derivedTablesValid_; }
-    void setDerivedTablesValid() { derivedTablesValid_ = true; }
+    ChartType chartType() const { return description_.chartType; }
+    int horaryNumber() const { return description_.horaryNumber; }
+    bool hasChart() const { return chart_.has_value(); }
+    // The computed chart; an empty one before the first computation.
+    const engine::Chart& chart() const;
+    const ChartPresentation& presentation() const { return presentation_; }
     const AppSettings& settings() const { return *environment_.settings; }
     const ChartEnvironment& environment() const { return environment_; }
+    // The options the chart is cast with: the settings and the overrides.
+    engine::ChartOptions chartOptions() const;
 
     NameForms nameForms() const;
-    std::vector<QStringList> PlanetRows() const;
-    std::vector<QStringList> CuspRows() const;
-    QString AscendantText() const;
-    QString AyanamsaCaption() const;
     // The notes as they will be saved, signature line included.
     QString notesForSaving() const;
 
@@ -135,31 +101,21 @@ protected:
     QByteArray writeOut() override;
 
 private:
-    void PrepareEngine();
-    void ChooseRpLocation();
-    void ComputeHoraryAscendant();
-    engine::ChartStatus computeSequence();
-    void reportFailure(engine::ChartStatus status) const;
+    engine::ChartResult compute() const;
+    // Takes a computed chart: presentation, title, summary.
+    void adopt(engine::Chart chart);
+    void reportFailure(const engine::ChartResult& result) const;
     engine::LocalDateTime today() const;
+    engine::Ephemeris& ephemeris() const;
 
     ChartEnvironment environment_;
-    std::unique_ptr<engine::EphemerisContext> context_ = std::make_unique<engine::EphemerisContext>();
-    engine::Chart chart_;
-    bool hasChart_ = false;
-    ChartType chartType_ = ChartType::Natal;
-    int horaryNumber_ = 1;
-    engine::BirthDetails birthDetails_;
-    QString displayName_;
-    QString placeText_;
+    ChartDescription description_;
+    std::optional<engine::Chart> chart_;
+    ChartPresentation presentation_;
     QString notes_;
     QString birthDateText_;
-    std::array<int, 9> birthRulingLords_{};
-    std::vector<engine::PlanetPosition> planets_;
-    std::vector<engine::CuspPosition> cusps_;
-    bool derivedTablesValid_ = false;
     bool openedEmpty_ = false;  // the last file read held no chart
     engine::RulingPlanets currentRulingPlanets_;
-    double dashaMoonLongitude_ = 0.0;
 };
 
 // The coded error for a command that needs a chart and finds none.

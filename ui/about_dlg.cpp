@@ -1,6 +1,7 @@
 #include "ui/about_dlg.h"
 
-#include "engine/messages.h"
+#include "document/messages.h"
+#include "engine/coded_errors.h"
 #include "ui/font_substitution.h"
 #include "ui/qt_messages.h"
 #include "ui/shell_icons.h"
@@ -50,7 +51,7 @@ QString versionInfoText()
            QString::fromLatin1(kBuildDate);
 }
 
-CAboutDlg::CAboutDlg(engine::Messages& messages, QWidget* parent) : QDialog(parent), messages_(messages)
+CAboutDlg::CAboutDlg(document::Messages& messages, QWidget* parent) : QDialog(parent), messages_(messages)
 {
     setWindowTitle(QStringLiteral("About Lumikan Astrology"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

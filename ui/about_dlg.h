@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QString>
 
-namespace lumikan::engine {
+namespace lumikan::document {
 class Messages;
 }
 
@@ -28,13 +28,13 @@ QString versionInfoText();
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CAboutDlg(engine::Messages& messages, QWidget* parent = nullptr);
+    explicit CAboutDlg(document::Messages& messages, QWidget* parent = nullptr);
 
     // Puts the version lines on the clipboard and says so.
     void copyVersionInfo();
 
 private:
-    engine::Messages& messages_;
+    document::Messages& messages_;
 };
 
 }  // namespace lumikan::ui

@@ -3,7 +3,8 @@
 #include "document/atlas_time_zones.h"
 #include "document/ini_file.h"
 #include "document/text_encoding.h"
-#include "engine/messages.h"
+#include "document/messages.h"
+#include "engine/coded_errors.h"
 #include "ui/font_substitution.h"
 #include "ui/qt_messages.h"
 

@@ -19,7 +19,7 @@ class QLineEdit;
 class QPushButton;
 class QStringListModel;
 
-namespace lumikan::engine {
+namespace lumikan::document {
 class Messages;
 }
 
@@ -62,7 +62,7 @@ private:
 // What the birth-data dialog takes from the program.
 struct BirthInfoContext {
     const document::AppSettings* settings = nullptr;  // the horary place; defaults when null
-    engine::Messages* messages = nullptr;             // the coded errors
+    document::Messages* messages = nullptr;             // the coded errors
     std::function<engine::LocalDateTime()> clock;     // the local date and time now
     document::AtlasDatabase* atlas = nullptr;         // null: the program's atlas
     // The missing-atlas question: true for OK (enter the place by hand), false

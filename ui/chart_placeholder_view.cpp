@@ -78,12 +78,8 @@ ChartPlaceholderView::ChartPlaceholderView(document::CVerokantDoc& doc, QWidget*
     refresh();
 }
 
-void ChartPlaceholderView::OnUpdate(int hint)
+void ChartPlaceholderView::OnUpdate(int)
 {
-    // The settings' ayanamsa and ruling-planet place apply to this chart only
-    // once it is computed again.
-    if (hint == document::HINT_SETTINGS_CHANGED && doc_.hasChart())
-        doc_.ApplySettingsChange();
     refresh();
 }
 
@@ -96,10 +92,16 @@ void ChartPlaceholderView::refresh()
         cusps_->setRowCount(0);
         return;
     }
+    const document::ChartPresentation& shown = doc_.presentation();
     summary_->setText(QStringLiteral("Ascendant %1   ·   %2")
-                          .arg(doc_.AscendantText(), doc_.AyanamsaCaption()));
-    fill(planets_, doc_.PlanetRows());
-    fill(cusps_, doc_.CuspRows());
+                          .arg(shown.ascendantText, shown.ayanamsaCaption));
+    std::vector<QStringList> planets, cusps;
+    for (const auto& row : shown.planets)
+        planets.push_back(row.cells());
+    for (const auto& row : shown.cusps)
+        cusps.push_back(row.cells());
+    fill(planets_, planets);
+    fill(cusps_, cusps);
 }
 
 }  // namespace lumikan::ui

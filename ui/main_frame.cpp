@@ -387,7 +387,7 @@ void CMainFrame::updateTitles()
     setWindowTitle(docTitle.isEmpty() ? productName()
                                       : productName() + QStringLiteral(" — ") + docTitle);
     if (doc && doc->hasChart() && !doc->GetTitle().isEmpty())
-        status_->setTexts(chartStatusTexts(doc->birthDetails(), doc->AyanamsaCaption(), doc->AscendantText()));
+        status_->setTexts(chartStatusTexts(doc->birthDetails(), doc->presentation().ayanamsaCaption, doc->presentation().ascendantText));
     else
         status_->setTexts(noChartStatusTexts(app_.settings().ayanamsa));
 }

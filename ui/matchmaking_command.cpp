@@ -1,7 +1,8 @@
 #include "ui/matchmaking_command.h"
 
-#include "document/match_charts.h"
-#include "engine/messages.h"
+#include "document/match_documents.h"
+#include "document/messages.h"
+#include "engine/coded_errors.h"
 #include "match/match_report.h"
 #include "ui/main_frame.h"
 #include "ui/match_result_view.h"
@@ -15,7 +16,7 @@
 namespace lumikan::ui {
 
 CMatchResultView* runMatchmakingCommand(const std::vector<document::CDocument*>& openDocuments,
-                                        engine::Messages& messages,
+                                        document::Messages& messages,
                                         const OpenMatchReportWindow& openWindow)
 {
     const document::MatchChartSearch search = document::FindMatchCharts(openDocuments);

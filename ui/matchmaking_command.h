@@ -11,7 +11,7 @@ namespace lumikan::document {
 class CDocument;
 }
 
-namespace lumikan::engine {
+namespace lumikan::document {
 class Messages;
 }
 
@@ -34,7 +34,7 @@ inline constexpr const char* kMatchTemplateMissingMessage = "Match template not 
 // `openWindow` shows "Match template not initialized!" instead. Returns the
 // new view, or null.
 CMatchResultView* runMatchmakingCommand(const std::vector<document::CDocument*>& openDocuments,
-                                        engine::Messages& messages,
+                                        document::Messages& messages,
                                         const OpenMatchReportWindow& openWindow);
 
 // The command in the program: the application's chart documents, its message

@@ -33,7 +33,7 @@ QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, std::s
 
 void QtMessages::error(std::string_view code, std::string_view message)
 {
-    show(parentForBox(), QMessageBox::Critical, engine::formatCodedError(code, message),
+    show(parentForBox(), QMessageBox::Critical, document::formatCodedError(code, message),
          QMessageBox::Ok, QMessageBox::Ok);
 }
 
@@ -52,7 +52,7 @@ void QtMessages::information(std::string_view message)
     show(parentForBox(), QMessageBox::Information, message, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-engine::Messages::Answer QtMessages::question(std::string_view message)
+document::Messages::Answer QtMessages::question(std::string_view message)
 {
     switch (show(parentForBox(), QMessageBox::Question, message,
                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {

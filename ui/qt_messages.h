@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/messages.h"
+#include "document/messages.h"
+#include "engine/coded_errors.h"
 
 #include <QPointer>
 #include <QString>
@@ -14,7 +15,7 @@ QString productName();
 
 // Message boxes captioned with the product name, over whatever window is in
 // front (a dialog if one is open, else `fallbackParent`).
-class QtMessages : public engine::Messages {
+class QtMessages : public document::Messages {
 public:
     explicit QtMessages(QWidget* fallbackParent = nullptr) : fallbackParent_(fallbackParent) {}
     void setFallbackParent(QWidget* parent) { fallbackParent_ = parent; }

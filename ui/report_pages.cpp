@@ -605,25 +605,16 @@ ChartReportData collectChartReport(const document::CVerokantDoc& doc)
     const document::NameForms forms = doc.nameForms();
     const int pf = forms.planet;
 
-    // The rows hold planet, nakshatra, sign, degree, star, sub, sub-sub,
-    // significators; the columns ask for them by name.
-    for (const QStringList& r : doc.PlanetRows())
-        if (r.size() >= 8)
-            data.planetTable.rows.push_back(
-                {r[0], r[3], r[2], r[1], r[4], r[5], r[6], r[7].trimmed()});
+    const document::ChartPresentation& shown = doc.presentation();
+    for (const document::PlanetTableRow& r : shown.planets)
+        data.planetTable.rows.push_back({r.planet, r.degree, r.sign, r.nakshatra, r.starLord,
+                                         r.subLord, r.subSubLord, r.significators.trimmed()});
+    // The cusp table shows the sign's lord rather than the sign.
+    for (const document::CuspTableRow& r : shown.cusps)
+        data.cuspTable.rows.push_back(
+            {r.cusp, r.degree, r.signLord, r.starLord, r.subLord, r.subSubLord, r.significators});
 
-    // Cusp rows hold cusp, degree, nakshatra, star, sign, sub, sub-sub,
-    // significators; the table shows the sign's lord rather than the sign.
-    const std::vector<QStringList> cuspRows = doc.CuspRows();
-    for (std::size_t i = 0; i < cuspRows.size() && i < doc.cusps().size(); ++i) {
-        const QStringList& r = cuspRows[i];
-        if (r.size() >= 8)
-            data.cuspTable.rows.push_back({r[0], r[1],
-                                           document::lordNameInForm(doc.cusps()[i].signLord, pf),
-                                           r[3], r[5], r[6], r[7]});
-    }
-
-    for (const engine::PlanetPosition& p : doc.planets()) {
+    for (const engine::PlanetPosition& p : chart.planets) {
         auto lordHouses = [&](engine::LordIndex lord) {
             return housesText(chart.planetOwnSignificators, engine::lordToBody(lord));
         };
@@ -655,9 +646,9 @@ ChartReportData collectChartReport(const document::CVerokantDoc& doc)
 
     for (int rank = 0; rank < engine::kCharaKarakaCount; ++rank) {
         const auto found = std::find_if(
-            doc.planets().begin(), doc.planets().end(),
+            chart.planets.begin(), chart.planets.end(),
             [rank](const engine::PlanetPosition& p) { return p.charaKarakaRank == rank; });
-        if (found != doc.planets().end())
+        if (found != chart.planets.end())
             data.karakaTable.rows.push_back({latin1(engine::charaKarakaLabel(rank)),
                                              document::planetNameInForm(found->body, pf)});
     }
@@ -665,7 +656,7 @@ ChartReportData collectChartReport(const document::CVerokantDoc& doc)
     data.rashiPlanets = chart.rashiChartPlanets;
     data.bhavaPlanets = chart.bhavaChartPlanets;
     data.cusps = chart.cusps;
-    data.dasha = doc.DashaPeriods(3);
+    data.dasha = document::dashaToDepth(chart.dasha, 3);
     data.birthJulianDayUt = chart.julianDayUt;
 
     if (doc.environment().clock) {

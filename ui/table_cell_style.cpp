@@ -34,11 +34,23 @@ CellStyle positionCellStyle(const ColorTheme& theme, const RowState& state, bool
     return style;
 }
 
+QColor significatorRowColor(document::SignificatorEmphasis emphasis)
+{
+    switch (emphasis) {
+    case document::SignificatorEmphasis::Trikona: return rgb(kTrikonaRowText);
+    case document::SignificatorEmphasis::Kendra: return rgb(kKendraRowText);
+    case document::SignificatorEmphasis::Lords: return rgb(kLordsRowText);
+    case document::SignificatorEmphasis::None: break;
+    }
+    return {};
+}
+
 CellStyle significatorCellStyle(const ColorTheme& theme, const RowState& state,
-                                SignificatorRowKind kind, const QColor& rowText)
+                                const document::SignificatorRow& row)
 {
     CellStyle style;
-    style.bold = kind == SignificatorRowKind::Planet;
+    style.bold = row.kind == document::SignificatorRowKind::Planet;
+    const QColor rowText = significatorRowColor(row.emphasis);
     style.text = rowText.isValid() ? rowText : rgb(theme.listText);
     style.back = zebraBack(theme, state);
     if (state.selected) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/color_theme.h"
-#include "ui/significator_table.h"
+#include "document/significator_table.h"
 
 #include <QColor>
 
@@ -24,10 +24,19 @@ struct RowState {
 // row under the mouse, then the selection (later rules win).
 CellStyle positionCellStyle(const ColorTheme& theme, const RowState& state, bool accentColumn);
 
+// Text colours of the significator table: trikona and kendra planet rows
+// stand out; lord rows are grey.
+inline constexpr QRgb kTrikonaRowText = 0x008200;
+inline constexpr QRgb kKendraRowText = 0x0046A0;
+inline constexpr QRgb kLordsRowText = 0x8C8C8C;
+
+// The fixed colour of a significator row; invalid for the theme's text.
+QColor significatorRowColor(document::SignificatorEmphasis emphasis);
+
 // Significator table: the row's own text colour and weight, the background
 // as in the position tables.
 CellStyle significatorCellStyle(const ColorTheme& theme, const RowState& state,
-                                SignificatorRowKind kind, const QColor& rowText);
+                                const document::SignificatorRow& row);
 
 // The lines between cells.
 QColor tableGridColor(const ColorTheme& theme);

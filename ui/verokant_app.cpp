@@ -1,7 +1,8 @@
 #include "ui/verokant_app.h"
 
 #include "document/text_encoding.h"
-#include "engine/messages.h"
+#include "document/messages.h"
+#include "engine/coded_errors.h"
 #include "ui/about_dlg.h"
 #include "ui/birth_info_dlg.h"
 #include "ui/chart_appearance.h"
@@ -144,7 +145,6 @@ document::ChartEnvironment CVerokantApp::chartEnvironment()
 {
     document::ChartEnvironment env;
     env.settings = &settings_;
-    env.request = &request_;
     env.messages = messages_;
     env.clock = [this] { return now(); };
     env.frameTitleChanged = [this] {
@@ -214,15 +214,9 @@ void CVerokantApp::OnFileNew()
     if (!accepted)
         return;
 
-    request_.birth = dialog.birthDetails();
-    request_.displayName = document::toQString(request_.birth.name);
-    request_.placeText = document::composePlaceText(request_.birth);
-    request_.chartType = dialog.chartType();
-    request_.horaryNumber = dialog.horaryNumber();
-    request_.pending = true;
     auto doc = makeDocument();
-    const bool created = doc->OnNewDocument();
-    request_.pending = false;
+    const bool created = doc->CreateChart(
+        document::describeChart(dialog.birthDetails(), dialog.chartType(), dialog.horaryNumber()));
     // A chart that cannot be computed has been reported; no window opens.
     if (!created)
         return;
@@ -452,8 +446,9 @@ void CVerokantApp::applySettings(const document::AppSettings& accepted)
     if (!settingsPath_.isEmpty())
         document::SaveSettings(settings_, settingsPath_);
     applyColorTheme(settings_.colorTheme, [this] {
+        // Each chart is computed once, however many windows show it.
         for (document::CVerokantDoc* doc : documents()) {
-            doc->UpdateAllViews(document::HINT_SETTINGS_CHANGED);
+            doc->ApplySettingsChange();
             if (doc->hasChart())
                 doc->UpdateTitle();
         }

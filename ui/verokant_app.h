@@ -21,7 +21,7 @@ namespace lumikan::document {
 class AtlasDatabase;
 }
 
-namespace lumikan::engine {
+namespace lumikan::document {
 class Messages;
 }
 
@@ -42,7 +42,7 @@ struct ShellEnvironment {
     // The store of the recent-file list; null: the framework's registry key.
     QSettings* recentFilesStore = nullptr;
     std::function<engine::LocalDateTime()> clock;
-    engine::Messages* messages = nullptr;
+    document::Messages* messages = nullptr;
     document::DocumentPrompts* prompts = nullptr;
     // Runs the birth-data dialog and says whether it was accepted.
     std::function<bool(CBirthInfoDlg&)> runBirthDialog;
@@ -115,13 +115,12 @@ public:
     // State.
     document::AppSettings& settings() { return settings_; }
     const QString& settingsPath() const { return settingsPath_; }
-    document::NewChartRequest& request() { return request_; }
     std::vector<document::CVerokantDoc*> documents() const;
     std::vector<CChildFrame*> frames() const { return frames_; }
     std::vector<CChildFrame*> framesOf(const document::CVerokantDoc& doc) const;
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
     RecentFileList& recentFiles() { return *recentFiles_; }
-    engine::Messages& messages() { return *messages_; }
+    document::Messages& messages() { return *messages_; }
     document::DocumentPrompts& prompts() { return *prompts_; }
     const document::CDocTemplate& docTemplate(DocTemplateKind kind) const;
     document::CVerokantDoc* activeChartDocument() const;
@@ -140,11 +139,10 @@ private:
     ShellEnvironment env_;
     document::AppSettings settings_;
     QString settingsPath_;
-    document::NewChartRequest request_;
     std::array<document::CDocTemplate, 3> templates_;
     std::unique_ptr<QtMessages> ownMessages_;
     std::unique_ptr<QtDocumentPrompts> ownPrompts_;
-    engine::Messages* messages_ = nullptr;
+    document::Messages* messages_ = nullptr;
     document::DocumentPrompts* prompts_ = nullptr;
     std::unique_ptr<QSettings> ownRecentStore_;
     std::unique_ptr<RecentFileList> recentFiles_;

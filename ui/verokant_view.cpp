@@ -1,7 +1,8 @@
 #include "ui/verokant_view.h"
 
 #include "document/verokant_doc.h"
-#include "engine/messages.h"
+#include "document/messages.h"
+#include "engine/coded_errors.h"
 #include "ui/chart_appearance.h"
 #include "ui/chart_report.h"
 #include "ui/color_header_ctrl.h"
@@ -166,11 +167,10 @@ std::map<int, QString> significatorTableTooltips()
             {4, QStringLiteral("Sub Sub Lord\nHouses signified through\nthe Sub Sub Lord")}};
 }
 
-QStringList cuspRowAsShown(const QStringList& row)
+QStringList cuspRowAsShown(const document::CuspTableRow& r)
 {
-    if (row.size() < 8)
-        return row;
-    return {row[0], row[2], row[4], row[1], row[3], row[5], row[6], row[7]};
+    return {r.cusp, r.nakshatra, r.sign, r.degree, r.starLord, r.subLord, r.subSubLord,
+            r.significators};
 }
 
 QColor chartCaptionColor(const ColorTheme& theme)
@@ -234,9 +234,10 @@ void CVerokantView::createControls()
         return positionCellStyle(currentTheme(), state, column == 6);
     });
     significatorsTable_->setCellStyler([this](int row, int, const RowState& state) {
-        const bool known = row >= 0 && row < int(significatorRows_.size());
-        const SignificatorRow& r = known ? significatorRows_[std::size_t(row)] : SignificatorRow{};
-        return significatorCellStyle(currentTheme(), state, r.kind, r.text);
+        const auto& rows = significatorRows();
+        const bool known = row >= 0 && row < int(rows.size());
+        return significatorCellStyle(currentTheme(), state,
+                                     known ? rows[std::size_t(row)] : document::SignificatorRow{});
     });
 
     dashaTree_ = new CDashaTreeCtrl(this);
@@ -271,7 +272,6 @@ void CVerokantView::initialUpdate()
 {
     applyThemeColors();
     notesEditor_->loadNotes(doc_.notes());
-    rebuildDerivedTables();
     syncBirthTimeLists();
     setRulingTimeToNow();
     fillTables();
@@ -292,19 +292,14 @@ void CVerokantView::OnUpdate(int hint)
     applyThemeColors();
     switch (hint) {
     case document::HINT_REFRESH:
-        if (!doc_.derivedTablesValid())
-            timeAdjusted();
         refreshRulingPlanets();
         break;
     case document::HINT_CHART_LOADED:
         notesEditor_->loadNotes(doc_.notes());
-        if (!doc_.derivedTablesValid())
-            timeAdjusted();
-        syncBirthTimeLists();
+        timeAdjusted();
         break;
     case document::HINT_SETTINGS_CHANGED:
-        if (doc_.hasChart())
-            doc_.ApplySettingsChange();
+        // The document has recomputed once for all its views.
         timeAdjusted();
         setRulingTimeToNow();
         break;
@@ -325,49 +320,46 @@ void CVerokantView::CommitPendingEdits()
 
 void CVerokantView::timeAdjusted()
 {
-    rebuildDerivedTables();
     fillTables();
     refreshPanels();
     syncBirthTimeLists();
     layoutControls();
 }
 
-void CVerokantView::rebuildDerivedTables()
+const std::vector<document::SignificatorRow>& CVerokantView::significatorRows() const
 {
-    const int form = doc_.settings().planetNameFormat;
-    planetRows_ = doc_.PlanetRows();
-    cuspRows_.clear();
-    for (const QStringList& row : doc_.CuspRows())
-        cuspRows_.push_back(cuspRowAsShown(row));
-    std::vector<SignificatorEntry> entries = significatorEntries(doc_.chart(), form);
-    if (!doc_.hasChart())
-        entries.clear();
-    orderSignificatorEntries(entries);
-    significatorRows_ = ui::significatorRows(entries);
-    dashaRows_ = doc_.DashaPeriods();
-    runningDashaText_ = doc_.RunningDashaCaption();
-    strengths_.clear();
-    doc_.setDerivedTablesValid();
+    return doc_.presentation().significators;
+}
+
+const QString& CVerokantView::runningDashaText() const
+{
+    return doc_.presentation().runningDashaCaption;
 }
 
 void CVerokantView::fillTables()
 {
-    planetsTable_->setRows(planetRows_);
-    cuspsTable_->setRows(cuspRows_);
-    std::vector<QStringList> texts;
-    texts.reserve(significatorRows_.size());
-    for (const SignificatorRow& row : significatorRows_)
-        texts.push_back(row.cells);
-    significatorsTable_->setRows(texts);
+    const document::ChartPresentation& shown = doc_.presentation();
+    std::vector<QStringList> planets;
+    for (const document::PlanetTableRow& row : shown.planets)
+        planets.push_back(row.cells());
+    std::vector<QStringList> cusps;
+    for (const document::CuspTableRow& row : shown.cusps)
+        cusps.push_back(cuspRowAsShown(row));
+    std::vector<QStringList> significators;
+    for (const document::SignificatorRow& row : shown.significators)
+        significators.push_back(row.cells);
+    planetsTable_->setRows(planets);
+    cuspsTable_->setRows(cusps);
+    significatorsTable_->setRows(significators);
 }
 
 void CVerokantView::refreshPanels()
 {
     const int form = doc_.settings().planetNameFormat;
-    karakaGrid_->setCells(karakaCells(doc_.planets(), form));
+    karakaGrid_->setCells(karakaCells(doc_.chart().planets, form));
     const engine::LocalDateTime today =
         doc_.environment().clock ? doc_.environment().clock() : engine::LocalDateTime{};
-    dashaTree_->setDasha(dashaRows_, today);
+    dashaTree_->setDasha(doc_.presentation().dasha, today);
     refreshRulingPlanets();
     layoutDashaTree();
 }
@@ -494,7 +486,7 @@ void CVerokantView::paintView(QPainter& painter)
     drawPanel(painter, Panel::RulingPlanetsAndDasha, QStringLiteral("Ruling Planets & Dasha"));
     drawPanel(painter, Panel::Significators,
               QStringLiteral("KP Significators") + QLatin1String(kDashaTitleSeparator) +
-                  runningDashaText_);
+                  runningDashaText());
     drawPanel(painter, Panel::KarakasAndNotes, QStringLiteral("KARAKAS & NOTES"));
     drawCharts(painter);
     drawControlFrames(painter);
@@ -599,16 +591,10 @@ const ChartHitRegion* CVerokantView::regionAt(QPoint pos, bool* inRashi) const
     return nullptr;
 }
 
-const engine::ShadbalaResult& CVerokantView::strengthOf(engine::BodyId body)
+engine::ShadbalaResult CVerokantView::strengthOf(engine::BodyId body) const
 {
-    const auto cached = strengths_.find(body);
-    if (cached != strengths_.end())
-        return cached->second;
-    const engine::Chart& chart = doc_.chart();
-    const engine::PlanetPosition* planet = engine::findPlanet(chart, body);
-    const engine::ShadbalaResult result = planet ? engine::chartShadbala(*planet, chart)
-                                                 : engine::ShadbalaResult{};
-    return strengths_.emplace(body, result).first->second;
+    const engine::PlanetPosition* planet = engine::findPlanet(doc_.chart(), body);
+    return planet ? planet->strength : engine::ShadbalaResult{};
 }
 
 void CVerokantView::mouseMoveEvent(QMouseEvent* event)
@@ -663,7 +649,7 @@ void CVerokantView::mousePressEvent(QMouseEvent* event)
     QString text = region->tooltipText;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     hideTooltip();
-    if (engine::Messages* messages = doc_.environment().messages)
+    if (document::Messages* messages = doc_.environment().messages)
         messages->information(text.toStdString());
     else
         QMessageBox::information(this, productName(), text);

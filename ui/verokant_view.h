@@ -7,7 +7,6 @@
 #include "ui/chart_diagram.h"
 #include "ui/chart_view_layout.h"
 #include "ui/main_frame.h"
-#include "ui/significator_table.h"
 
 #include <QFont>
 #include <QStringList>
@@ -22,6 +21,8 @@ class QComboBox;
 
 namespace lumikan::document {
 class CVerokantDoc;
+struct CuspTableRow;
+struct SignificatorRow;
 }
 
 namespace lumikan::ui {
@@ -43,9 +44,9 @@ std::map<int, QString> planetTableTooltips();
 std::map<int, QString> cuspTableTooltips();
 std::map<int, QString> significatorTableTooltips();
 
-// A cusp row of the document (cusp, degree, nakshatra, star, sign, sub,
-// sub-sub, significators) in the order the table shows it.
-QStringList cuspRowAsShown(const QStringList& documentRow);
+// A cusp row in the order the table shows it: cusp, nakshatra, sign, degree,
+// star, sub, sub-sub, significators.
+QStringList cuspRowAsShown(const document::CuspTableRow& row);
 
 // The colour of a diagram caption: the usual near-black, or the theme's header
 // text where near-black would not stand out from the panel.
@@ -87,8 +88,8 @@ public:
     const std::vector<ChartHitRegion>& rashiRegions() const { return rashiRegions_; }
     const std::vector<ChartHitRegion>& bhavaRegions() const { return bhavaRegions_; }
     int hoveredBody() const { return hoveredBody_; }
-    const std::vector<SignificatorRow>& significatorRows() const { return significatorRows_; }
-    const QString& runningDashaText() const { return runningDashaText_; }
+    const std::vector<document::SignificatorRow>& significatorRows() const;
+    const QString& runningDashaText() const;
 
     // Paints the view's own surface (not its child controls).
     void paintView(QPainter& painter);
@@ -108,7 +109,6 @@ private:
     void layoutDashaTree();
     void applyThemeColors();
 
-    void rebuildDerivedTables();
     void fillTables();
     void refreshPanels();
     void refreshRulingPlanets();
@@ -124,7 +124,7 @@ private:
 
     const ChartHitRegion* regionAt(QPoint pos, bool* inRashi) const;
     void hideTooltip();
-    const engine::ShadbalaResult& strengthOf(engine::BodyId body);
+    engine::ShadbalaResult strengthOf(engine::BodyId body) const;
 
     document::CVerokantDoc& doc_;
 
@@ -143,14 +143,6 @@ private:
     std::vector<ChartHitRegion> rashiRegions_;
     std::vector<ChartHitRegion> bhavaRegions_;
     int hoveredBody_ = -1;
-
-    // Built from the document after each computation, never while painting.
-    std::vector<QStringList> planetRows_;
-    std::vector<QStringList> cuspRows_;
-    std::vector<SignificatorRow> significatorRows_;
-    std::vector<engine::DashaPeriod> dashaRows_;
-    QString runningDashaText_;
-    std::map<engine::BodyId, engine::ShadbalaResult> strengths_;
 
     QFont tableFont_;
     QFont titleFont_;

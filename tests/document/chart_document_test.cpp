@@ -35,24 +35,24 @@ TEST(ChartDocument, NewChartIsComputedTitledAndModified)
     EXPECT_GT(w.frameTitleRefreshes, 0);
     EXPECT_EQ(doc->placeText(), "Pune, Maharashtra, India");
     EXPECT_EQ(doc->birthDateText(), "1990-12-05");
-    EXPECT_EQ(doc->PlanetRows().size(), doc->chart().planets.size());
-    EXPECT_EQ(doc->AscendantText(), QString::fromUtf8("PISCES 15°16'"));
+    EXPECT_EQ(doc->presentation().planets.size(), doc->chart().planets.size());
+    EXPECT_EQ(doc->presentation().ascendantText, QString::fromUtf8("PISCES 15°16'"));
     // The ruling-planet place was not set: the birth place is used.
-    EXPECT_EQ(doc->chart().rpLatitude, 18.5204);
-    EXPECT_EQ(doc->chart().rpTimeZone, 5.5);
+    EXPECT_EQ(doc->chart().options.rulingPlace.latitudeDeg, 18.5204);
+    EXPECT_EQ(doc->chart().options.rulingPlace.timeZoneHours, 5.5);
 
     // A settings place with latitude 0 but a longitude is a real place.
     w.settings.rpLongitude = 10.0;
     w.settings.rpTimeZoneHours = 1.0;
     doc->ApplySettingsChange();
-    EXPECT_EQ(doc->chart().rpLatitude, 0.0);
-    EXPECT_EQ(doc->chart().rpLongitude, 10.0);
-    EXPECT_EQ(doc->chart().rpTimeZone, 1.0);
+    EXPECT_EQ(doc->chart().options.rulingPlace.latitudeDeg, 0.0);
+    EXPECT_EQ(doc->chart().options.rulingPlace.longitudeDeg, 10.0);
+    EXPECT_EQ(doc->chart().options.rulingPlace.timeZoneHours, 1.0);
 
-    // A document made without a request has no chart and closes silently.
+    // A document made without a description has no chart and closes silently.
     CVerokantDoc empty(w.environment());
     empty.setPrompts(&w.prompts);
-    ASSERT_TRUE(empty.OnNewDocument());
+    ASSERT_TRUE(empty.OnNewDocument());  // the framework's empty document
     EXPECT_FALSE(empty.hasChart());
     EXPECT_TRUE(empty.SaveModified());
     EXPECT_TRUE(w.prompts.askedTitles.empty());
@@ -78,8 +78,46 @@ TEST(ChartDocument, HoraryNumbersAndSettingsInForce)
     w.settings.ayanamsa = 7;
     w.settings.showUranus = false;
     auto doc = w.newChart(namedPuneBirth());
-    EXPECT_TRUE(doc->AyanamsaCaption().startsWith("Ayanamsa: Krishnamurti | "));
+    EXPECT_TRUE(doc->presentation().ayanamsaCaption.startsWith("Ayanamsa: Krishnamurti | "));
     EXPECT_EQ(engine::findPlanet(doc->chart(), engine::body::Uranus), nullptr);
+}
+
+TEST(ChartDocument, DocumentsKeepTheirOwnFrameWhateverTheOthersDo)
+{
+    Workspace w;
+    auto kp = w.newChart(namedPuneBirth("KP"));
+    const engine::Chart kpChart = kp->chart();
+    const QString kpCaption = kp->presentation().ayanamsaCaption;
+    {
+        test::ChartMaker lahiriMaker;
+        lahiriMaker.settings.ayanamsa = int(engine::AyanamsaMode::Lahiri);
+        auto lahiri = lahiriMaker.newChart(namedPuneBirth("Lahiri"));
+        ASSERT_TRUE(lahiri);
+        EXPECT_NE(lahiri->chart().planets[1].longitude, kpChart.planets[1].longitude);
+        // Closing it (and the tropical one) must not disturb the library for the others.
+        test::ChartMaker sayanaMaker;
+        sayanaMaker.settings.ayanamsa = int(engine::AyanamsaMode::Sayana);
+        EXPECT_TRUE(sayanaMaker.newChart(namedPuneBirth("Sayana")));
+    }
+    ASSERT_TRUE(kp->RecomputeChart());
+    EXPECT_EQ(kp->chart().planets[1].longitude, kpChart.planets[1].longitude);
+    EXPECT_EQ(kp->chart().cusps[0].longitude, kpChart.cusps[0].longitude);
+    EXPECT_EQ(kp->chart().ayanamsaDeg, kpChart.ayanamsaDeg);
+    EXPECT_EQ(kp->presentation().ayanamsaCaption, kpCaption);
+
+    // A failed computation elsewhere leaves this chart and its texts alone.
+    engine::BirthDetails polar = namedPuneBirth("North");
+    polar.latitude = 69.65;
+    polar.longitude = 18.96;
+    polar.month = 12;
+    polar.day = 21;
+    polar.hour = 12;
+    polar.timeZone = 1;
+    test::ChartMaker horaryMaker;
+    EXPECT_FALSE(horaryMaker.newChart(polar));
+    EXPECT_EQ(kp->presentation().ayanamsaCaption, kpCaption);
+    ASSERT_TRUE(kp->RecomputeChart());
+    EXPECT_EQ(kp->chart().planets[1].longitude, kpChart.planets[1].longitude);
 }
 
 TEST(ChartDocument, PolarBirthIsRefusedAndThePreviousChartKept)
@@ -105,12 +143,12 @@ TEST(ChartDocument, BirthTimeChangeRecomputesAndNotifiesViews)
     test::HintRecorder view;
     doc->AddView(&view);
     EXPECT_EQ(view.hints, std::vector<int>{HINT_CHART_LOADED});
-    const double before = doc->cusps()[0].longitude;
+    const double before = doc->chart().cusps[0].longitude;
     doc->ChangeBirthTime(16, -1, 30);
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(doc->birthDetails().minute, 0);
     EXPECT_EQ(doc->birthDetails().second, 30);
-    EXPECT_NE(doc->cusps()[0].longitude, before);
+    EXPECT_NE(doc->chart().cusps[0].longitude, before);
     EXPECT_EQ(view.hints.back(), HINT_TIME_ADJUSTED);
     EXPECT_TRUE(doc->GetTitle().contains("16:00"));
     doc->RemoveView(&view);
@@ -164,7 +202,7 @@ TEST(ChartDocument, SaveAndReopenGivesTheSameChart)
     EXPECT_FALSE(reopened.notes().contains("old"));
     // The natal cusps of the same moment.
     auto natal = w.newChart(namedPuneBirth());
-    EXPECT_EQ(reopened.cusps()[0].longitude, natal->cusps()[0].longitude);
+    EXPECT_EQ(reopened.chart().cusps[0].longitude, natal->chart().cusps[0].longitude);
 
     // Closing a modified named chart asks; Cancel keeps it open.
     reopened.SetNotes("changed");

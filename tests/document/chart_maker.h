@@ -12,7 +12,6 @@ namespace lumikan::test {
 // messages and prompts, with the clock fixed at `now`.
 struct ChartMaker {
     document::AppSettings settings;
-    document::NewChartRequest request;
     RecordingMessages messages;
     ScriptedPrompts prompts;
     engine::LocalDateTime now{2026, 12, 6, 10, 0, 0};
@@ -22,7 +21,6 @@ struct ChartMaker {
     {
         document::ChartEnvironment env;
         env.settings = &settings;
-        env.request = &request;
         env.messages = &messages;
         env.clock = [this] { return now; };
         env.frameTitleChanged = [this] { ++frameTitleRefreshes; };
@@ -34,16 +32,9 @@ struct ChartMaker {
     newChart(const engine::BirthDetails& birth,
              document::ChartType type = document::ChartType::Natal, int horary = 1)
     {
-        request.birth = birth;
-        request.displayName = QString::fromStdString(birth.name);
-        request.placeText = document::composePlaceText(birth);
-        request.chartType = type;
-        request.horaryNumber = horary;
-        request.pending = true;
         auto doc = std::make_unique<document::CVerokantDoc>(environment());
         doc->setPrompts(&prompts);
-        const bool ok = doc->OnNewDocument();
-        request.pending = false;
+        const bool ok = doc->CreateChart(document::describeChart(birth, type, horary));
         return ok ? std::move(doc) : nullptr;
     }
 

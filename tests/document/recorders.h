@@ -1,7 +1,8 @@
 #pragma once
 
 #include "document/document_view.h"
-#include "engine/messages.h"
+#include "document/messages.h"
+#include "engine/coded_errors.h"
 
 #include <QStringList>
 
@@ -12,14 +13,14 @@
 namespace lumikan::test {
 
 // Keeps every message instead of showing it.
-class RecordingMessages : public engine::Messages {
+class RecordingMessages : public document::Messages {
 public:
     std::vector<std::string> errors, plains, warnings, informations, questions;
     Answer answer = Answer::No;
 
     void error(std::string_view code, std::string_view message) override
     {
-        errors.push_back(engine::formatCodedError(code, message));
+        errors.push_back(document::formatCodedError(code, message));
     }
     void plain(std::string_view m) override { plains.emplace_back(m); }
     void warning(std::string_view m) override { warnings.emplace_back(m); }

@@ -91,9 +91,9 @@ TEST(Rows, PlanetAndCuspTexts)
     chart.planetSignificators.push_back({body::Mercury, {9, 4, 7}});
     const auto rows = PlanetRows({mercury, rahu}, chart, {2, 2, 2});
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0], QStringList({"Mercury[RE]", "Hasta", "Virgo", "15-30-00", "Moon", "Saturn",
+    EXPECT_EQ(rows[0].cells(), QStringList({"Mercury[RE]", "Hasta", "Virgo", "15-30-00", "Moon", "Saturn",
                                     "Ketu", "9 4 7 "}));
-    EXPECT_EQ(rows[1][7], "");  // no significator entry
+    EXPECT_EQ(rows[1].significators, "");  // no significator entry
 
     HouseSignificators h;
     h.house = 3;
@@ -113,8 +113,8 @@ TEST(Rows, PlanetAndCuspTexts)
     c4.number = 4;
     chart.houseSignificators.push_back(h);
     const auto cuspRows = CuspRows({c3, c4}, chart, {0, 1, 1});
-    EXPECT_EQ(cuspRows[0], QStringList({"III", "17-31-39", "Rohini", "MON", "Ta", "SAT", "JUP",
+    EXPECT_EQ(cuspRows[0].cells(), QStringList({"III", "17-31-39", "Rohini", "MON", "Ta", "SAT", "JUP",
                                         "-/-/JUP/MAR"}));
-    EXPECT_EQ(cuspRows[1][7], "-");
+    EXPECT_EQ(cuspRows[1].significators, "-");
     EXPECT_EQ(romanNumeral(13), "");
 }

@@ -272,10 +272,10 @@ TEST_F(ShellTest, NewChartSaveCloseAndOpenAgainGiveTheSameChart)
     const QString title = child->windowTitle();
     EXPECT_EQ(title, QStringLiteral("Test Chart — 5 Dec 1990 | 14:07 IST | Pune, Maharashtra, India"));
     EXPECT_EQ(frame().windowTitle(), QStringLiteral("Lumikan Astrology — ") + title);
-    EXPECT_EQ(status().paneText(kPaneAscendant), doc->AscendantText());
+    EXPECT_EQ(status().paneText(kPaneAscendant), doc->presentation().ascendantText);
     EXPECT_TRUE(menuTitles().contains(QStringLiteral("&Window")));
     EXPECT_TRUE(fileMenuItems().contains(QStringLiteral("&Save")));
-    const std::vector<QStringList> cusps = doc->CuspRows();
+    const QStringList firstCusp = doc->presentation().cusps.front().cells();
 
     // The first save asks for a name, proposing one from the chart and the shell's clock.
     const QString path = dir.filePath(QStringLiteral("test chart.lmk"));
@@ -299,7 +299,7 @@ TEST_F(ShellTest, NewChartSaveCloseAndOpenAgainGiveTheSameChart)
     ASSERT_EQ(app->documents().size(), 1u);
     document::CVerokantDoc* reopened = app->documents().front();
     EXPECT_EQ(reopened->GetPathName(), path);
-    EXPECT_EQ(reopened->CuspRows(), cusps);
+    EXPECT_EQ(reopened->presentation().cusps.front().cells(), firstCusp);
     EXPECT_EQ(app->frames().front()->windowTitle(), title);
 
     // Opening it again brings its window forward instead of a second copy.

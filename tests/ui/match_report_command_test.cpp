@@ -1,7 +1,7 @@
 #include "ui/matchmaking_command.h"
 
 #include "document/chart_maker.h"
-#include "document/match_charts.h"
+#include "document/match_documents.h"
 #include "qt_test_app.h"
 #include "ui/main_frame.h"
 #include "ui/match_result_view.h"

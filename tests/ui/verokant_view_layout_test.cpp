@@ -1,6 +1,6 @@
 #include "ui/chart_view_layout.h"
 #include "ui/color_theme.h"
-#include "ui/significator_table.h"
+#include "document/significator_table.h"
 #include "ui/table_cell_style.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,12 @@
 
 namespace lumikan::ui {
 namespace {
+
+using document::orderSignificatorEntries;
+using document::SignificatorEntry;
+using document::SignificatorRow;
+using document::SignificatorRowKind;
+using document::significatorEntries;
 
 QRect edges(int left, int top, int right, int bottom)
 {
@@ -135,18 +141,19 @@ TEST(SignificatorTable, OrderRowsAndColours)
     entries[0].starLordHouses = {1};
     entries[0].starLordName = "KET";
     const std::vector<SignificatorRow> rows = significatorRows(entries);
+    auto text = [&rows](std::size_t i) { return significatorRowColor(rows[i].emphasis); };
     ASSERT_EQ(rows.size(), 14u);
     EXPECT_EQ(rows[0].cells, QStringList({"XI, V, I", "MAR", "KET", "", ""}));
     EXPECT_EQ(rows[1].cells, QStringList({"", "11,5", "1", "-", "-"}));
     EXPECT_EQ(rows[1].kind, SignificatorRowKind::Lords);
-    EXPECT_EQ(rows[1].text, QColor::fromRgb(kLordsRowText));
+    EXPECT_EQ(text(1), QColor::fromRgb(kLordsRowText));
     EXPECT_EQ(rows[12].cells[0], "-"); // MON signifies nothing
 
     // Houses 1 and 5: the trikona colour wins over the kendra colour.
-    EXPECT_EQ(rows[0].text, QColor::fromRgb(0x008200));
-    EXPECT_EQ(rows[2].text, QColor::fromRgb(0x0046A0)); // JUP: I, IV, X
-    EXPECT_EQ(rows[8].text, QColor::fromRgb(0x008200)); // SUN: IX
-    EXPECT_FALSE(rows[6].text.isValid());               // VEN: III, VIII in the theme's text
+    EXPECT_EQ(text(0), QColor::fromRgb(0x008200));
+    EXPECT_EQ(text(2), QColor::fromRgb(0x0046A0)); // JUP: I, IV, X
+    EXPECT_EQ(text(8), QColor::fromRgb(0x008200)); // SUN: IX
+    EXPECT_FALSE(text(6).isValid());               // VEN: III, VIII in the theme's text
 }
 
 TEST(TableCellStyle, LaterRulesWin)
@@ -164,16 +171,17 @@ TEST(TableCellStyle, LaterRulesWin)
     EXPECT_EQ(cell.text, color(gold.selectedText));
     EXPECT_EQ(cell.back, color(gold.selectedBack));
 
-    cell = significatorCellStyle(gold, {0, false, false}, SignificatorRowKind::Planet,
-                                 QColor::fromRgb(kTrikonaRowText));
+    using document::SignificatorEmphasis;
+    cell = significatorCellStyle(gold, {0, false, false},
+                                 {SignificatorRowKind::Planet, {}, SignificatorEmphasis::Trikona});
     EXPECT_TRUE(cell.bold);
     EXPECT_EQ(cell.text, color(kTrikonaRowText));
     EXPECT_EQ(cell.back, color(gold.rowLight));
-    cell = significatorCellStyle(gold, {3, false, false}, SignificatorRowKind::Planet, QColor());
+    cell = significatorCellStyle(gold, {3, false, false}, {SignificatorRowKind::Planet, {}, {}});
     EXPECT_EQ(cell.text, color(gold.listText));
     EXPECT_EQ(cell.back, color(gold.rowDark));
-    cell = significatorCellStyle(gold, {3, true, false}, SignificatorRowKind::Lords,
-                                 QColor::fromRgb(kLordsRowText));
+    cell = significatorCellStyle(gold, {3, true, false},
+                                 {SignificatorRowKind::Lords, {}, SignificatorEmphasis::Lords});
     EXPECT_FALSE(cell.bold);
     EXPECT_EQ(cell.back, color(gold.hoverBack));
 }

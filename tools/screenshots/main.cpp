@@ -3,7 +3,8 @@
 //   lumikan_screenshots [OUTPUT_FOLDER [WIDTH HEIGHT]]
 
 #include "document/verokant_doc.h"
-#include "engine/messages.h"
+#include "document/messages.h"
+#include "engine/coded_errors.h"
 #include "ui/chart_appearance.h"
 #include "ui/color_theme.h"
 #include "ui/font_substitution.h"
@@ -22,11 +23,11 @@ using namespace lumikan;
 
 namespace {
 
-class StderrMessages : public engine::Messages {
+class StderrMessages : public document::Messages {
 public:
     void error(std::string_view code, std::string_view message) override
     {
-        report(engine::formatCodedError(code, message));
+        report(document::formatCodedError(code, message));
     }
     void plain(std::string_view m) override { report(m); }
     void warning(std::string_view m) override { report(m); }
@@ -85,26 +86,21 @@ int main(int argc, char** argv)
     }
 
     document::AppSettings settings;
-    document::NewChartRequest request;
     StderrMessages messages;
-    request.birth = sampleBirth();
-    request.displayName = QStringLiteral("Sample");
-    request.placeText = document::composePlaceText(request.birth);
-    request.pending = true;
 
     document::ChartEnvironment environment;
     environment.settings = &settings;
-    environment.request = &request;
     environment.messages = &messages;
     // A fixed "now", so the pictures do not change from day to day.
     environment.clock = [] { return engine::LocalDateTime{2026, 3, 15, 10, 30, 0}; };
 
     document::CVerokantDoc doc(environment);
-    if (!doc.OnNewDocument() || !doc.hasChart()) {
+    document::ChartDescription sample = document::describeChart(sampleBirth());
+    sample.displayName = QStringLiteral("Sample");
+    if (!doc.CreateChart(sample)) {
         std::fprintf(stderr, "The sample chart could not be cast.\n");
         return 1;
     }
-    request.pending = false;
 
     const Picture pictures[] = {{"main-view-classic-gold.png", "Classic Gold"},
                                 {"main-view-carbon-dark.png", "Carbon Dark"}};

@@ -1,4 +1,4 @@
-#include "ui/significator_table.h"
+#include "document/significator_table.h"
 
 #include "document/chart_rows.h"
 #include "document/name_forms.h"
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <tuple>
 
-namespace lumikan::ui {
+namespace lumikan::document {
 
 namespace {
 
@@ -34,7 +34,7 @@ QString romanList(const std::vector<int>& houses)
 {
     QStringList numerals;
     for (int house : houses)
-        numerals << document::romanNumeral(house);
+        numerals << romanNumeral(house);
     return numerals.isEmpty() ? QStringLiteral("-") : numerals.join(QStringLiteral(", "));
 }
 
@@ -46,13 +46,13 @@ QString numberList(const std::vector<int>& houses)
     return numbers.isEmpty() ? QStringLiteral("-") : numbers.join(QLatin1Char(','));
 }
 
-QColor planetRowColor(const std::vector<int>& houses)
+SignificatorEmphasis planetRowEmphasis(const std::vector<int>& houses)
 {
     if (contains(houses, 5) || contains(houses, 9))
-        return QColor::fromRgb(kTrikonaRowText);
+        return SignificatorEmphasis::Trikona;
     if (contains(houses, 1) || contains(houses, 4) || contains(houses, 7) || contains(houses, 10))
-        return QColor::fromRgb(kKendraRowText);
-    return {};
+        return SignificatorEmphasis::Kendra;
+    return SignificatorEmphasis::None;
 }
 
 } // namespace
@@ -64,7 +64,7 @@ std::vector<SignificatorEntry> significatorEntries(const engine::Chart& chart, i
     for (const engine::PlanetPosition& p : chart.planets) {
         SignificatorEntry entry;
         entry.body = p.body;
-        entry.planetName = document::planetNameInForm(p.body, planetNameForm);
+        entry.planetName = planetNameInForm(p.body, planetNameForm);
         entry.signifiedHouses = copyHouses(chart.planetSignificators, p.body);
         entry.planetHouses = copyHouses(chart.planetOwnSignificators, p.body);
         entry.starLordHouses =
@@ -73,9 +73,9 @@ std::vector<SignificatorEntry> significatorEntries(const engine::Chart& chart, i
             copyHouses(chart.planetOwnSignificators, engine::lordToBody(p.subLord));
         entry.subSubLordHouses =
             copyHouses(chart.planetOwnSignificators, engine::lordToBody(p.subSubLord));
-        entry.starLordName = document::lordNameInForm(p.starLord, planetNameForm);
-        entry.subLordName = document::lordNameInForm(p.subLord, planetNameForm);
-        entry.subSubLordName = document::lordNameInForm(p.subSubLord, planetNameForm);
+        entry.starLordName = lordNameInForm(p.starLord, planetNameForm);
+        entry.subLordName = lordNameInForm(p.subLord, planetNameForm);
+        entry.subSubLordName = lordNameInForm(p.subSubLord, planetNameForm);
         entries.push_back(std::move(entry));
     }
     return entries;
@@ -101,13 +101,13 @@ std::vector<SignificatorRow> significatorRows(const std::vector<SignificatorEntr
         rows.push_back({SignificatorRowKind::Planet,
                         {romanList(e.signifiedHouses), e.planetName, e.starLordName, e.subLordName,
                          e.subSubLordName},
-                        planetRowColor(e.signifiedHouses)});
+                        planetRowEmphasis(e.signifiedHouses)});
         rows.push_back({SignificatorRowKind::Lords,
                         {QString(), numberList(e.planetHouses), numberList(e.starLordHouses),
                          numberList(e.subLordHouses), numberList(e.subSubLordHouses)},
-                        QColor::fromRgb(kLordsRowText)});
+                        SignificatorEmphasis::Lords});
     }
     return rows;
 }
 
-} // namespace lumikan::ui
+} // namespace lumikan::document

@@ -1,6 +1,6 @@
 #include "chart_maker.h"
 
-#include "document/match_charts.h"
+#include "document/match_documents.h"
 #include "match/match_report.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,6 @@
-#include "document/match_charts.h"
+#include "document/match_documents.h"
 
 #include "document/text_encoding.h"
-#include "engine/dasha.h"
 
 namespace lumikan::document {
 
@@ -29,17 +28,13 @@ std::string DescribeMatchProblem(const MatchChartSearch& search)
         search.outcome, search.first ? toUtf8(search.first->displayName()) : std::string());
 }
 
-match::MatchSubject BuildMatchSubject(CVerokantDoc& doc)
+match::MatchSubject BuildMatchSubject(const CVerokantDoc& doc)
 {
     match::SubjectInputs inputs;
     inputs.displayName = toUtf8(doc.displayName());
     inputs.planetNameFormat = doc.settings().planetNameFormat;
     inputs.signNameFormat = doc.settings().signNameFormat;
     inputs.today = doc.environment().clock ? doc.environment().clock() : engine::LocalDateTime{};
-    inputs.dashaYearDays = engine::dashaYearLength(doc.settings().dashaYear);
-    // The subject asks the ephemeris for the Moon again: this document's
-    // sidereal mode must be the library's.
-    doc.PrepareEngineForReading();
     match::MatchSubject subject = match::makeMatchSubject(doc.chart(), inputs);
     subject.gender = doc.birthDetails().gender;
     return subject;

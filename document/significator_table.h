@@ -2,13 +2,12 @@
 
 #include "engine/chart.h"
 
-#include <QColor>
 #include <QString>
 #include <QStringList>
 
 #include <vector>
 
-namespace lumikan::ui {
+namespace lumikan::document {
 
 // One planet of the KP significator table: the houses it signifies, and the
 // houses of itself and of its star, sub and sub-sub lords.
@@ -32,21 +31,18 @@ void orderSignificatorEntries(std::vector<SignificatorEntry>& entries);
 
 enum class SignificatorRowKind { Planet, Lords };
 
-// Text colours of the table: a planet row whose houses include a trikona
-// (V, IX) or else a kendra (I, IV, VII, X) stands out; lord rows are grey.
-inline constexpr QRgb kTrikonaRowText = 0x008200;
-inline constexpr QRgb kKendraRowText = 0x0046A0;
-inline constexpr QRgb kLordsRowText = 0x8C8C8C;
+// What makes a row stand out: a planet row whose houses include a trikona
+// (V, IX), or else a kendra (I, IV, VII, X); lord rows are quiet.
+enum class SignificatorEmphasis { None, Trikona, Kendra, Lords };
 
 struct SignificatorRow {
     SignificatorRowKind kind = SignificatorRowKind::Planet;
     QStringList cells; // "Houses", "Planet", "Star Lord", "Sub Lord", "S.Sub Lord"
-    // The fixed colour of the row; invalid for a planet row in the theme's text.
-    QColor text;
+    SignificatorEmphasis emphasis = SignificatorEmphasis::None;
 };
 
 // Two rows per entry: the signified houses as roman numerals with the planet
 // and its lords' names, then the house numbers of the planet and each lord.
 std::vector<SignificatorRow> significatorRows(const std::vector<SignificatorEntry>& entries);
 
-} // namespace lumikan::ui
+} // namespace lumikan::document

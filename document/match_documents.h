@@ -25,7 +25,7 @@ MatchChartSearch FindMatchCharts(const std::vector<CDocument*>& openDocuments);
 std::string DescribeMatchProblem(const MatchChartSearch& search);
 
 // The read-only match view of a chart document, for the clock's today.
-match::MatchSubject BuildMatchSubject(CVerokantDoc& doc);
+match::MatchSubject BuildMatchSubject(const CVerokantDoc& doc);
 
 // The names the report shows: the display name, or "Chart 1" / "Chart 2".
 QString matchReportName(const CVerokantDoc& doc, int position);
