@@ -713,8 +713,15 @@ void CAstrologySettingsDlg::takeOver()
     }
     if (context_.settings)
         *context_.settings = working_;
-    if (!context_.settingsPath.isEmpty())
-        document::SaveSettings(working_, context_.settingsPath);
+    QString reason;
+    if (!context_.settingsPath.isEmpty() &&
+        !document::SaveSettings(working_, context_.settingsPath, &reason)) {
+        const QString message = document::settingsSaveFailureMessage(context_.settingsPath, reason);
+        if (context_.showSaveError)
+            context_.showSaveError(message);
+        else
+            QMessageBox::warning(this, productName(), message);
+    }
     applyColorTheme(working_.colorTheme, context_.refreshOpenDocuments);
 }
 

@@ -169,6 +169,8 @@ struct SettingsDialogContext {
     RulingPlaceContext rulingPlace;
     // Yes/No question with the question icon; true for Yes. Null: a message box.
     std::function<bool(const QString& text, const QString& title)> askYesNo;
+    // Tells that the settings could not be saved. Null: a warning box.
+    std::function<void(const QString& message)> showSaveError;
     // When given, OK and Apply hand the working copy to it, and it stores,
     // saves and applies; the three members above `rulingPlace` are then unused
     // but for the starting values.

@@ -52,6 +52,7 @@ protected:
             questions.push_back(title + QStringLiteral(": ") + text);
             return answerYes;
         };
+        context.showSaveError = [this](const QString& message) { saveErrors.push_back(message); };
         auto dialog = std::make_unique<CAstrologySettingsDlg>(context);
         dialog->show();
         return dialog;
@@ -63,7 +64,7 @@ protected:
     document::AtlasDatabase atlas{LUMIKAN_BIN_DIR "/mondo"};
     test::HintRecorder firstChart, secondChart;
     int refreshes = 0;
-    QStringList errors, questions;
+    QStringList errors, questions, saveErrors;
     bool answerYes = true;
 };
 
@@ -151,6 +152,21 @@ TEST_F(SettingsDialog, RulingPlaceStartsAtPuneAndShowsAStoredPlaceAsStored)
     dialog->gather();
     EXPECT_EQ(dialog->workingCopy().rpLatitude, 0.0);
     EXPECT_EQ(dialog->workingCopy().rpLongitude, 0.0);
+}
+
+TEST_F(SettingsDialog, ApplyTellsWhyTheSettingsCouldNotBeSaved)
+{
+    // A file where the settings folder should be: no save can succeed, even as root.
+    QFile blocker(dir.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    path = dir.filePath(QStringLiteral("blocker/settings.ini"));
+    const auto dialog = open();
+    dialog->displayPage()->ayanamsaButtons()->button(0)->click();
+    dialog->apply();
+    EXPECT_EQ(settings.ayanamsa, 0) << "the settings still take effect";
+    EXPECT_EQ(saveErrors, QStringList{document::settingsSaveFailureMessage(
+                              path, QStringLiteral("Not a directory"))});
 }
 
 TEST_F(SettingsDialog, ResetDefaultsThenCancelLeavesSettingsAndFileUnchanged)
