@@ -1,6 +1,7 @@
 #include "ui/astrology_settings_dlg.h"
 
 #include "document/atlas_time_zones.h"
+#include "document/birth_data_rules.h"
 #include "document/text_encoding.h"
 #include "document/verokant_doc.h"
 #include "ui/chart_appearance.h"
@@ -725,15 +726,35 @@ void CAstrologySettingsDlg::takeOver()
     applyColorTheme(working_.colorTheme, context_.refreshOpenDocuments);
 }
 
-void CAstrologySettingsDlg::apply()
+bool CAstrologySettingsDlg::gatherValid()
 {
     gather();
-    takeOver();
+    QString problem;
+    if (working_.ayanamsa == int(engine::AyanamsaMode::Custom) &&
+        !document::isCustomAyanamsaValid(working_.customAyanamsa))
+        problem = QString::fromLatin1(kInvalidCustomAyanamsaMessage);
+    else if (!document::isLatitudeValid(working_.rpLatitude) ||
+             !document::isLongitudeValid(working_.rpLongitude))
+        problem = QString::fromLatin1(kInvalidRulingPlaceMessage);
+    if (problem.isEmpty())
+        return true;
+    if (context_.showInputError)
+        context_.showInputError(problem);
+    else
+        QMessageBox::warning(this, productName(), problem);
+    return false;
+}
+
+void CAstrologySettingsDlg::apply()
+{
+    if (gatherValid())
+        takeOver();
 }
 
 void CAstrologySettingsDlg::accept()
 {
-    gather();
+    if (!gatherValid())
+        return;
     QDialog::accept();
     takeOver();
 }

@@ -53,6 +53,7 @@ protected:
             return answerYes;
         };
         context.showSaveError = [this](const QString& message) { saveErrors.push_back(message); };
+        context.showInputError = [this](const QString& message) { inputErrors.push_back(message); };
         auto dialog = std::make_unique<CAstrologySettingsDlg>(context);
         dialog->show();
         return dialog;
@@ -64,7 +65,7 @@ protected:
     document::AtlasDatabase atlas{LUMIKAN_BIN_DIR "/mondo"};
     test::HintRecorder firstChart, secondChart;
     int refreshes = 0;
-    QStringList errors, questions, saveErrors;
+    QStringList errors, questions, saveErrors, inputErrors;
     bool answerYes = true;
 };
 
@@ -103,6 +104,14 @@ TEST_F(SettingsDialog, CustomAyanamsaFieldsConvertBothWaysWithCarries)
     test::keepImage(dialog->grab().toImage(), QStringLiteral("settings_display"));
     dialog->apply();
     EXPECT_EQ(settings.ayanamsa, 4);
+    EXPECT_EQ(settings.customAyanamsa, -23.853056);
+
+    // A value no ayanamsa has is refused; nothing is taken over and the dialog stays.
+    decimal->clear();
+    QTest::keyClicks(decimal, QStringLiteral("1e308"));
+    dialog->accept();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(inputErrors, QStringList{QString::fromLatin1(kInvalidCustomAyanamsaMessage)});
     EXPECT_EQ(settings.customAyanamsa, -23.853056);
 }
 
