@@ -62,8 +62,10 @@ int runReportCommand(const std::vector<std::string>& args)
     const auto doc = openOrCastChart(options, environment, prompts, status, true);
     if (!doc)
         return status;
-    if (!ui::exportChartReportPdf(*doc, QString::fromStdString(*pdf))) {
-        std::fprintf(stderr, "lumikan-cli report: cannot write %s\n", pdf->c_str());
+    QString reason;
+    if (!ui::exportChartReportPdf(*doc, QString::fromStdString(*pdf), &reason)) {
+        std::fprintf(stderr, "lumikan-cli report: cannot write %s: %s\n", pdf->c_str(),
+                     qPrintable(reason));
         return kExitCodedError;
     }
     return kExitOk;

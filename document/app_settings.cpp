@@ -63,10 +63,13 @@ void LoadSettings(AppSettings& s, const QString& path)
     s.colorTheme = clampedFormat(ini.integer("AppSettings", "ColorTheme", 0), 16);
 }
 
-bool SaveSettings(const AppSettings& s, const QString& path)
+bool SaveSettings(const AppSettings& s, const QString& path, QString* error)
 {
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("No settings file was given.");
         return false;
+    }
     IniFile ini = IniFile::load(path);
     ini.setString("Ayanamsa", "Ayanamsa", QString::number(s.ayanamsa));
     ini.setString("Ayanamsa", "CustomValue", realText(s.customAyanamsa));
@@ -90,7 +93,13 @@ bool SaveSettings(const AppSettings& s, const QString& path)
     ini.setString("PlanetDisplay", "SignFormat", QString::number(s.signNameFormat));
     ini.setString("AppSettings", "TitleFormat", QString::number(s.titleFormat));
     ini.setString("AppSettings", "ColorTheme", QString::number(s.colorTheme));
-    return ini.save(path);
+    return ini.save(path, error);
+}
+
+QString settingsSaveFailureMessage(const QString& path, const QString& reason)
+{
+    return QStringLiteral("The settings could not be saved.\n\n%1\n\n%2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString ResolveSettingsPath(const QString& configFolder, const QString& programFolder)

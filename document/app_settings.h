@@ -39,8 +39,12 @@ struct AppSettings {
 void LoadSettings(AppSettings& settings, const QString& path);
 
 // Writes every key, keeping anything else the file holds. False when the
-// path is empty or the file cannot be written (the old file is then kept).
-bool SaveSettings(const AppSettings& settings, const QString& path);
+// path is empty or the file cannot be written; the old file is then kept and
+// `error` gets the reason.
+bool SaveSettings(const AppSettings& settings, const QString& path, QString* error = nullptr);
+
+// What the user is told when the settings could not be saved.
+QString settingsSaveFailureMessage(const QString& path, const QString& reason);
 
 // Where settings.ini lives: `<configFolder>/Lumikan/settings.ini`, seeded once
 // from the settings.ini in `programFolder`. Without a config folder the program

@@ -5,8 +5,6 @@
 #include "document/name_forms.h"
 #include "document/text_encoding.h"
 
-#include <QSaveFile>
-
 #include <cmath>
 
 namespace lumikan::document {
@@ -99,28 +97,6 @@ QString chartSignatureLine(const engine::Chart& chart, int planetNameFormat)
         .arg(lord(chart.ascSignLord), lord(chart.ascStarLord), lord(chart.ascSubLord),
              lord(chart.moonSignLord), lord(chart.moonStarLord), lord(chart.moonSubLord),
              planetNameInForm(chart.dayLord, planetNameFormat));
-}
-
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 }  // namespace lumikan::document

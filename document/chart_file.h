@@ -38,7 +38,4 @@ QString normalizeNotesForSave(const QString& notes, const QString& signature);
 // "ASC:x/y/z MO:x/y/z Day:d" from the birth ruling lords, in the planet-name form.
 QString chartSignatureLine(const engine::Chart& chart, int planetNameFormat);
 
-// Writes the file atomically; the previous file survives any failure.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
-
 }  // namespace lumikan::document

@@ -1,6 +1,6 @@
 #include "document/document_view.h"
 
-#include "document/chart_file.h"
+#include "document/atomic_file.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #include "document/ini_file.h"
 
+#include "document/atomic_file.h"
 #include "document/text_encoding.h"
 
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <climits>
@@ -165,15 +165,9 @@ QString IniFile::toText() const
     return text;
 }
 
-bool IniFile::save(const QString& path) const
+bool IniFile::save(const QString& path, QString* error) const
 {
-    if (path.isEmpty())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(toText().toUtf8());
-    return file.commit();
+    return writeFileAtomically(path, toText().toUtf8(), error);
 }
 
 }  // namespace lumikan::document

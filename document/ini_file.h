@@ -31,8 +31,9 @@ public:
     void setString(const QString& section, const QString& key, const QString& value);
 
     QString toText() const;
-    // Writes the whole file atomically; false (and the old file kept) on failure.
-    bool save(const QString& path) const;
+    // Writes the whole file atomically; on failure the old file is kept and
+    // `error` gets the reason.
+    bool save(const QString& path, QString* error = nullptr) const;
 
 private:
     struct Entry {

@@ -1,6 +1,7 @@
 #include "ui/astrology_settings_dlg.h"
 
 #include "document/atlas_time_zones.h"
+#include "document/birth_data_rules.h"
 #include "document/text_encoding.h"
 #include "document/verokant_doc.h"
 #include "ui/chart_appearance.h"
@@ -713,20 +714,47 @@ void CAstrologySettingsDlg::takeOver()
     }
     if (context_.settings)
         *context_.settings = working_;
-    if (!context_.settingsPath.isEmpty())
-        document::SaveSettings(working_, context_.settingsPath);
+    QString reason;
+    if (!context_.settingsPath.isEmpty() &&
+        !document::SaveSettings(working_, context_.settingsPath, &reason)) {
+        const QString message = document::settingsSaveFailureMessage(context_.settingsPath, reason);
+        if (context_.showSaveError)
+            context_.showSaveError(message);
+        else
+            QMessageBox::warning(this, productName(), message);
+    }
     applyColorTheme(working_.colorTheme, context_.refreshOpenDocuments);
+}
+
+bool CAstrologySettingsDlg::gatherValid()
+{
+    gather();
+    QString problem;
+    if (working_.ayanamsa == int(engine::AyanamsaMode::Custom) &&
+        !document::isCustomAyanamsaValid(working_.customAyanamsa))
+        problem = QString::fromLatin1(kInvalidCustomAyanamsaMessage);
+    else if (!document::isLatitudeValid(working_.rpLatitude) ||
+             !document::isLongitudeValid(working_.rpLongitude))
+        problem = QString::fromLatin1(kInvalidRulingPlaceMessage);
+    if (problem.isEmpty())
+        return true;
+    if (context_.showInputError)
+        context_.showInputError(problem);
+    else
+        QMessageBox::warning(this, productName(), problem);
+    return false;
 }
 
 void CAstrologySettingsDlg::apply()
 {
-    gather();
-    takeOver();
+    if (gatherValid())
+        takeOver();
 }
 
 void CAstrologySettingsDlg::accept()
 {
-    gather();
+    if (!gatherValid())
+        return;
     QDialog::accept();
     takeOver();
 }

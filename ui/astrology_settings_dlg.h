@@ -169,6 +169,10 @@ struct SettingsDialogContext {
     RulingPlaceContext rulingPlace;
     // Yes/No question with the question icon; true for Yes. Null: a message box.
     std::function<bool(const QString& text, const QString& title)> askYesNo;
+    // Tells that the settings could not be saved. Null: a warning box.
+    std::function<void(const QString& message)> showSaveError;
+    // Tells that a value typed cannot be used (the dialog stays open). Null: a warning box.
+    std::function<void(const QString& message)> showInputError;
     // When given, OK and Apply hand the working copy to it, and it stores,
     // saves and applies; the three members above `rulingPlace` are then unused
     // but for the starting values.
@@ -176,6 +180,11 @@ struct SettingsDialogContext {
 };
 
 inline constexpr const char* kResetDefaultsQuestion = "Reset all settings to their default values?";
+inline constexpr const char* kInvalidCustomAyanamsaMessage =
+    "The custom ayanamsa must be between -60 and 60 degrees.";
+inline constexpr const char* kInvalidRulingPlaceMessage =
+    "The ruling planets' place needs a latitude from -90 to 90 degrees and a longitude from "
+    "-180 to 180 degrees.";
 
 // "Lumikan Settings": edits a working copy of the settings on three pages.
 // OK and Apply take the copy over, save it and refresh every open chart;
@@ -189,6 +198,8 @@ public:
 
     // Reads every page back into the working copy.
     void gather();
+    // Gathers the pages; false (after saying why) when a value cannot be used.
+    bool gatherValid();
     // The Apply button: the dialog stays open.
     void apply();
     // OK.

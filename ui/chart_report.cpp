@@ -69,10 +69,11 @@ void exportChartReportPdfWithDialog(const document::CVerokantDoc& doc, QWidget* 
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
-    if (!exportChartReportPdf(doc, path))
+    QString reason;
+    if (!exportChartReportPdf(doc, path, &reason))
         QMessageBox::critical(parent, productName(),
-                              QStringLiteral("Unable to write the report to\n%1")
-                                  .arg(QDir::toNativeSeparators(path)));
+                              QStringLiteral("Unable to write the report to\n%1\n\n%2")
+                                  .arg(QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace lumikan::ui

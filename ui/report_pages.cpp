@@ -1,5 +1,6 @@
 #include "ui/report_pages.h"
 
+#include "document/atomic_file.h"
 #include "document/chart_rows.h"
 #include "document/name_forms.h"
 #include "document/verokant_doc.h"
@@ -7,6 +8,7 @@
 #include "ui/chart_diagram.h"
 #include "ui/font_substitution.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPageSize>
@@ -759,17 +761,28 @@ bool renderChartReport(const ChartReportData& data, QPagedPaintDevice& device, i
     return painter.end();
 }
 
-bool exportChartReportPdf(const document::CVerokantDoc& doc, const QString& path)
+bool exportChartReportPdf(const document::CVerokantDoc& doc, const QString& path, QString* error)
 {
-    QPdfWriter writer(path);
-    // A printer's resolution: fine lines stay thin and the page layout is
-    // the one a printed copy gets.
-    writer.setResolution(600);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setTitle(doc.GetTitle());
-    writer.setCreator(QStringLiteral("Lumikan Astrology"));
-    return renderChartReport(collectChartReport(doc), writer);
+    // The PDF writer does not report failed writes, so the document is made
+    // in memory and written like any other file: whole, or not at all.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        // A printer's resolution: fine lines stay thin and the page layout is
+        // the one a printed copy gets.
+        writer.setResolution(600);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setTitle(doc.GetTitle());
+        writer.setCreator(QStringLiteral("Lumikan Astrology"));
+        if (!renderChartReport(collectChartReport(doc), writer)) {
+            if (error)
+                *error = QStringLiteral("The report could not be drawn.");
+            return false;
+        }
+    }
+    return document::writeFileAtomically(path, pdf.data(), error);
 }
 
 } // namespace lumikan::ui

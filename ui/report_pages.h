@@ -140,7 +140,9 @@ void paintReportPage(QPainter& painter, const ReportPage& page, const ChartRepor
 bool renderChartReport(const ChartReportData& data, QPagedPaintDevice& device, int fromPage = 0,
                        int toPage = 0);
 
-// The four pages as an A4 PDF. False when the file cannot be written.
-bool exportChartReportPdf(const document::CVerokantDoc& doc, const QString& path);
+// The four pages as an A4 PDF, replacing the file at `path` only when the
+// whole document is written. False with the reason in `error` otherwise.
+bool exportChartReportPdf(const document::CVerokantDoc& doc, const QString& path,
+                          QString* error = nullptr);
 
 } // namespace lumikan::ui

@@ -127,9 +127,18 @@ void CVerokantApp::startUp(const QStringList& arguments)
 
 int CVerokantApp::ExitInstance()
 {
-    if (!settingsPath_.isEmpty())
-        document::SaveSettings(settings_, settingsPath_);
+    saveSettings();
     return exitStatus_;
+}
+
+void CVerokantApp::saveSettings()
+{
+    if (settingsPath_.isEmpty())
+        return;
+    QString reason;
+    if (!document::SaveSettings(settings_, settingsPath_, &reason))
+        messages_->warning(
+            document::toUtf8(document::settingsSaveFailureMessage(settingsPath_, reason)));
 }
 
 engine::LocalDateTime CVerokantApp::now() const
@@ -443,8 +452,7 @@ void CVerokantApp::OnSettings()
 void CVerokantApp::applySettings(const document::AppSettings& accepted)
 {
     settings_ = accepted;
-    if (!settingsPath_.isEmpty())
-        document::SaveSettings(settings_, settingsPath_);
+    saveSettings();
     applyColorTheme(settings_.colorTheme, [this] {
         // Each chart is computed once, however many windows show it.
         for (document::CVerokantDoc* doc : documents()) {

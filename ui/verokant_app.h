@@ -131,6 +131,8 @@ public:
 
 private:
     void startUp(const QStringList& arguments);
+    // Writes the settings in force; a failure is told to the user.
+    void saveSettings();
     document::ChartEnvironment chartEnvironment();
     std::unique_ptr<document::CVerokantDoc> makeDocument();
     void afterSave(document::CVerokantDoc& doc, const QString& previousPath);

@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <functional>
+
 namespace lumikan::test {
 
 struct CliRun {
@@ -13,9 +15,13 @@ struct CliRun {
 };
 
 // Runs the program with `args`; `headless` takes away every display first.
-inline CliRun cli(const QStringList& args, bool headless = false)
+// `childSetup` runs in the child process just before the program starts.
+inline CliRun cli(const QStringList& args, bool headless = false,
+                  const std::function<void()>& childSetup = {})
 {
     QProcess p;
+    if (childSetup)
+        p.setChildProcessModifier(childSetup);
     if (headless) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})

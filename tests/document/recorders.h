@@ -37,7 +37,7 @@ class ScriptedPrompts : public document::DocumentPrompts {
 public:
     std::optional<QString> savePath;  // empty: the dialog is cancelled
     Answer saveChanges = Answer::No;
-    QStringList proposedNames, askedTitles, loadFailures, saveFailures;
+    QStringList proposedNames, askedTitles, loadFailures, saveFailures, saveFailureReasons;
 
     std::optional<QString> askSavePath(const QString& proposed) override
     {
@@ -50,7 +50,11 @@ public:
         return saveChanges;
     }
     void reportLoadFailure(const QString& path, const QString&) override { loadFailures.push_back(path); }
-    void reportSaveFailure(const QString& path, const QString&) override { saveFailures.push_back(path); }
+    void reportSaveFailure(const QString& path, const QString& reason) override
+    {
+        saveFailures.push_back(path);
+        saveFailureReasons.push_back(reason);
+    }
 };
 
 // A view that remembers the hints it was sent.

@@ -2,6 +2,7 @@
 
 #include "document/atlas_database.h"
 #include "document/recorders.h"
+#include "document/text_encoding.h"
 #include "engine/cast_chart.h"
 #include "qt_test_app.h"
 #include "ui/about_dlg.h"
@@ -173,6 +174,24 @@ TEST_F(ShellTest, SettingsAreReadAtStartAndWrittenAtExit)
     document::LoadSettings(reread, settingsPath);
     EXPECT_EQ(reread.mahadashaDepth, 2);
     EXPECT_EQ(reread.ayanamsa, 0);
+}
+
+TEST_F(ShellTest, SettingsThatCannotBeSavedAreReportedWithTheReason)
+{
+    // A file where the settings folder should be: no save can succeed, even as root.
+    QFile blocker(dir.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    settingsPath = dir.filePath(QStringLiteral("blocker/settings.ini"));
+    start();
+    document::AppSettings changed = app->settings();
+    changed.mahadashaDepth = 2;
+    app->applySettings(changed);
+    const std::string expected = document::toUtf8(
+        document::settingsSaveFailureMessage(settingsPath, QStringLiteral("Not a directory")));
+    EXPECT_EQ(messages.warnings, std::vector<std::string>{expected});
+    EXPECT_EQ(app->ExitInstance(), 0);
+    EXPECT_EQ(messages.warnings, (std::vector<std::string>{expected, expected}));
 }
 
 TEST_F(ShellTest, BrokenRecentFileEntriesAreRemovedAtStart)

@@ -52,6 +52,8 @@ protected:
             questions.push_back(title + QStringLiteral(": ") + text);
             return answerYes;
         };
+        context.showSaveError = [this](const QString& message) { saveErrors.push_back(message); };
+        context.showInputError = [this](const QString& message) { inputErrors.push_back(message); };
         auto dialog = std::make_unique<CAstrologySettingsDlg>(context);
         dialog->show();
         return dialog;
@@ -63,7 +65,7 @@ protected:
     document::AtlasDatabase atlas{LUMIKAN_BIN_DIR "/mondo"};
     test::HintRecorder firstChart, secondChart;
     int refreshes = 0;
-    QStringList errors, questions;
+    QStringList errors, questions, saveErrors, inputErrors;
     bool answerYes = true;
 };
 
@@ -102,6 +104,14 @@ TEST_F(SettingsDialog, CustomAyanamsaFieldsConvertBothWaysWithCarries)
     test::keepImage(dialog->grab().toImage(), QStringLiteral("settings_display"));
     dialog->apply();
     EXPECT_EQ(settings.ayanamsa, 4);
+    EXPECT_EQ(settings.customAyanamsa, -23.853056);
+
+    // A value no ayanamsa has is refused; nothing is taken over and the dialog stays.
+    decimal->clear();
+    QTest::keyClicks(decimal, QStringLiteral("1e308"));
+    dialog->accept();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(inputErrors, QStringList{QString::fromLatin1(kInvalidCustomAyanamsaMessage)});
     EXPECT_EQ(settings.customAyanamsa, -23.853056);
 }
 
@@ -151,6 +161,21 @@ TEST_F(SettingsDialog, RulingPlaceStartsAtPuneAndShowsAStoredPlaceAsStored)
     dialog->gather();
     EXPECT_EQ(dialog->workingCopy().rpLatitude, 0.0);
     EXPECT_EQ(dialog->workingCopy().rpLongitude, 0.0);
+}
+
+TEST_F(SettingsDialog, ApplyTellsWhyTheSettingsCouldNotBeSaved)
+{
+    // A file where the settings folder should be: no save can succeed, even as root.
+    QFile blocker(dir.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    path = dir.filePath(QStringLiteral("blocker/settings.ini"));
+    const auto dialog = open();
+    dialog->displayPage()->ayanamsaButtons()->button(0)->click();
+    dialog->apply();
+    EXPECT_EQ(settings.ayanamsa, 0) << "the settings still take effect";
+    EXPECT_EQ(saveErrors, QStringList{document::settingsSaveFailureMessage(
+                              path, QStringLiteral("Not a directory"))});
 }
 
 TEST_F(SettingsDialog, ResetDefaultsThenCancelLeavesSettingsAndFileUnchanged)
