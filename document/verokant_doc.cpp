@@ -250,7 +250,7 @@ void CVerokantDoc::RulingPlanetsAt(int hour, int minute, int second)
 
 engine::LocalDateTime CVerokantDoc::today() const
 {
-    return environment_.clock ? environment_.clock() : engine::LocalDateTime{};
+    return readClock(environment_.clock);
 }
 
 NameForms CVerokantDoc::nameForms() const

@@ -5,6 +5,7 @@
 #include "document/chart_options.h"
 #include "document/chart_presentation.h"
 #include "document/document_view.h"
+#include "document/local_clock.h"
 #include "engine/chart.h"
 #include "engine/chart_computation.h"
 #include "engine/clock.h"
@@ -35,7 +36,7 @@ struct ChartEnvironment {
     const AppSettings* settings = nullptr;         // the one AppSettings; required
     engine::Ephemeris* ephemeris = nullptr;        // the shared one when null
     Messages* messages = nullptr;                  // message boxes
-    std::function<engine::LocalDateTime()> clock;  // the local date and time now
+    Clock clock;                                   // the local date and time now
     ChartOptionOverrides overrides;                // options that win over the settings
     // The main frame's title and chart summary follow the document.
     std::function<void()> frameTitleChanged;

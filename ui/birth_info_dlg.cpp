@@ -1,4 +1,5 @@
 #include "ui/birth_info_dlg.h"
+#include "document/local_clock.h"
 
 #include "document/atlas_time_zones.h"
 #include "document/ini_file.h"
@@ -461,14 +462,7 @@ void CBirthInfoDlg::fillLists()
     name_->setFocus(Qt::OtherFocusReason);
 }
 
-engine::LocalDateTime CBirthInfoDlg::now() const
-{
-    if (context_.clock)
-        return context_.clock();
-    const QDateTime t = QDateTime::currentDateTime();
-    return {t.date().year(), t.date().month(), t.date().day(),
-            t.time().hour(), t.time().minute(), t.time().second()};
-}
+engine::LocalDateTime CBirthInfoDlg::now() const { return document::readClock(context_.clock); }
 
 std::int64_t CBirthInfoDlg::milliseconds() const
 {

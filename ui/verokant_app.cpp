@@ -1,4 +1,5 @@
 #include "ui/verokant_app.h"
+#include "document/local_clock.h"
 
 #include "document/text_encoding.h"
 #include "document/messages.h"
@@ -141,14 +142,7 @@ void CVerokantApp::saveSettings()
             document::toUtf8(document::settingsSaveFailureMessage(settingsPath_, reason)));
 }
 
-engine::LocalDateTime CVerokantApp::now() const
-{
-    if (env_.clock)
-        return env_.clock();
-    const QDateTime t = QDateTime::currentDateTime();
-    return {t.date().year(), t.date().month(), t.date().day(),
-            t.time().hour(), t.time().minute(), t.time().second()};
-}
+engine::LocalDateTime CVerokantApp::now() const { return document::readClock(env_.clock); }
 
 document::ChartEnvironment CVerokantApp::chartEnvironment()
 {
