@@ -15,4 +15,4 @@ engine::LocalDateTime systemNow();
 // The clock's answer, or the system's when no clock is given.
 engine::LocalDateTime readClock(const Clock& clock);
 
-}  // namespace lumikan::document
+} // namespace lumikan::document
