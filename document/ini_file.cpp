@@ -35,12 +35,12 @@ QString foldedName(const QString& name)
         char32_t point = c.unicode();
         if (c.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate())
             point = QChar::surrogateToUcs4(c, name[++i]);
-        const char32_t lower = QChar::toCaseFolded(point);
-        if (QChar::requiresSurrogates(lower)) {
-            folded += QChar(QChar::highSurrogate(lower));
-            folded += QChar(QChar::lowSurrogate(lower));
+        const char32_t foldedPoint = QChar::toCaseFolded(point);
+        if (QChar::requiresSurrogates(foldedPoint)) {
+            folded += QChar(QChar::highSurrogate(foldedPoint));
+            folded += QChar(QChar::lowSurrogate(foldedPoint));
         } else {
-            folded += QChar(static_cast<char16_t>(lower));
+            folded += QChar(static_cast<char16_t>(foldedPoint));
         }
     }
     return folded;
