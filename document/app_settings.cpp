@@ -70,7 +70,15 @@ bool SaveSettings(const AppSettings& s, const QString& path, QString* error)
             *error = QStringLiteral("No settings file was given.");
         return false;
     }
-    IniFile ini = IniFile::load(path);
+    // The file's other sections are kept, so a file that is there but cannot
+    // be read is not replaced by one without them.
+    QString unreadable;
+    IniFile ini = IniFile::load(path, &unreadable);
+    if (!unreadable.isEmpty()) {
+        if (error)
+            *error = unreadable;
+        return false;
+    }
     ini.setString("Ayanamsa", "Ayanamsa", QString::number(s.ayanamsa));
     ini.setString("Ayanamsa", "CustomValue", realText(s.customAyanamsa));
     ini.setString("Dasha", "DashaYear", QString::number(s.dashaYear));

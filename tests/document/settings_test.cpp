@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -230,6 +231,11 @@ TEST(IniFile, LoadRefusesDevicesPipesAndOversizedFiles)
     const IniFile over = IniFile::load(huge, &error);
     EXPECT_EQ(error, "The file is too large to be a settings file.");
     EXPECT_EQ(over.integer("AppSettings", "ColorTheme", 0), 0);
+    // Saving over a file that could not be read would lose what it holds.
+    QString saveError;
+    EXPECT_FALSE(SaveSettings(AppSettings{}, huge, &saveError));
+    EXPECT_EQ(saveError, "The file is too large to be a settings file.");
+    EXPECT_EQ(QFileInfo(huge).size(), 4 * 1024 * 1024 + 1);
 
     error.clear();
     EXPECT_TRUE(IniFile::load(dir.filePath("missing.ini"), &error).toText().isEmpty());
