@@ -18,9 +18,6 @@ namespace lumikan::document {
 
 namespace {
 
-// Settings files are small; a larger one is not ours.
-constexpr qint64 kMaxIniBytes = 4 * 1024 * 1024;
-
 thread_local std::uint64_t nameComparisonCount = 0;
 
 // A name as QString::compare with Qt::CaseInsensitive sees it: every code point

@@ -12,6 +12,9 @@ namespace lumikan::document {
 // An INI file with the semantics of the classic profile functions: sections and
 // keys match case-insensitively, values are trimmed, a missing key gives the
 // caller's default. Written back as UTF-8.
+// Settings files are small; a larger file is not ours.
+inline constexpr qint64 kMaxIniBytes = 4 * 1024 * 1024;
+
 class IniFile {
 public:
     // Parses INI text. Anything that is not a section or key line is ignored.
