@@ -1,7 +1,9 @@
 #include "document/app_settings.h"
 
 #include "document/birth_data_rules.h"
+#include "document/atomic_file.h"
 #include "document/ini_file.h"
+#include "document/regular_file.h"
 #include "document/text_encoding.h"
 
 #include <QDir>
@@ -70,7 +72,15 @@ bool SaveSettings(const AppSettings& s, const QString& path, QString* error)
             *error = QStringLiteral("No settings file was given.");
         return false;
     }
-    IniFile ini = IniFile::load(path);
+    // The file's other sections are kept, so a file that is there but cannot
+    // be read is not replaced by one without them.
+    QString unreadable;
+    IniFile ini = IniFile::load(path, &unreadable);
+    if (!unreadable.isEmpty()) {
+        if (error)
+            *error = unreadable;
+        return false;
+    }
     ini.setString("Ayanamsa", "Ayanamsa", QString::number(s.ayanamsa));
     ini.setString("Ayanamsa", "CustomValue", realText(s.customAyanamsa));
     ini.setString("Dasha", "DashaYear", QString::number(s.dashaYear));
@@ -113,8 +123,12 @@ QString ResolveSettingsPath(const QString& configFolder, const QString& programF
         return beside;
     const QString path = QDir(folder).filePath("settings.ini");
     // Seed a new user's settings once from the copy shipped with the program.
-    if (!QFileInfo::exists(path) && !beside.isEmpty() && QFileInfo::exists(beside))
-        QFile::copy(beside, path);
+    // Only a regular file is copied: a pipe there would block the start.
+    if (!QFileInfo::exists(path) && !beside.isEmpty()) {
+        const FileRead seed = readRegularFile(beside, kMaxIniBytes);
+        if (seed.status == FileReadStatus::Ok)
+            writeFileAtomically(path, seed.bytes);
+    }
     return path;
 }
 

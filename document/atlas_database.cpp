@@ -1,6 +1,7 @@
 #include "document/atlas_database.h"
 
 #include "document/atlas_text.h"
+#include "document/regular_file.h"
 
 #include <QCoreApplication>
 
@@ -289,8 +290,13 @@ bool AtlasDatabase::OpenCountry(std::string_view code)
         return false;
 
     const std::filesystem::path path = folder_ / (lower + ".bin");
-    file_.setFileName(QFile::decodeName(path.c_str()));
-    if (!file_.open(QIODevice::ReadOnly)) {
+    // A FIFO or device in the folder must neither block the open nor be mapped.
+    FileReadStatus status = FileReadStatus::CannotOpen;
+    const int fd = openRegularFile(QFile::decodeName(path.c_str()), status);
+    if (fd < 0)
+        return false;
+    // A failed open may leave the handle with QFile; leaking it beats closing it twice.
+    if (!file_.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         close();
         return false;
     }

@@ -1,8 +1,8 @@
 #include "document/document_view.h"
 
 #include "document/atomic_file.h"
+#include "document/regular_file.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -44,19 +44,12 @@ bool CDocument::OnNewDocument()
 
 bool CDocument::OnOpenDocument(const QString& path)
 {
-    QFile file(path);
-    QString reason;
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
-    } else if (file.size() > kMaxDocumentBytes) {
-        reason = QStringLiteral("The file is too large to be a chart file.");
-    } else {
-        const QByteArray bytes = file.readAll();
-        if (readFrom(bytes, reason)) {
-            pathName_ = path;
-            modified_ = false;
-            return true;
-        }
+    const FileRead read = readRegularFile(path, kMaxDocumentBytes);
+    QString reason = fileReadFailureText(read, QStringLiteral("chart file"));
+    if (read.status == FileReadStatus::Ok && readFrom(read.bytes, reason)) {
+        pathName_ = path;
+        modified_ = false;
+        return true;
     }
     if (prompts_)
         prompts_->reportLoadFailure(path, reason);

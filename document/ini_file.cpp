@@ -1,9 +1,10 @@
 #include "document/ini_file.h"
 
 #include "document/atomic_file.h"
+#include "document/regular_file.h"
 #include "document/text_encoding.h"
 
-#include <QFile>
+#include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -11,14 +12,55 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace lumikan::document {
 
 namespace {
 
-bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+thread_local std::uint64_t nameComparisonCount = 0;
+
+// A name as QString::compare with Qt::CaseInsensitive sees it: every code point
+// simply case-folded (so "ß" stays apart from "ss"). Two names are the same
+// when their folded forms are equal.
+QString foldedName(const QString& name)
+{
+    QString folded;
+    folded.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        char32_t point = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate())
+            point = QChar::surrogateToUcs4(c, name[++i]);
+        const char32_t foldedPoint = QChar::toCaseFolded(point);
+        if (QChar::requiresSurrogates(foldedPoint)) {
+            folded += QChar(QChar::highSurrogate(foldedPoint));
+            folded += QChar(QChar::lowSurrogate(foldedPoint));
+        } else {
+            folded += QChar(static_cast<char16_t>(foldedPoint));
+        }
+    }
+    return folded;
+}
 
 }  // namespace
+
+std::size_t IniFile::FoldedNameHash::operator()(const QString& folded) const
+{
+    // Seeded per process, so a hostile file cannot aim every name at one bucket.
+    return qHash(folded, QHashSeed::globalSeed());
+}
+
+bool IniFile::FoldedNameEqual::operator()(const QString& a, const QString& b) const
+{
+    ++nameComparisonCount;
+    return a == b;
+}
+
+std::uint64_t IniFile::nameComparisons()
+{
+    return nameComparisonCount;
+}
 
 int leadingInteger(const QString& text)
 {
@@ -47,7 +89,7 @@ double leadingReal(const QString& text)
 IniFile IniFile::parse(const QString& text)
 {
     IniFile ini;
-    Section* current = nullptr;
+    std::optional<std::size_t> current;
     const auto lines = text.split(QLatin1Char('\n'));
     for (QString line : lines) {
         line = line.trimmed();
@@ -55,15 +97,7 @@ IniFile IniFile::parse(const QString& text)
             continue;
         if (line.startsWith(QLatin1Char('['))) {
             const qsizetype close = line.indexOf(QLatin1Char(']'));
-            const QString name = line.mid(1, close < 0 ? -1 : close - 1).trimmed();
-            current = nullptr;
-            for (Section& s : ini.sections_)
-                if (sameName(s.name, name))
-                    current = &s;
-            if (!current) {
-                ini.sections_.push_back({name, {}});
-                current = &ini.sections_.back();
-            }
+            current = ini.sectionFor(line.mid(1, close < 0 ? -1 : close - 1).trimmed());
             continue;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
@@ -75,36 +109,40 @@ IniFile IniFile::parse(const QString& text)
         if (value.size() >= 2 && value.front() == value.back() &&
             (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')))
             value = value.mid(1, value.size() - 2);
-        bool known = false;
-        for (const Entry& e : current->entries)
-            known = known || sameName(e.key, key);
+        Section& section = ini.sections_[*current];
         // The first occurrence of a key wins, as with the profile functions.
-        if (!known)
-            current->entries.push_back({key, value});
+        if (section.keys.try_emplace(foldedName(key), section.entries.size()).second)
+            section.entries.push_back({key, value});
     }
     return ini;
 }
 
-IniFile IniFile::load(const QString& path)
+IniFile IniFile::load(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return {};
-    // Settings files are small; a huge one is not ours.
-    constexpr qint64 kMaxBytes = 4 * 1024 * 1024;
-    return parse(decodeTextFile(file.read(kMaxBytes)));
+    const FileRead read = readRegularFile(path, kMaxIniBytes);
+    if (read.status == FileReadStatus::Ok)
+        return parse(decodeTextFile(read.bytes));
+    if (error && read.status != FileReadStatus::Missing)
+        *error = fileReadFailureText(read, QStringLiteral("settings file"));
+    return {};
+}
+
+std::size_t IniFile::sectionFor(const QString& name)
+{
+    const auto [at, added] = sectionIndex_.try_emplace(foldedName(name), sections_.size());
+    if (added)
+        sections_.push_back({name, {}, {}});
+    return at->second;
 }
 
 const IniFile::Entry* IniFile::find(const QString& section, const QString& key) const
 {
-    for (const Section& s : sections_) {
-        if (!sameName(s.name, section))
-            continue;
-        for (const Entry& e : s.entries)
-            if (sameName(e.key, key))
-                return &e;
-    }
-    return nullptr;
+    const auto s = sectionIndex_.find(foldedName(section));
+    if (s == sectionIndex_.end())
+        return nullptr;
+    const Section& found = sections_[s->second];
+    const auto e = found.keys.find(foldedName(key));
+    return e == found.keys.end() ? nullptr : &found.entries[e->second];
 }
 
 QString IniFile::string(const QString& section, const QString& key, const QString& fallback,
@@ -135,21 +173,12 @@ void IniFile::setString(const QString& section, const QString& key, const QStrin
     // Line breaks would split the entry; store them as blanks.
     QString clean = value;
     clean.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    Section* target = nullptr;
-    for (Section& s : sections_)
-        if (sameName(s.name, section))
-            target = &s;
-    if (!target) {
-        sections_.push_back({section, {}});
-        target = &sections_.back();
-    }
-    for (Entry& e : target->entries) {
-        if (sameName(e.key, key)) {
-            e.value = clean;
-            return;
-        }
-    }
-    target->entries.push_back({key, clean});
+    Section& target = sections_[sectionFor(section)];
+    const auto [at, added] = target.keys.try_emplace(foldedName(key), target.entries.size());
+    if (added)
+        target.entries.push_back({key, clean});
+    else
+        target.entries[at->second].value = clean;
 }
 
 QString IniFile::toText() const

@@ -37,7 +37,8 @@ class ScriptedPrompts : public document::DocumentPrompts {
 public:
     std::optional<QString> savePath;  // empty: the dialog is cancelled
     Answer saveChanges = Answer::No;
-    QStringList proposedNames, askedTitles, loadFailures, saveFailures, saveFailureReasons;
+    QStringList proposedNames, askedTitles, loadFailures, loadFailureReasons, saveFailures,
+        saveFailureReasons;
 
     std::optional<QString> askSavePath(const QString& proposed) override
     {
@@ -49,7 +50,11 @@ public:
         askedTitles.push_back(title);
         return saveChanges;
     }
-    void reportLoadFailure(const QString& path, const QString&) override { loadFailures.push_back(path); }
+    void reportLoadFailure(const QString& path, const QString& reason) override
+    {
+        loadFailures.push_back(path);
+        loadFailureReasons.push_back(reason);
+    }
     void reportSaveFailure(const QString& path, const QString& reason) override
     {
         saveFailures.push_back(path);

@@ -1,8 +1,11 @@
+#include "fifo_with_writer.h"
+
 #include "document/app_settings.h"
 #include "document/ini_file.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -140,4 +143,101 @@ TEST(IniFile, ProfileSemantics)
     EXPECT_EQ(leadingInteger("x1"), 0);
     EXPECT_DOUBLE_EQ(leadingReal("18.520400"), 18.5204);
     EXPECT_EQ(leadingReal("nan"), 0.0);
+}
+
+TEST(IniFile, NamesMatchIgnoringCaseAsQtComparesThem)
+{
+    const IniFile ini = IniFile::parse(QString::fromUtf8("[Ορος]\nΣΟΦΙΑ=1\nStraße=2\nKelvin=3\n"
+                                                         "\xf0\x90\x90\x80=4\n"));
+    EXPECT_EQ(ini.string(QString::fromUtf8("ΟΡΟΣ"), QString::fromUtf8("σοφια")), "1");
+    EXPECT_EQ(ini.string(QString::fromUtf8("ορος"), QString::fromUtf8("STRASSE"), "none"), "none");
+    EXPECT_EQ(ini.string(QString::fromUtf8("ορος"), QString::fromUtf8("STRAßE")), "2");
+    // The Kelvin sign folds to k.
+    EXPECT_EQ(ini.string(QString::fromUtf8("ορος"), QString::fromUtf8("\u212Aelvin")), "3");
+    EXPECT_EQ(ini.string(QString::fromUtf8("ορος"), QString::fromUtf8("\xf0\x90\x90\xa8")), "4");
+
+    // Setting keeps the first spelling and the order of first use.
+    IniFile edited = ini;
+    edited.setString(QString::fromUtf8("ΟΡΟΣ"), "kelvin", "30");
+    edited.setString("New", "A", "x");
+    edited.setString("NEW", "a", "y");
+    EXPECT_EQ(edited.toText(), QString::fromUtf8("[Ορος]\nΣΟΦΙΑ=1\nStraße=2\nKelvin=30\n"
+                                                 "\xf0\x90\x90\x80=4\n\n[New]\nA=y\n"));
+}
+
+TEST(IniFile, AFileAsLargeAsTheCapParsesInLinearTime)
+{
+    // 400,000 keys in one section, then 250,000 sections of one key: each
+    // lookup compares with a handful of names, not with every earlier one.
+    constexpr int kKeys = 400000;
+    QByteArray keys = "[Big]\n";
+    keys.reserve(4 * 1024 * 1024);
+    for (int i = 0; i < kKeys; ++i)
+        keys += QByteArray::number(1000000 + i).replace(0, 1, "K") + "=1\n";
+    keys += "k000000=second\n[BIG]\nk399999=second\n";
+    ASSERT_LE(keys.size(), 4 * 1024 * 1024);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("big.ini");
+    writeFile(path, keys);
+    std::uint64_t before = IniFile::nameComparisons();
+    QString error;
+    const IniFile big = IniFile::load(path, &error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    for (int i = 0; i < kKeys; i += 997)
+        ASSERT_EQ(big.integer("big", QString::number(1000000 + i).replace(0, 1, "k"), 0), 1) << i;
+    EXPECT_EQ(big.string("bIG", "K000000"), "1");  // the first occurrence wins
+    EXPECT_EQ(big.string("Big", "K399999"), "1");
+    std::uint64_t comparisons = IniFile::nameComparisons() - before;
+    EXPECT_LT(comparisons, 2u * kKeys) << comparisons;
+    const QString text = big.toText();
+    EXPECT_TRUE(text.startsWith("[Big]\nK000000=1\nK000001=1\n")) << text.left(40).toStdString();
+    EXPECT_TRUE(text.endsWith("\nK399999=1\n"));
+
+    constexpr int kSections = 250000;
+    QString sections;
+    for (int i = 0; i < kSections; ++i)
+        sections += QStringLiteral("[S%1]\nk=1\n").arg(i);
+    sections += "[s0]\nK=second\nother=2\n";
+    before = IniFile::nameComparisons();
+    const IniFile many = IniFile::parse(sections);
+    EXPECT_EQ(many.string("S0", "K"), "1");
+    EXPECT_EQ(many.string("S0", "OTHER"), "2");
+    EXPECT_EQ(many.string("S249999", "k"), "1");
+    comparisons = IniFile::nameComparisons() - before;
+    EXPECT_LT(comparisons, 2u * kSections) << comparisons;
+}
+
+TEST(IniFile, LoadRefusesDevicesPipesAndOversizedFiles)
+{
+    QString error;
+    const IniFile zero = IniFile::load("/dev/zero", &error);
+    EXPECT_TRUE(error.contains("not a regular file")) << error.toStdString();
+    EXPECT_TRUE(zero.toText().isEmpty());
+
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("settings.ini");
+    lumikan::test::FifoWithWriter writer(pipe, "[AppSettings]\nColorTheme=5\n");
+    ASSERT_TRUE(writer.made());
+    error.clear();
+    const IniFile fifo = IniFile::load(pipe, &error);
+    EXPECT_TRUE(error.contains("not a regular file")) << error.toStdString();
+    EXPECT_EQ(fifo.integer("AppSettings", "ColorTheme", 0), 0);
+
+    // One byte past the cap: refused whole rather than cut at the cap.
+    const QString huge = dir.filePath("huge.ini");
+    writeFile(huge, "[AppSettings]\nColorTheme=5\n" + QByteArray(4 * 1024 * 1024 - 27, ';') + "\n");
+    error.clear();
+    const IniFile over = IniFile::load(huge, &error);
+    EXPECT_EQ(error, "The file is too large to be a settings file.");
+    EXPECT_EQ(over.integer("AppSettings", "ColorTheme", 0), 0);
+    // Saving over a file that could not be read would lose what it holds.
+    QString saveError;
+    EXPECT_FALSE(SaveSettings(AppSettings{}, huge, &saveError));
+    EXPECT_EQ(saveError, "The file is too large to be a settings file.");
+    EXPECT_EQ(QFileInfo(huge).size(), 4 * 1024 * 1024 + 1);
+
+    error.clear();
+    EXPECT_TRUE(IniFile::load(dir.filePath("missing.ini"), &error).toText().isEmpty());
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
 }
