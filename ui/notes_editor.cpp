@@ -1,6 +1,6 @@
 #include "ui/notes_editor.h"
 
-#include "ui/font_substitution.h"
+#include "render/font_substitution.h"
 
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -36,7 +36,7 @@ CNotesEditor::CNotesEditor(Clock today, QWidget* parent)
     : QTextEdit(parent), today_(std::move(today))
 {
     setAcceptRichText(false);
-    setFont(designFont(u"Segoe UI", 9.0));
+    setFont(render::designFont(u"Segoe UI", 9.0));
     QPalette colors = palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colors.setColor(group, QPalette::Base, QColor::fromRgb(kBackground));

@@ -1,11 +1,11 @@
 #include "ui/verokant_app.h"
 
-#include "document/text_encoding.h"
 #include "document/messages.h"
+#include "document/text_encoding.h"
 #include "engine/coded_errors.h"
+#include "render/chart_appearance.h"
 #include "ui/about_dlg.h"
 #include "ui/birth_info_dlg.h"
-#include "ui/chart_appearance.h"
 #include "ui/chart_view_factory.h"
 #include "ui/child_frame.h"
 #include "ui/main_frame.h"
@@ -34,12 +34,15 @@ namespace {
 // The framework's strings of a chart document type.
 document::CDocTemplate chartDocTemplate()
 {
-    return {QStringLiteral("Verokant"),          QStringLiteral("Lumikan"),
-            QString::fromLatin1(kChartFileFilter), QStringLiteral(".lmk"),
-            QStringLiteral("Verokant.Document"), QStringLiteral("Verokant.Document")};
+    return {QStringLiteral("Verokant"),
+            QStringLiteral("Lumikan"),
+            QString::fromLatin1(kChartFileFilter),
+            QStringLiteral(".lmk"),
+            QStringLiteral("Verokant.Document"),
+            QStringLiteral("Verokant.Document")};
 }
 
-}  // namespace
+} // namespace
 
 CVerokantApp::CVerokantApp(ShellEnvironment environment) : env_(std::move(environment))
 {
@@ -95,7 +98,7 @@ void CVerokantApp::startUp(const QStringList& arguments)
     settingsPath_ = env_.settingsPath ? env_.settingsPath() : document::ResolveSettingsPath();
     if (!settingsPath_.isEmpty()) {
         document::LoadSettings(settings_, settingsPath_);
-        selectColorTheme(settings_.colorTheme);
+        render::selectColorTheme(settings_.colorTheme);
     }
 
     mainFrame_ = std::make_unique<CMainFrame>(*this);
@@ -146,7 +149,7 @@ engine::LocalDateTime CVerokantApp::now() const
     if (env_.clock)
         return env_.clock();
     const QDateTime t = QDateTime::currentDateTime();
-    return {t.date().year(), t.date().month(), t.date().day(),
+    return {t.date().year(), t.date().month(),  t.date().day(),
             t.time().hour(), t.time().minute(), t.time().second()};
 }
 
@@ -287,7 +290,10 @@ bool CVerokantApp::OpenDocumentFile(const QString& path)
     return true;
 }
 
-void CVerokantApp::openRecentFile(const QString& path) { OpenDocumentFile(path); }
+void CVerokantApp::openRecentFile(const QString& path)
+{
+    OpenDocumentFile(path);
+}
 
 CChildFrame* CVerokantApp::openFrame(document::CVerokantDoc& doc)
 {
@@ -368,9 +374,10 @@ void CVerokantApp::frameClosed(CChildFrame* frame, document::CVerokantDoc& doc)
             closing_.push_back(std::move(*it));
             documents_.erase(it);
             connect(frame, &QObject::destroyed, this, [this, closing] {
-                closing_.erase(std::remove_if(closing_.begin(), closing_.end(),
-                                              [closing](const auto& d) { return d.get() == closing; }),
-                               closing_.end());
+                closing_.erase(
+                    std::remove_if(closing_.begin(), closing_.end(),
+                                   [closing](const auto& d) { return d.get() == closing; }),
+                    closing_.end());
             });
         }
     }
@@ -390,8 +397,8 @@ void CVerokantApp::updateFrameTitles()
         if (title.isEmpty())
             title = QStringLiteral("Untitled");
         for (std::size_t i = 0; i < frames.size(); ++i) {
-            frames[i]->setWindowTitle(frames.size() > 1 ? QStringLiteral("%1:%2").arg(title).arg(i + 1)
-                                                        : title);
+            frames[i]->setWindowTitle(
+                frames.size() > 1 ? QStringLiteral("%1:%2").arg(title).arg(i + 1) : title);
         }
     }
 }
@@ -453,7 +460,7 @@ void CVerokantApp::applySettings(const document::AppSettings& accepted)
 {
     settings_ = accepted;
     saveSettings();
-    applyColorTheme(settings_.colorTheme, [this] {
+    render::applyColorTheme(settings_.colorTheme, [this] {
         // Each chart is computed once, however many windows show it.
         for (document::CVerokantDoc* doc : documents()) {
             doc->ApplySettingsChange();
@@ -465,4 +472,4 @@ void CVerokantApp::applySettings(const document::AppSettings& accepted)
         mainFrame_->updateTitles();
 }
 
-}  // namespace lumikan::ui
+} // namespace lumikan::ui
