@@ -51,7 +51,7 @@ int runReportCommand(const std::vector<std::string>& args)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(qtMessagesToStderr);
     static int argc = 1;
-    static char name[] = "lumikan-cli";
+    static char name[] = "lumikan-report";
     static char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
     render::installFontSubstitutions();
