@@ -69,8 +69,8 @@ double riseOrSet(double jd, const BirthDetails& b, int which)
 void bareCalls(const BirthDetails& b, bool searchSun)
 {
     swe_set_sid_mode(SE_SIDM_KRISHNAMURTI, 0, 0);
-    const double jd = swe_julday(b.year, b.month, b.day,
-                                 b.hour + b.minute / 60.0 - b.timeZone, SE_GREG_CAL);
+    const double jd =
+        swe_julday(b.year, b.month, b.day, b.hour + b.minute / 60.0 - b.timeZone, SE_GREG_CAL);
     std::array<double, 13> cusps{};
     std::array<double, 10> ascmc{};
     swe_houses_ex(jd, kSidereal, b.latitude, b.longitude, 'P', cusps.data(), ascmc.data());
@@ -146,7 +146,8 @@ public:
         // With repetitions, the medians stand for each benchmark.
         for (const Run& run : runs) {
             const std::string& name = run.run_name.function_name;
-            if (run.aggregate_name == "median" || (run.aggregate_name.empty() && !medians_.count(name)))
+            if (run.aggregate_name == "median" ||
+                (run.aggregate_name.empty() && !medians_.count(name)))
                 nanoseconds_[name] = run.GetAdjustedCPUTime();
             if (run.aggregate_name == "median")
                 medians_.insert(name);
@@ -177,7 +178,7 @@ private:
     std::set<std::string> medians_;
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -1,4 +1,5 @@
 #include "cli/cli_environment.h"
+#include "document/local_clock.h"
 
 #include "document/birth_data_rules.h"
 #include "document/value_text.h"
@@ -86,10 +87,8 @@ bool loadEnvironment(const Options& options, CliEnvironment& environment, std::s
         o.rulingPlace = engine::RulingPlace{*lat, *lon, *tz};
     }
 
-    const QDateTime current = QDateTime::currentDateTime();
     engine::LocalDateTime& now = environment.now;
-    now = {current.date().year(), current.date().month(), current.date().day(),
-           current.time().hour(), current.time().minute(), current.time().second()};
+    now = document::systemNow();
     if (auto today = options.value("today")) {
         const auto date = document::parseIsoDate(*today);
         if (!date || date->year < document::kMinBirthYear || date->year > document::kMaxBirthYear) {

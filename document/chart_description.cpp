@@ -19,4 +19,4 @@ ChartDescription describeChart(const engine::BirthDetails& birth, ChartType type
     return {birth, toQString(birth.name), composePlaceText(birth), type, horaryNumber};
 }
 
-}  // namespace lumikan::document
+} // namespace lumikan::document

@@ -14,14 +14,14 @@ struct ChartDescription {
     QString displayName;
     QString placeText;
     ChartType chartType = ChartType::Natal;
-    int horaryNumber = 1;  // 1..249, for a horary chart
+    int horaryNumber = 1; // 1..249, for a horary chart
 };
 
 // "Pune, Maharashtra, India": city, then state and country when given.
 QString composePlaceText(const engine::BirthDetails& birth);
 
 // The description of `birth`: its name as the display name, its place text.
-ChartDescription describeChart(const engine::BirthDetails& birth,
-                               ChartType type = ChartType::Natal, int horaryNumber = 1);
+ChartDescription describeChart(const engine::BirthDetails& birth, ChartType type = ChartType::Natal,
+                               int horaryNumber = 1);
 
-}  // namespace lumikan::document
+} // namespace lumikan::document

@@ -21,8 +21,8 @@ engine::ChartOptions chartOptionsFor(const AppSettings& s, const ChartOptionOver
     options.includeFortuna = s.showFortuna && !o.noFortuna;
     if (description.chartType == ChartType::Horary)
         options.horaryAscendantDeg = engine::horaryAscendantFor(description.horaryNumber);
-    const engine::RulingPlace place = o.rulingPlace.value_or(
-        engine::RulingPlace{s.rpLatitude, s.rpLongitude, s.rpTimeZoneHours});
+    const engine::RulingPlace place =
+        o.rulingPlace.value_or(engine::RulingPlace{s.rpLatitude, s.rpLongitude, s.rpTimeZoneHours});
     options.rulingPlace = engine::rulingPlaceFor(place.latitudeDeg, place.longitudeDeg,
                                                  place.timeZoneHours, description.birth);
     options.dashaDepth = std::clamp(o.dashaDepth.value_or(s.mahadashaDepth), 1, 4);
@@ -31,4 +31,4 @@ engine::ChartOptions chartOptionsFor(const AppSettings& s, const ChartOptionOver
     return options;
 }
 
-}  // namespace lumikan::document
+} // namespace lumikan::document

@@ -14,8 +14,8 @@ struct ChartOptionOverrides {
     std::optional<engine::AyanamsaMode> ayanamsa;
     std::optional<double> customAyanamsaDeg;
     bool noUranus = false, noNeptune = false, noPluto = false, noFortuna = false;
-    std::optional<int> dashaDepth;  // 1..4
-    std::optional<int> dashaYear;   // the settings' dashaYear values 0..2
+    std::optional<int> dashaDepth; // 1..4
+    std::optional<int> dashaYear;  // the settings' dashaYear values 0..2
     // Replaces the settings' ruling-planet place (both coordinates 0: the birth place).
     std::optional<engine::RulingPlace> rulingPlace;
 };
@@ -27,4 +27,4 @@ engine::ChartOptions chartOptionsFor(const AppSettings& settings,
                                      const ChartOptionOverrides& overrides,
                                      const ChartDescription& description);
 
-}  // namespace lumikan::document
+} // namespace lumikan::document

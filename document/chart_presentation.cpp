@@ -6,32 +6,6 @@
 
 namespace lumikan::document {
 
-namespace {
-
-void pruneBelow(engine::DashaPeriod& period, int level, int depth)
-{
-    if (level + 1 >= depth) {
-        period.antardashas.clear();
-        period.pratyantardashas.clear();
-        period.sookshmas.clear();
-        return;
-    }
-    for (auto* children : {&period.antardashas, &period.pratyantardashas, &period.sookshmas})
-        for (engine::DashaPeriod& child : *children)
-            pruneBelow(child, level + 1, depth);
-}
-
-}  // namespace
-
-std::vector<engine::DashaPeriod> dashaToDepth(const std::vector<engine::DashaPeriod>& dasha,
-                                              int depth)
-{
-    std::vector<engine::DashaPeriod> periods = dasha;
-    for (engine::DashaPeriod& maha : periods)
-        pruneBelow(maha, 0, depth);
-    return periods;
-}
-
 ChartPresentation presentChart(const engine::Chart& chart, const PresentationInputs& in)
 {
     ChartPresentation p;
@@ -43,10 +17,11 @@ ChartPresentation presentChart(const engine::Chart& chart, const PresentationInp
     std::vector<SignificatorEntry> entries = significatorEntries(chart, in.forms.planet);
     orderSignificatorEntries(entries);
     p.significators = significatorRows(entries);
-    p.dasha = dashaToDepth(chart.dasha, chart.options.dashaDepth);
+    p.dasha =
+        engine::dashaPeriodsOf(chart.dasha, chart.options.dashaDepth, chart.options.planetNameForm);
     p.runningDasha = engine::runningDasha(chart.dasha, in.today);
     p.runningDashaCaption = toQString(engine::runningDashaCaption(p.runningDasha));
     return p;
 }
 
-}  // namespace lumikan::document
+} // namespace lumikan::document

@@ -17,26 +17,22 @@ namespace lumikan::document {
 // line) show, in the settings' name forms: built once per computation, read
 // by everyone, written back by nobody.
 struct ChartPresentation {
-    QString ascendantText;    // "PISCES 15°16'"
-    QString ayanamsaCaption;  // "Ayanamsa: Krishnamurti | 23°38'00""
+    QString ascendantText;   // "PISCES 15°16'"
+    QString ayanamsaCaption; // "Ayanamsa: Krishnamurti | 23°38'00""
     std::vector<PlanetTableRow> planets;
     std::vector<CuspTableRow> cusps;
-    std::vector<SignificatorRow> significators;  // two rows per planet, in table order
-    std::vector<engine::DashaPeriod> dasha;      // to the chart's dasha depth
-    engine::RunningDasha runningDasha;           // on the day it was built
-    QString runningDashaCaption;                 // "Saturn -> Mercury -> Ketu"
+    std::vector<SignificatorRow> significators; // two rows per planet, in table order
+    std::vector<engine::DashaPeriod> dasha;     // to the chart's dasha depth
+    engine::RunningDasha runningDasha;          // on the day it was built
+    QString runningDashaCaption;                // "Saturn -> Mercury -> Ketu"
 };
 
 // The facts besides the chart that the texts need.
 struct PresentationInputs {
     NameForms forms;
-    engine::LocalDateTime today;  // picks the running periods
+    engine::LocalDateTime today; // picks the running periods
 };
 
 ChartPresentation presentChart(const engine::Chart& chart, const PresentationInputs& inputs);
 
-// The periods down to `depth` levels (1..4) of a deeper dasha.
-std::vector<engine::DashaPeriod> dashaToDepth(const std::vector<engine::DashaPeriod>& dasha,
-                                              int depth);
-
-}  // namespace lumikan::document
+} // namespace lumikan::document

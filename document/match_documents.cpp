@@ -1,4 +1,5 @@
 #include "document/match_documents.h"
+#include "document/local_clock.h"
 
 #include "document/text_encoding.h"
 
@@ -34,7 +35,7 @@ match::MatchSubject BuildMatchSubject(const CVerokantDoc& doc)
     inputs.displayName = toUtf8(doc.displayName());
     inputs.planetNameFormat = doc.settings().planetNameFormat;
     inputs.signNameFormat = doc.settings().signNameFormat;
-    inputs.today = doc.environment().clock ? doc.environment().clock() : engine::LocalDateTime{};
+    inputs.today = readClock(doc.environment().clock);
     match::MatchSubject subject = match::makeMatchSubject(doc.chart(), inputs);
     subject.gender = doc.birthDetails().gender;
     return subject;

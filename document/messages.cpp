@@ -11,4 +11,4 @@ std::string formatCodedError(std::string_view code, std::string_view message)
     return text;
 }
 
-}  // namespace lumikan::document
+} // namespace lumikan::document

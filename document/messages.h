@@ -25,4 +25,4 @@ public:
 // The text of a coded error box.
 std::string formatCodedError(std::string_view code, std::string_view message);
 
-}  // namespace lumikan::document
+} // namespace lumikan::document

@@ -18,7 +18,7 @@ QString dateText(const engine::BirthDetails& b)
     return QString::asprintf("%04d-%02d-%02d", b.year, b.month, b.day);
 }
 
-}  // namespace
+} // namespace
 
 CVerokantDoc::CVerokantDoc(ChartEnvironment environment) : environment_(std::move(environment))
 {
@@ -97,7 +97,7 @@ bool CVerokantDoc::OnOpenDocument(const QString& path)
     if (!CDocument::OnOpenDocument(path))
         return false;
     if (openedEmpty_)
-        return true;  // a version-0 file: an empty document
+        return true; // a version-0 file: an empty document
     engine::ChartResult result = compute();
     if (!result.ok()) {
         reportFailure(result);
@@ -215,8 +215,8 @@ void CVerokantDoc::OnChangedViewList()
 
 void CVerokantDoc::UpdateTitle()
 {
-    QString title = BuildTitle(description_.birth, description_.displayName,
-                               description_.placeText, settings().titleFormat);
+    QString title = BuildTitle(description_.birth, description_.displayName, description_.placeText,
+                               settings().titleFormat);
     if (chart().isHorary)
         title += QStringLiteral(" [Horary #%1]").arg(description_.horaryNumber);
     SetTitle(title);
@@ -250,7 +250,7 @@ void CVerokantDoc::RulingPlanetsAt(int hour, int minute, int second)
 
 engine::LocalDateTime CVerokantDoc::today() const
 {
-    return environment_.clock ? environment_.clock() : engine::LocalDateTime{};
+    return readClock(environment_.clock);
 }
 
 NameForms CVerokantDoc::nameForms() const
@@ -259,4 +259,4 @@ NameForms CVerokantDoc::nameForms() const
     return {s.planetNameFormat, s.nakshatraNameFormat, s.signNameFormat};
 }
 
-}  // namespace lumikan::document
+} // namespace lumikan::document

@@ -5,6 +5,7 @@
 #include "document/chart_options.h"
 #include "document/chart_presentation.h"
 #include "document/document_view.h"
+#include "document/local_clock.h"
 #include "engine/chart.h"
 #include "engine/chart_computation.h"
 #include "engine/clock.h"
@@ -25,18 +26,18 @@ class CVerokantDoc;
 class Messages;
 
 // Update hints sent to the views of a chart document.
-inline constexpr int HINT_REFRESH = 0;  // repaint; nothing was recomputed
+inline constexpr int HINT_REFRESH = 0; // repaint; nothing was recomputed
 inline constexpr int HINT_CHART_LOADED = 1;
 inline constexpr int HINT_SETTINGS_CHANGED = 2;
 inline constexpr int HINT_TIME_ADJUSTED = 3;
 
 // What the application shares with its chart documents.
 struct ChartEnvironment {
-    const AppSettings* settings = nullptr;         // the one AppSettings; required
-    engine::Ephemeris* ephemeris = nullptr;        // the shared one when null
-    Messages* messages = nullptr;                  // message boxes
-    std::function<engine::LocalDateTime()> clock;  // the local date and time now
-    ChartOptionOverrides overrides;                // options that win over the settings
+    const AppSettings* settings = nullptr;  // the one AppSettings; required
+    engine::Ephemeris* ephemeris = nullptr; // the shared one when null
+    Messages* messages = nullptr;           // message boxes
+    Clock clock;                            // the local date and time now
+    ChartOptionOverrides overrides;         // options that win over the settings
     // The main frame's title and chart summary follow the document.
     std::function<void()> frameTitleChanged;
     std::function<void(const CVerokantDoc&)> chartSummaryChanged;
@@ -114,11 +115,11 @@ private:
     ChartPresentation presentation_;
     QString notes_;
     QString birthDateText_;
-    bool openedEmpty_ = false;  // the last file read held no chart
+    bool openedEmpty_ = false; // the last file read held no chart
     engine::RulingPlanets currentRulingPlanets_;
 };
 
 // The coded error for a command that needs a chart and finds none.
 inline constexpr const char* kNoChartOpenMessage = "Please open a chart first.";
 
-}  // namespace lumikan::document
+} // namespace lumikan::document

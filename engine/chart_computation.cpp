@@ -2,11 +2,11 @@
 
 #include "engine/birth_particulars.h"
 #include "engine/chara_karakas.h"
+#include "engine/dasha.h"
 #include "engine/dignity.h"
 #include "engine/ephemeris.h"
 #include "engine/house_rules.h"
 #include "engine/kp_lords.h"
-#include "engine/dasha.h"
 #include "engine/ruling_planets.h"
 #include "engine/shadbala.h"
 #include "engine/significators.h"
@@ -24,22 +24,25 @@ namespace {
 
 // Bodies in the order the chart lists them; Ketu follows Rahu.
 constexpr std::array<BodyId, 11> kComputationOrder = {
-    body::Sun,  body::Moon,   body::Mars,   body::Mercury, body::Jupiter, body::Venus,
+    body::Sun,    body::Moon, body::Mars,   body::Mercury, body::Jupiter, body::Venus,
     body::Saturn, body::Rahu, body::Uranus, body::Neptune, body::Pluto};
 
 bool isIncluded(const Chart& chart, BodyId b)
 {
     switch (b) {
-    case body::Uranus: return chart.includeUranus;
-    case body::Neptune: return chart.includeNeptune;
-    case body::Pluto: return chart.includePluto;
-    default: return true;
+    case body::Uranus:
+        return chart.includeUranus;
+    case body::Neptune:
+        return chart.includeNeptune;
+    case body::Pluto:
+        return chart.includePluto;
+    default:
+        return true;
     }
 }
 
 // Longitude, sign, nakshatra and the four lords, shared by planets and cusps.
-template <typename Position>
-void setZodiacPosition(Position& p, double longitudeDeg)
+template <typename Position> void setZodiacPosition(Position& p, double longitudeDeg)
 {
     p.longitude = longitudeDeg;
     p.sign = signOf(longitudeDeg);
@@ -140,7 +143,7 @@ bool computeBodies(Chart& chart, Ephemeris& ephemeris)
         placeAt(p, normalizeDegrees(position->longitudeDeg), chart.cusps);
         p.speed = position->speedDegPerDay;
         p.dignity = dignityFlagsOf(b, p.longitude, p.speed, sunLongitude);
-        p.charaKarakaRank = -1;  // ranked once every body is known
+        p.charaKarakaRank = -1; // ranked once every body is known
         p.shadbala = 0.0;
         chart.planets.push_back(p);
 
@@ -170,7 +173,7 @@ double dashaMoonLongitude(const Chart& chart)
     return moon ? moon->longitude : 0.0;
 }
 
-}  // namespace
+} // namespace
 
 double birthJulianDayUt(const BirthDetails& birth)
 {
@@ -225,10 +228,9 @@ ChartResult computeChart(const BirthDetails& birth, const ChartOptions& options,
     buildSignificators(chart);
     buildVargasInto(chart, chart.vargas);
     chart.birthParticulars = buildBirthParticulars(chart);
-    chart.dasha = buildDasha(chart.julianDayUt, dashaMoonLongitude(chart),
-                             std::max(options.dashaDepth, 3),
-                             {options.dashaYearDays, options.planetNameForm});
+    chart.dasha = buildDashaSpans(chart.julianDayUt, dashaMoonLongitude(chart),
+                                  std::max(options.dashaDepth, 3), options.dashaYearDays);
     return result;
 }
 
-}  // namespace lumikan::engine
+} // namespace lumikan::engine

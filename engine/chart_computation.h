@@ -12,15 +12,15 @@ class Ephemeris;
 
 enum class ChartStatus {
     Ok,
-    NoEphemeris,  // a body outside the ephemeris files, or the files missing
-    NoHouses,     // Placidus cusps cannot be computed (beyond the polar circles)
+    NoEphemeris, // a body outside the ephemeris files, or the files missing
+    NoHouses,    // Placidus cusps cannot be computed (beyond the polar circles)
 };
 
 // What a computation gives: the chart, or why there is none.
 struct ChartResult {
     ChartStatus status = ChartStatus::Ok;
-    std::string libraryMessage;  // the ephemeris library's own text, if it gave one
-    std::optional<Chart> chart;  // present exactly when status is Ok
+    std::string libraryMessage; // the ephemeris library's own text, if it gave one
+    std::optional<Chart> chart; // present exactly when status is Ok
 
     bool ok() const { return status == ChartStatus::Ok; }
 };
@@ -35,4 +35,4 @@ double birthJulianDayUt(const BirthDetails& birth);
 ChartResult computeChart(const BirthDetails& birth, const ChartOptions& options,
                          Ephemeris& ephemeris);
 
-}  // namespace lumikan::engine
+} // namespace lumikan::engine

@@ -13,7 +13,7 @@ inline constexpr std::string_view kInvalidBirthData = "USERIN - 0x000010A";
 inline constexpr std::string_view kNoEphemeris = "SWEPH - 0x0000301";
 inline constexpr std::string_view kNoHouses = "SWEPH - 0x0000302";
 inline constexpr std::string_view kGeneral = "GENER - 0xFFFFFFF";
-}  // namespace error_code
+} // namespace error_code
 
 inline constexpr std::string_view kNoEphemerisMessage =
     "Unable to access the Swiss Ephemeris data files.\n\nPlease ensure that the Swiss Ephemeris "
@@ -30,4 +30,4 @@ struct CodedError {
 // The coded error for a failed computation; empty for Ok.
 std::optional<CodedError> codedErrorFor(ChartStatus status);
 
-}  // namespace lumikan::engine
+} // namespace lumikan::engine

@@ -14,8 +14,8 @@ namespace lumikan::engine {
 double dashaYearLength(int dashaYearSetting);
 
 struct DashaSettings {
-    double yearDays = 365.25;  // the dasha year Y, days
-    int planetNameForm = 0;    // form of lordName, as for bodyName
+    double yearDays = 365.25; // the dasha year Y, days
+    int planetNameForm = 0;   // form of lordName, as for bodyName
 };
 
 // The periods in force on a date; -1 where none is found.
@@ -41,15 +41,25 @@ LengthBreakdown lengthBreakdown(double lengthDays);
 // covers only the balance left at birth, but its antardashas are laid out
 // from its nominal beginning so that they end with it. The children of every
 // period tile it exactly.
+std::vector<DashaSpan> buildDashaSpans(double birthJulianDayUt, double moonLongitudeDeg, int depth,
+                                       double yearDays = 365.25);
+
+// The periods of `spans` down to `depth` levels as a tree with their texts.
+std::vector<DashaPeriod> dashaPeriodsOf(const std::vector<DashaSpan>& spans, int depth,
+                                        int planetNameForm = 0);
+
+// buildDashaSpans and dashaPeriodsOf in one.
 std::vector<DashaPeriod> buildDasha(double birthJulianDayUt, double moonLongitudeDeg, int depth,
                                     const DashaSettings& settings = {});
 
 // The mahadasha, antardasha and pratyantardasha running on `today`'s local
-// date; a date on a boundary belongs to the earlier period.
+// date; a date on a boundary belongs to the earlier period (the UT dates of
+// the boundaries are compared with the local date).
 RunningDasha runningDasha(const std::vector<DashaPeriod>& mahadashas, const LocalDateTime& today);
+RunningDasha runningDasha(const std::vector<DashaSpan>& spans, const LocalDateTime& today);
 
 // "Dasha Not Available", or "Saturn -> Mercury -> Ketu" with "-" for a level
 // not found.
 std::string runningDashaCaption(const RunningDasha& running);
 
-}  // namespace lumikan::engine
+} // namespace lumikan::engine

@@ -26,7 +26,7 @@ void reportLibraryText(const char* serr)
         std::fprintf(stderr, "Swiss Error: %s\n", serr);
 }
 
-}  // namespace
+} // namespace
 
 AyanamsaMode ayanamsaModeFromInt(int value)
 {
@@ -36,11 +36,16 @@ AyanamsaMode ayanamsaModeFromInt(int value)
 std::string_view ayanamsaModeName(AyanamsaMode mode)
 {
     switch (mode) {
-    case AyanamsaMode::Lahiri: return "Lahiri";
-    case AyanamsaMode::Sayana: return "Sayana";
-    case AyanamsaMode::Raman: return "Raman";
-    case AyanamsaMode::Custom: return "Custom";
-    case AyanamsaMode::Krishnamurti: break;
+    case AyanamsaMode::Lahiri:
+        return "Lahiri";
+    case AyanamsaMode::Sayana:
+        return "Sayana";
+    case AyanamsaMode::Raman:
+        return "Raman";
+    case AyanamsaMode::Custom:
+        return "Custom";
+    case AyanamsaMode::Krishnamurti:
+        break;
     }
     return "Krishnamurti";
 }
@@ -121,7 +126,10 @@ Ephemeris::Ephemeris()
     useFrame(AyanamsaMode::Krishnamurti, 0.0);
 }
 
-Ephemeris::~Ephemeris() { swe_close(); }
+Ephemeris::~Ephemeris()
+{
+    swe_close();
+}
 
 void Ephemeris::useFrame(AyanamsaMode mode, double customAyanamsaDeg)
 {
@@ -130,12 +138,19 @@ void Ephemeris::useFrame(AyanamsaMode mode, double customAyanamsaDeg)
     calcFlags_ = mode == AyanamsaMode::Sayana ? SEFLG_SWIEPH | SEFLG_SPEED
                                               : SEFLG_SWIEPH | SEFLG_SPEED | SEFLG_SIDEREAL;
     switch (mode) {
-    case AyanamsaMode::Lahiri: swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0); break;
-    case AyanamsaMode::Raman: swe_set_sid_mode(SE_SIDM_RAMAN, 0, 0); break;
-    case AyanamsaMode::Krishnamurti: swe_set_sid_mode(SE_SIDM_KRISHNAMURTI, 0, 0); break;
+    case AyanamsaMode::Lahiri:
+        swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+        break;
+    case AyanamsaMode::Raman:
+        swe_set_sid_mode(SE_SIDM_RAMAN, 0, 0);
+        break;
+    case AyanamsaMode::Krishnamurti:
+        swe_set_sid_mode(SE_SIDM_KRISHNAMURTI, 0, 0);
+        break;
     // Sayana asks for no ayanamsa; the custom one is set at every request.
     case AyanamsaMode::Sayana:
-    case AyanamsaMode::Custom: break;
+    case AyanamsaMode::Custom:
+        break;
     }
 }
 
@@ -161,9 +176,8 @@ std::optional<EclipticPosition> Ephemeris::position(double julianDayUt, BodyId b
     return EclipticPosition{xx[0], xx[1], xx[3]};
 }
 
-std::optional<std::array<double, 13>> Ephemeris::placidusCusps(double julianDayUt,
-                                                               double latitudeDeg,
-                                                               double longitudeDeg)
+std::optional<std::array<double, 13>>
+Ephemeris::placidusCusps(double julianDayUt, double latitudeDeg, double longitudeDeg)
 {
     applyCustomMode(julianDayUt);
     std::array<double, 13> cusps{};
@@ -177,9 +191,12 @@ std::optional<std::array<double, 13>> Ephemeris::placidusCusps(double julianDayU
 double Ephemeris::ayanamsaDeg(double julianDayUt)
 {
     switch (mode_) {
-    case AyanamsaMode::Sayana: return 0.0;
-    case AyanamsaMode::Custom: return customAyanamsaDeg_;
-    default: return swe_get_ayanamsa_ut(julianDayUt);
+    case AyanamsaMode::Sayana:
+        return 0.0;
+    case AyanamsaMode::Custom:
+        return customAyanamsaDeg_;
+    default:
+        return swe_get_ayanamsa_ut(julianDayUt);
     }
 }
 
@@ -208,4 +225,4 @@ std::optional<double> Ephemeris::tropicalLatitude(double julianDayUt, BodyId bod
     return xx[1];
 }
 
-}  // namespace lumikan::engine
+} // namespace lumikan::engine

@@ -55,7 +55,7 @@ public:
     // Placidus cusps 1..12 (index 0 unused) in the frame; empty where the
     // houses cannot be computed (beyond the polar circles).
     std::optional<std::array<double, 13>> placidusCusps(double julianDayUt, double latitudeDeg,
-                                                       double longitudeDeg);
+                                                        double longitudeDeg);
     // The ayanamsa in degrees at a moment: the custom value, 0 for Sayana.
     double ayanamsaDeg(double julianDayUt);
     // The Sun's next rising (rise = true) or setting after julianDayUt for an
@@ -81,4 +81,4 @@ private:
     std::string lastMessage_;
 };
 
-}  // namespace lumikan::engine
+} // namespace lumikan::engine

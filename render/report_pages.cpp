@@ -658,7 +658,7 @@ ChartReportData collectChartReport(const document::CVerokantDoc& doc)
     data.rashiPlanets = chart.rashiChartPlanets;
     data.bhavaPlanets = chart.bhavaChartPlanets;
     data.cusps = chart.cusps;
-    data.dasha = document::dashaToDepth(chart.dasha, 3);
+    data.dasha = engine::dashaPeriodsOf(chart.dasha, 3, chart.options.planetNameForm);
     data.birthJulianDayUt = chart.julianDayUt;
 
     if (doc.environment().clock) {

@@ -2,6 +2,7 @@
 
 #include "document/atlas_time_zones.h"
 #include "document/ini_file.h"
+#include "document/local_clock.h"
 #include "document/messages.h"
 #include "document/text_encoding.h"
 #include "engine/coded_errors.h"
@@ -465,11 +466,7 @@ void CBirthInfoDlg::fillLists()
 
 engine::LocalDateTime CBirthInfoDlg::now() const
 {
-    if (context_.clock)
-        return context_.clock();
-    const QDateTime t = QDateTime::currentDateTime();
-    return {t.date().year(), t.date().month(),  t.date().day(),
-            t.time().hour(), t.time().minute(), t.time().second()};
+    return document::readClock(context_.clock);
 }
 
 std::int64_t CBirthInfoDlg::milliseconds() const

@@ -1,5 +1,6 @@
 #include "ui/notes_editor.h"
 
+#include "document/local_clock.h"
 #include "render/font_substitution.h"
 
 #include <QContextMenuEvent>
@@ -110,7 +111,7 @@ void CNotesEditor::focusInEvent(QFocusEvent* event)
     if (event->reason() == Qt::PopupFocusReason)
         return;
     const QString text = toPlainText();
-    const QString stamped = notesWithDateStamp(text, today_ ? today_() : engine::LocalDateTime{});
+    const QString stamped = notesWithDateStamp(text, document::readClock(today_));
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
     if (stamped.size() > text.size())

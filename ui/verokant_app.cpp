@@ -1,5 +1,6 @@
 #include "ui/verokant_app.h"
 
+#include "document/local_clock.h"
 #include "document/messages.h"
 #include "document/text_encoding.h"
 #include "engine/coded_errors.h"
@@ -146,11 +147,7 @@ void CVerokantApp::saveSettings()
 
 engine::LocalDateTime CVerokantApp::now() const
 {
-    if (env_.clock)
-        return env_.clock();
-    const QDateTime t = QDateTime::currentDateTime();
-    return {t.date().year(), t.date().month(),  t.date().day(),
-            t.time().hour(), t.time().minute(), t.time().second()};
+    return document::readClock(env_.clock);
 }
 
 document::ChartEnvironment CVerokantApp::chartEnvironment()

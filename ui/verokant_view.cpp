@@ -1,4 +1,5 @@
 #include "ui/verokant_view.h"
+#include "document/local_clock.h"
 
 #include "document/messages.h"
 #include "document/verokant_doc.h"
@@ -249,8 +250,8 @@ void CVerokantView::createControls()
     rulingPlanets_ = new CRulingPlanetsCtrl(this);
 
     const document::ChartEnvironment& environment = doc_.environment();
-    notesEditor_ = new CNotesEditor(
-        [clock = environment.clock] { return clock ? clock() : engine::LocalDateTime{}; }, this);
+    notesEditor_ =
+        new CNotesEditor([clock = environment.clock] { return document::readClock(clock); }, this);
     notesEditor_->setFont(tableFont_);
     connect(notesEditor_, &CNotesEditor::notesEdited, this,
             [this](const QString& notes) { doc_.SetNotes(notes); });
@@ -357,8 +358,7 @@ void CVerokantView::refreshPanels()
 {
     const int form = doc_.settings().planetNameFormat;
     karakaGrid_->setCells(karakaCells(doc_.chart().planets, form));
-    const engine::LocalDateTime today =
-        doc_.environment().clock ? doc_.environment().clock() : engine::LocalDateTime{};
+    const engine::LocalDateTime today = document::readClock(doc_.environment().clock);
     dashaTree_->setDasha(doc_.presentation().dasha, today);
     refreshRulingPlanets();
     layoutDashaTree();
@@ -388,7 +388,7 @@ void CVerokantView::syncBirthTimeLists()
 void CVerokantView::setRulingTimeToNow()
 {
     const auto& clock = doc_.environment().clock;
-    const engine::LocalDateTime now = clock ? clock() : engine::LocalDateTime{};
+    const engine::LocalDateTime now = document::readClock(clock);
     selectQuietly(rulingTime_[0], now.hour);
     selectQuietly(rulingTime_[1], now.minute);
     selectQuietly(rulingTime_[2], now.second);

@@ -238,6 +238,23 @@ TEST(Dasha, RunningPeriodsOnAGivenDate)
     const auto shallow = buildDasha(kBirthJd, 0.0, 1);
     EXPECT_EQ(runningDashaCaption(runningDasha(shallow, {2003, 6, 1, 0, 0, 0})),
               "Ketu -> - -> -");
+    EXPECT_EQ(runningDashaCaption(runningDasha(buildDashaSpans(kBirthJd, 0.0, 1),
+                                               {2003, 6, 1, 0, 0, 0})),
+              "Ketu -> - -> -");
+
+    // The chart's numeric timeline names the same periods as the tree, on every
+    // day of the cycle including the boundaries.
+    const auto spans = buildDashaSpans(kBirthJd, 123.4, 3);
+    const auto tree = dashaPeriodsOf(spans, 3);
+    for (double jd = kBirthJd - 2; jd < kBirthJd + 120 * 365.25 + 2; jd += 0.7) {
+        int year = 0, month = 0, day = 0;
+        ASSERT_EQ(std::sscanf(dashaDateText(jd).c_str(), "%d-%d-%d", &year, &month, &day), 3);
+        const LocalDateTime date{year, month, day, 12, 0, 0};
+        const RunningDasha a = runningDasha(spans, date), b = runningDasha(tree, date);
+        ASSERT_TRUE(a.mahadasha == b.mahadasha && a.antardasha == b.antardasha &&
+                    a.pratyantardasha == b.pratyantardasha)
+            << dashaDateText(jd);
+    }
 }
 
 }  // namespace

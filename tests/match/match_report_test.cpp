@@ -146,7 +146,7 @@ TEST(MatchSubject, TakesTheChartsParticularsAndTheDashaRunningOnTheGivenDay)
     chart.vargas[9].positions.push_back({});
     chart.vargas[9].positions.back().body = b::Mars;
     // A Moon at 0° starts the cycle with Ketu's whole 7 years.
-    chart.dasha = engine::buildDasha(chart.julianDayUt, 0.0, 3);
+    chart.dasha = engine::buildDashaSpans(chart.julianDayUt, 0.0, 3);
 
     match::SubjectInputs inputs;
     inputs.displayName = "Asha";

@@ -405,6 +405,23 @@ TEST_F(ShellTest, APolarBirthIsReportedAndTheProgramGoesOn)
     EXPECT_EQ(app->exitStatus(), 0);
     newChart();
     EXPECT_EQ(app->documents().size(), 1u) << "the next chart opens as usual";
+
+    // A failure while a chart is open leaves that chart and the status bar as they were.
+    const engine::Chart before = app->documents().front()->chart();
+    QStringList shown;
+    for (int pane = 0; pane < kStatusPaneCount; ++pane)
+        shown << status().paneText(pane);
+    Birth tromso;
+    tromso.latitude = QStringLiteral("69.65");
+    newChart(polar);
+    newChart(tromso);
+    EXPECT_EQ(app->documents().size(), 1u);
+    for (int pane = 0; pane < kStatusPaneCount; ++pane)
+        EXPECT_EQ(status().paneText(pane), shown[pane]) << pane;
+    document::CVerokantDoc& kept = *app->documents().front();
+    ASSERT_TRUE(kept.RecomputeChart());
+    EXPECT_EQ(kept.chart().planets[1].longitude, before.planets[1].longitude);
+    EXPECT_EQ(kept.chart().cusps[0].longitude, before.cusps[0].longitude);
 }
 
 TEST_F(ShellTest, CancelInTheMissingAtlasQuestionClosesThroughTheSaveQuestions)
