@@ -1,5 +1,5 @@
+#include "render/font_substitution.h"
 #include "ui/astrology_settings_dlg.h"
-#include "ui/font_substitution.h"
 #include "ui/main_frame.h"
 #include "ui/shell_icons.h"
 #include "ui/shell_style.h"
@@ -24,8 +24,8 @@ int main(int argc, char* argv[])
     // The program ends when the main window closes, with the status the shell chose.
     application.setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new lumikan::ui::ShellStyle);
-    lumikan::ui::installFontSubstitutions();
-    QApplication::setFont(lumikan::ui::designFont(u"Segoe UI", 9.5));
+    lumikan::render::installFontSubstitutions();
+    QApplication::setFont(lumikan::render::designFont(u"Segoe UI", 9.5));
 
     lumikan::ui::ShellEnvironment environment;
     environment.quitWithMainFrame = true;

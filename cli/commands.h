@@ -14,11 +14,18 @@ inline constexpr int kExitBadArguments = 2;
 int runChartCommand(const std::vector<std::string>& args);
 int runAtlasCommand(const std::vector<std::string>& args);
 int runSaveCommand(const std::vector<std::string>& args);
-// Built only with QtGui (not in the core-only build).
-int runReportCommand(const std::vector<std::string>& args);
 int runMatchCommand(const std::vector<std::string>& args);
+
+// The report draws with QtGui, so it is a program of its own beside
+// lumikan-cli; the other commands then start without loading the drawing
+// libraries. Runs it in place of this process with `args`; returns only when
+// it cannot be started.
+inline constexpr const char* kReportProgramName = "lumikan-report";
+int launchReportProgram(const std::vector<std::string>& args);
+// The report program's command (not in the core-only build).
+int runReportCommand(const std::vector<std::string>& args);
 
 void printUsage();
 void printVersion();
 
-}  // namespace lumikan::cli
+} // namespace lumikan::cli

@@ -1,37 +1,74 @@
 #include "cli/json_writer.h"
 
-#include "cli/terminal_text.h"
+#include "document/value_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
 namespace lumikan::cli {
 
-std::string jsonEscape(std::string_view raw)
+namespace {
+
+// Appends `raw` between quotes: UTF-8 as it is, bytes that are not UTF-8 as
+// U+FFFD, quotes, backslashes and control characters escaped. Runs of plain
+// ASCII, nearly all of a chart's text, are copied in one piece.
+void appendJsonString(std::string& out, std::string_view raw)
 {
-    // JSON text is UTF-8: bytes that are not become U+FFFD.
-    const std::string text = validUtf8(raw);
-    std::string out;
-    out.reserve(text.size() + 2);
-    for (unsigned char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += static_cast<char>(c);
-            }
+    out += '"';
+    std::size_t i = 0;
+    while (i < raw.size()) {
+        std::size_t plainEnd = i;
+        while (plainEnd < raw.size()) {
+            const auto c = static_cast<unsigned char>(raw[plainEnd]);
+            if (c < 0x20 || c >= 0x80 || c == '"' || c == '\\')
+                break;
+            ++plainEnd;
         }
+        out.append(raw.substr(i, plainEnd - i));
+        i = plainEnd;
+        if (i == raw.size())
+            break;
+        const auto c = static_cast<unsigned char>(raw[i]);
+        if (c >= 0x80) {
+            const std::size_t n = document::utf8SequenceLength(raw, i);
+            if (n == 0) {
+                out += "\xEF\xBF\xBD";
+                ++i;
+            } else {
+                out.append(raw.substr(i, n));
+                i += n;
+            }
+            continue;
+        }
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default: {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        }
+        }
+        ++i;
     }
-    return out;
+    out += '"';
 }
+
+} // namespace
 
 void JsonWriter::separate()
 {
@@ -46,26 +83,41 @@ void JsonWriter::separate()
     }
 }
 
-void JsonWriter::beginObject() { separate(); out_ += '{'; hasMember_.push_back(false); }
-void JsonWriter::endObject() { hasMember_.pop_back(); out_ += '}'; }
-void JsonWriter::beginArray() { separate(); out_ += '['; hasMember_.push_back(false); }
-void JsonWriter::endArray() { hasMember_.pop_back(); out_ += ']'; }
+void JsonWriter::beginObject()
+{
+    separate();
+    out_ += '{';
+    hasMember_.push_back(false);
+}
+void JsonWriter::endObject()
+{
+    hasMember_.pop_back();
+    out_ += '}';
+}
+void JsonWriter::beginArray()
+{
+    separate();
+    out_ += '[';
+    hasMember_.push_back(false);
+}
+void JsonWriter::endArray()
+{
+    hasMember_.pop_back();
+    out_ += ']';
+}
 
 void JsonWriter::key(std::string_view name)
 {
     separate();
-    out_ += '"';
-    out_ += jsonEscape(name);
-    out_ += "\":";
+    appendJsonString(out_, name);
+    out_ += ':';
     afterKey_ = true;
 }
 
 void JsonWriter::value(std::string_view text)
 {
     separate();
-    out_ += '"';
-    out_ += jsonEscape(text);
-    out_ += '"';
+    appendJsonString(out_, text);
 }
 
 void JsonWriter::value(double number)
@@ -75,15 +127,18 @@ void JsonWriter::value(double number)
         out_ += "null";
         return;
     }
+    // The shortest text that reads back as the same double.
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.17g", number);
-    out_ += buf;
+    const auto written = std::to_chars(buf, buf + sizeof buf, number);
+    out_.append(buf, written.ptr);
 }
 
 void JsonWriter::value(int number)
 {
     separate();
-    out_ += std::to_string(number);
+    char buf[16];
+    const auto written = std::to_chars(buf, buf + sizeof buf, number);
+    out_.append(buf, written.ptr);
 }
 
 void JsonWriter::value(bool flag)
@@ -98,4 +153,4 @@ void JsonWriter::null()
     out_ += "null";
 }
 
-}  // namespace lumikan::cli
+} // namespace lumikan::cli

@@ -6,8 +6,8 @@
 
 namespace lumikan::cli {
 
-// A small streaming JSON writer. Doubles are written with 17 significant
-// digits so that a reader gets back the exact value the engine computed.
+// A small streaming JSON writer. Doubles are written as the shortest text
+// that reads back as the exact value the engine computed.
 class JsonWriter {
 public:
     void beginObject();
@@ -23,8 +23,11 @@ public:
     void value(bool flag);
     void null();
 
-    template <typename T>
-    void field(std::string_view name, const T& v) { key(name); value(v); }
+    template <typename T> void field(std::string_view name, const T& v)
+    {
+        key(name);
+        value(v);
+    }
 
     const std::string& text() const { return out_; }
 
@@ -37,6 +40,4 @@ private:
     bool afterKey_ = false;
 };
 
-std::string jsonEscape(std::string_view text);
-
-}  // namespace lumikan::cli
+} // namespace lumikan::cli

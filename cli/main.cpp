@@ -40,7 +40,7 @@ void printVersion()
                 terminalField(lumikan::engine::ephemerisDataDescription()).c_str());
 }
 
-}  // namespace lumikan::cli
+} // namespace lumikan::cli
 
 int main(int argc, char** argv)
 {
@@ -59,10 +59,8 @@ int main(int argc, char** argv)
         return runMatchCommand(args);
     if (command == "atlas")
         return runAtlasCommand(args);
-#ifdef LUMIKAN_CLI_REPORT
     if (command == "report")
-        return runReportCommand(args);
-#endif
+        return launchReportProgram(args);
     if (command == "--version") {
         printVersion();
         return kExitOk;

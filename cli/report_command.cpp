@@ -2,8 +2,8 @@
 #include "cli/cli_prompts.h"
 #include "cli/commands.h"
 #include "cli/options.h"
-#include "ui/font_substitution.h"
-#include "ui/report_pages.h"
+#include "render/font_substitution.h"
+#include "render/report_pages.h"
 
 #include <QGuiApplication>
 
@@ -51,10 +51,10 @@ int runReportCommand(const std::vector<std::string>& args)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(qtMessagesToStderr);
     static int argc = 1;
-    static char name[] = "lumikan-cli";
+    static char name[] = "lumikan-report";
     static char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    ui::installFontSubstitutions();
+    render::installFontSubstitutions();
 
     CliEnvironment environment;
     CliPrompts prompts;
@@ -63,7 +63,7 @@ int runReportCommand(const std::vector<std::string>& args)
     if (!doc)
         return status;
     QString reason;
-    if (!ui::exportChartReportPdf(*doc, QString::fromStdString(*pdf), &reason)) {
+    if (!render::exportChartReportPdf(*doc, QString::fromStdString(*pdf), &reason)) {
         std::fprintf(stderr, "lumikan-cli report: cannot write %s: %s\n", pdf->c_str(),
                      qPrintable(reason));
         return kExitCodedError;

@@ -2,7 +2,7 @@
 
 #include "document/messages.h"
 #include "engine/coded_errors.h"
-#include "ui/font_substitution.h"
+#include "render/font_substitution.h"
 #include "ui/qt_messages.h"
 #include "ui/shell_icons.h"
 
@@ -24,15 +24,16 @@ QLabel* link(const QString& href, const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::RichText);
-    label->setText(QStringLiteral("<a href=\"%1\" style=\"color:#0066CC; text-decoration:underline;\">%2</a>")
-                       .arg(href.toHtmlEscaped(), text.toHtmlEscaped()));
+    label->setText(
+        QStringLiteral("<a href=\"%1\" style=\"color:#0066CC; text-decoration:underline;\">%2</a>")
+            .arg(href.toHtmlEscaped(), text.toHtmlEscaped()));
     label->setOpenExternalLinks(true);
     label->setTextInteractionFlags(Qt::TextBrowserInteraction);
     label->setToolTip(href);
     return label;
 }
 
-}  // namespace
+} // namespace
 
 QString versionLine()
 {
@@ -51,7 +52,8 @@ QString versionInfoText()
            QString::fromLatin1(kBuildDate);
 }
 
-CAboutDlg::CAboutDlg(document::Messages& messages, QWidget* parent) : QDialog(parent), messages_(messages)
+CAboutDlg::CAboutDlg(document::Messages& messages, QWidget* parent)
+    : QDialog(parent), messages_(messages)
 {
     setWindowTitle(QStringLiteral("About Lumikan Astrology"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -61,7 +63,7 @@ CAboutDlg::CAboutDlg(document::Messages& messages, QWidget* parent) : QDialog(pa
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto* name = new QLabel(productName(), this);
-    QFont nameFont = designFont(u"Segoe UI", 15, QFont::Bold);
+    QFont nameFont = render::designFont(u"Segoe UI", 15, QFont::Bold);
     nameFont.setPixelSize(20);
     name->setFont(nameFont);
 
@@ -115,4 +117,4 @@ void CAboutDlg::copyVersionInfo()
     messages_.information("Version info copied to clipboard.");
 }
 
-}  // namespace lumikan::ui
+} // namespace lumikan::ui

@@ -4,7 +4,7 @@
 #include "document/birth_data_rules.h"
 #include "document/text_encoding.h"
 #include "document/verokant_doc.h"
-#include "ui/chart_appearance.h"
+#include "render/chart_appearance.h"
 #include "ui/qt_messages.h"
 #include "ui/varga_chart_view.h"
 
@@ -170,7 +170,7 @@ double leadingNumber(const QString& text)
 
 // --- Theme preview ---------------------------------------------------------------
 
-std::array<ThemePreviewBand, 4> themePreviewBands(QSize size, const ColorTheme& theme)
+std::array<ThemePreviewBand, 4> themePreviewBands(QSize size, const render::ColorTheme& theme)
 {
     const int band = size.height() / 4;
     std::array<ThemePreviewBand, 4> bands = {{
@@ -202,7 +202,7 @@ void CThemePreview::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);
     for (const ThemePreviewBand& band :
-         themePreviewBands(size(), colorThemeAt(themeIndex_).colors)) {
+         themePreviewBands(size(), render::colorThemeAt(themeIndex_).colors)) {
         p.fillRect(band.rect, band.back);
         p.setPen(band.text);
         p.drawText(band.rect, Qt::AlignCenter | Qt::TextSingleLine, band.label);
@@ -611,7 +611,7 @@ CTabAstrologerDlg::CTabAstrologerDlg(QWidget* parent) : QWidget(parent)
     theme_ = new QComboBox(themeBox);
     theme_->setObjectName(QStringLiteral("theme"));
     theme_->setMaxVisibleItems(16);
-    for (const NamedColorTheme& theme : COLOR_THEMES)
+    for (const render::NamedColorTheme& theme : render::COLOR_THEMES)
         theme_->addItem(QString::fromUtf8(theme.name.data(), qsizetype(theme.name.size())));
     preview_ = new CThemePreview(themeBox);
     preview_->setObjectName(QStringLiteral("themePreview"));
@@ -633,7 +633,7 @@ CTabAstrologerDlg::CTabAstrologerDlg(QWidget* parent) : QWidget(parent)
 void CTabAstrologerDlg::fill(const document::AppSettings& s)
 {
     check(titleFormat_, inRangeOr(s.titleFormat, 0, 4, 0));
-    const int theme = inRangeOr(s.colorTheme, 0, kColorThemeCount - 1, 0);
+    const int theme = inRangeOr(s.colorTheme, 0, render::kColorThemeCount - 1, 0);
     theme_->setCurrentIndex(theme);
     preview_->setThemeIndex(theme);
 }
@@ -723,7 +723,7 @@ void CAstrologySettingsDlg::takeOver()
         else
             QMessageBox::warning(this, productName(), message);
     }
-    applyColorTheme(working_.colorTheme, context_.refreshOpenDocuments);
+    render::applyColorTheme(working_.colorTheme, context_.refreshOpenDocuments);
 }
 
 bool CAstrologySettingsDlg::gatherValid()

@@ -2,7 +2,7 @@
 
 #include "document/app_settings.h"
 #include "document/atlas_place_picker.h"
-#include "ui/color_theme.h"
+#include "render/color_theme.h"
 
 #include <QColor>
 #include <QDialog>
@@ -41,7 +41,7 @@ struct ThemePreviewBand {
     QString label;
     QColor back, text;
 };
-std::array<ThemePreviewBand, 4> themePreviewBands(QSize size, const ColorTheme& theme);
+std::array<ThemePreviewBand, 4> themePreviewBands(QSize size, const render::ColorTheme& theme);
 
 // The chosen colour theme, as the settings' rows would look in it.
 class CThemePreview : public QWidget {

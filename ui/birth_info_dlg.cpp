@@ -1,12 +1,12 @@
 #include "ui/birth_info_dlg.h"
-#include "document/local_clock.h"
 
 #include "document/atlas_time_zones.h"
 #include "document/ini_file.h"
-#include "document/text_encoding.h"
+#include "document/local_clock.h"
 #include "document/messages.h"
+#include "document/text_encoding.h"
 #include "engine/coded_errors.h"
-#include "ui/font_substitution.h"
+#include "render/font_substitution.h"
 #include "ui/qt_messages.h"
 
 #include <QAbstractItemView>
@@ -51,7 +51,7 @@ const QStringList kMonths = {
 
 QFont groupTitleFont()
 {
-    QFont font = designFont(u"Segoe UI", 12, QFont::Bold);
+    QFont font = render::designFont(u"Segoe UI", 12, QFont::Bold);
     font.setPixelSize(kGroupTitlePixels);
     return font;
 }
@@ -66,8 +66,9 @@ bool lessIgnoringCase(const QString& a, const QString& b)
 // entry's data.
 void addSorted(QComboBox* list, std::vector<std::pair<QString, QVariant>> entries)
 {
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const auto& a, const auto& b) { return lessIgnoringCase(a.first, b.first); });
+    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return lessIgnoringCase(a.first, b.first);
+    });
     for (const auto& [text, data] : entries)
         list->addItem(text, data);
 }
@@ -88,7 +89,7 @@ QLabel* fieldLabel(const QString& text, QWidget* parent)
     return label;
 }
 
-}  // namespace
+} // namespace
 
 // --- SectionFrame -----------------------------------------------------------
 
@@ -142,7 +143,7 @@ ChartTypeButton::ChartTypeButton(const QString& text, QWidget* parent) : QAbstra
     setAttribute(Qt::WA_Hover);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    setFont(designFont(u"Segoe UI", 10.5, QFont::Bold));
+    setFont(render::designFont(u"Segoe UI", 10.5, QFont::Bold));
 }
 
 void ChartTypeButton::setChosen(bool chosen)
@@ -192,7 +193,8 @@ void ChartTypeButton::paintEvent(QPaintEvent*)
     p.setBrush(fill);
     p.drawRoundedRect(r, 10, 10);
     if (hasFocus()) {
-        QPen focus(chosen_ ? QColor(255, 255, 255, 170) : QColor(60, 60, 60, 150), 1.0, Qt::DotLine);
+        QPen focus(chosen_ ? QColor(255, 255, 255, 170) : QColor(60, 60, 60, 150), 1.0,
+                   Qt::DotLine);
         p.setPen(focus);
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(r.adjusted(4, 4, -4, -4), 7, 7);
@@ -205,8 +207,7 @@ void ChartTypeButton::paintEvent(QPaintEvent*)
 // --- CBirthInfoDlg ----------------------------------------------------------
 
 CBirthInfoDlg::CBirthInfoDlg(BirthInfoContext context, QWidget* parent)
-    : QDialog(parent),
-      context_(std::move(context)),
+    : QDialog(parent), context_(std::move(context)),
       picker_(context_.atlas ? *context_.atlas : document::AtlasDatabase::instance())
 {
     setWindowTitle(QStringLiteral("Enter Birth Information"));
@@ -370,7 +371,7 @@ void CBirthInfoDlg::buildWidgets()
 
     // Keyboard hint and buttons.
     auto* hint = new QLabel(QStringLiteral("TAB → forward   |   ← or SHIFT+TAB backward"), this);
-    hint->setFont(designFont(u"Segoe UI", 7.5));
+    hint->setFont(render::designFont(u"Segoe UI", 7.5));
     QPalette hintPalette = hint->palette();
     hintPalette.setColor(QPalette::WindowText, QColor(kHintText));
     hint->setPalette(hintPalette);
@@ -420,10 +421,11 @@ void CBirthInfoDlg::buildWidgets()
             &CBirthInfoDlg::cityChosen);
     connect(city_->lineEdit(), &QLineEdit::textEdited, this, &CBirthInfoDlg::cityTyped);
 
-    const QList<QWidget*> order = {natalButton_, horaryButton_, name_,    gender_,   horaryNumberEdit_,
-                                   day_,         month_,        year_,    hour_,     minute_,
-                                   second_,      amPm_,         country_, state_,    city_,
-                                   longitude_,   latitude_,     timeZone_, okButton_, cancelButton_};
+    const QList<QWidget*> order = {
+        natalButton_, horaryButton_, name_,     gender_,   horaryNumberEdit_,
+        day_,         month_,        year_,     hour_,     minute_,
+        second_,      amPm_,         country_,  state_,    city_,
+        longitude_,   latitude_,     timeZone_, okButton_, cancelButton_};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     for (QWidget* w : order)
@@ -462,7 +464,10 @@ void CBirthInfoDlg::fillLists()
     name_->setFocus(Qt::OtherFocusReason);
 }
 
-engine::LocalDateTime CBirthInfoDlg::now() const { return document::readClock(context_.clock); }
+engine::LocalDateTime CBirthInfoDlg::now() const
+{
+    return document::readClock(context_.clock);
+}
 
 std::int64_t CBirthInfoDlg::milliseconds() const
 {
@@ -539,8 +544,8 @@ void CBirthInfoDlg::setNameFlag(bool raised)
 void CBirthInfoDlg::setDateFlag(bool raised)
 {
     dateFlag_ = raised;
-    for (QWidget* w : {static_cast<QWidget*>(day_), static_cast<QWidget*>(month_),
-                       static_cast<QWidget*>(year_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(day_), static_cast<QWidget*>(month_), static_cast<QWidget*>(year_)})
         SectionFrame::markError(w, raised);
 }
 
@@ -588,8 +593,8 @@ void CBirthInfoDlg::leaveTimeField(QLineEdit* field, bool isHour)
     if (field->text().isEmpty())
         return;
     const int value = document::leadingInteger(field->text());
-    field->setText(QString::asprintf(
-        "%02d", isHour ? document::clampHour12(value) : document::clampMinuteOrSecond(value)));
+    field->setText(QString::asprintf("%02d", isHour ? document::clampHour12(value)
+                                                    : document::clampMinuteOrSecond(value)));
     setTimeFlag(false);
 }
 
@@ -677,7 +682,8 @@ void CBirthInfoDlg::fillPlaceFromSettings()
         countryChosen(listIndex);
         if (exitRequested_)
             return;
-        if (!s.rpState.empty() && state_->findText(document::toQString(s.rpState), Qt::MatchFixedString) >= 0)
+        if (!s.rpState.empty() &&
+            state_->findText(document::toQString(s.rpState), Qt::MatchFixedString) >= 0)
             stateChosen(document::toQString(s.rpState), document::toQString(s.rpCity));
     }
     double hours = s.rpTimeZoneHours;
@@ -849,8 +855,8 @@ bool CBirthInfoDlg::eventFilter(QObject* watched, QEvent* event)
 
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-    if ((watched == day_ || watched == month_) && mods == Qt::NoModifier && key->text().size() == 1 &&
-        key->text()[0].isDigit()) {
+    if ((watched == day_ || watched == month_) && mods == Qt::NoModifier &&
+        key->text().size() == 1 && key->text()[0].isDigit()) {
         const int digit = key->text()[0].digitValue();
         return watched == day_ ? typeNumber(day_, dayTypeAhead_, digit)
                                : typeNumber(month_, monthTypeAhead_, digit);
@@ -898,7 +904,8 @@ void CBirthInfoDlg::accept()
     if (!yearOk || !document::isBirthDateValid(b.year, b.month, b.day, now(), horary)) {
         setDateFlag(true);
         if (context_.messages)
-            context_.messages->error(engine::error_code::kInvalidBirthData, kInvalidBirthDateMessage);
+            context_.messages->error(engine::error_code::kInvalidBirthData,
+                                     kInvalidBirthDateMessage);
         return;
     }
 
@@ -924,13 +931,14 @@ void CBirthInfoDlg::accept()
         (document::isLatitudeValid(b.latitude) ? longitude_ : latitude_)->setFocus();
         return;
     }
-    b.timeZone = timeZone_->currentIndex() >= 0
-                     ? document::AtlasDatabase::ParseTimeZoneEntry(document::toUtf8(timeZone_->currentText()))
-                     : timeZoneValue_;
-    b.gender = gender_->currentIndex() >= 0 && gender_->currentIndex() <= 2 ? gender_->currentIndex() : 3;
+    b.timeZone = timeZone_->currentIndex() >= 0 ? document::AtlasDatabase::ParseTimeZoneEntry(
+                                                      document::toUtf8(timeZone_->currentText()))
+                                                : timeZoneValue_;
+    b.gender =
+        gender_->currentIndex() >= 0 && gender_->currentIndex() <= 2 ? gender_->currentIndex() : 3;
     horaryNumber_ = horary ? document::horaryNumberFromText(horaryNumberEdit_->text()) : 1;
     working_ = b;
     QDialog::accept();
 }
 
-}  // namespace lumikan::ui
+} // namespace lumikan::ui

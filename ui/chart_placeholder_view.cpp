@@ -1,7 +1,7 @@
 #include "ui/chart_placeholder_view.h"
 
 #include "document/verokant_doc.h"
-#include "ui/font_substitution.h"
+#include "render/font_substitution.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -12,14 +12,14 @@ namespace lumikan::ui {
 
 namespace {
 
-const QStringList kPlanetHeaders = {
-    QStringLiteral("Planet"),   QStringLiteral("Nakshatra"), QStringLiteral("Sign"),
-    QStringLiteral("Degree"),   QStringLiteral("Star Lord"), QStringLiteral("Sub Lord"),
-    QStringLiteral("Sub-Sub"),  QStringLiteral("Significators")};
-const QStringList kCuspHeaders = {
-    QStringLiteral("Cusp"),     QStringLiteral("Degree"),   QStringLiteral("Nakshatra"),
-    QStringLiteral("Star Lord"), QStringLiteral("Sign"),    QStringLiteral("Sub Lord"),
-    QStringLiteral("Sub-Sub"),  QStringLiteral("Significators")};
+const QStringList kPlanetHeaders = {QStringLiteral("Planet"),    QStringLiteral("Nakshatra"),
+                                    QStringLiteral("Sign"),      QStringLiteral("Degree"),
+                                    QStringLiteral("Star Lord"), QStringLiteral("Sub Lord"),
+                                    QStringLiteral("Sub-Sub"),   QStringLiteral("Significators")};
+const QStringList kCuspHeaders = {QStringLiteral("Cusp"),      QStringLiteral("Degree"),
+                                  QStringLiteral("Nakshatra"), QStringLiteral("Star Lord"),
+                                  QStringLiteral("Sign"),      QStringLiteral("Sub Lord"),
+                                  QStringLiteral("Sub-Sub"),   QStringLiteral("Significators")};
 
 QTableWidget* makeTable(const QStringList& headers, QWidget* parent)
 {
@@ -49,11 +49,11 @@ void fill(QTableWidget* table, const std::vector<QStringList>& rows)
 QLabel* sectionLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
-    label->setFont(designFont(u"Segoe UI", 10, QFont::Bold));
+    label->setFont(render::designFont(u"Segoe UI", 10, QFont::Bold));
     return label;
 }
 
-}  // namespace
+} // namespace
 
 ChartPlaceholderView::ChartPlaceholderView(document::CVerokantDoc& doc, QWidget* parent)
     : QWidget(parent), doc_(doc)
@@ -62,7 +62,7 @@ ChartPlaceholderView::ChartPlaceholderView(document::CVerokantDoc& doc, QWidget*
     layout->setContentsMargins(14, 12, 14, 12);
     layout->setSpacing(6);
     title_ = new QLabel(this);
-    title_->setFont(designFont(u"Segoe UI", 13, QFont::Bold));
+    title_->setFont(render::designFont(u"Segoe UI", 13, QFont::Bold));
     title_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     summary_ = new QLabel(this);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -93,8 +93,8 @@ void ChartPlaceholderView::refresh()
         return;
     }
     const document::ChartPresentation& shown = doc_.presentation();
-    summary_->setText(QStringLiteral("Ascendant %1   ·   %2")
-                          .arg(shown.ascendantText, shown.ayanamsaCaption));
+    summary_->setText(
+        QStringLiteral("Ascendant %1   ·   %2").arg(shown.ascendantText, shown.ayanamsaCaption));
     std::vector<QStringList> planets, cusps;
     for (const auto& row : shown.planets)
         planets.push_back(row.cells());
@@ -104,4 +104,4 @@ void ChartPlaceholderView::refresh()
     fill(cusps_, cusps);
 }
 
-}  // namespace lumikan::ui
+} // namespace lumikan::ui

@@ -1,8 +1,8 @@
 #include "ui/chart_report.h"
 
 #include "document/verokant_doc.h"
+#include "render/report_pages.h"
 #include "ui/qt_messages.h"
-#include "ui/report_pages.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -18,15 +18,15 @@ namespace lumikan::ui {
 bool printChartReport(const document::CVerokantDoc& doc, QPrinter& printer)
 {
     printer.setDocName(doc.GetTitle());
-    return renderChartReport(collectChartReport(doc), printer, printer.fromPage(),
-                             printer.toPage());
+    return render::renderChartReport(render::collectChartReport(doc), printer, printer.fromPage(),
+                                     printer.toPage());
 }
 
 void printChartReportWithDialog(const document::CVerokantDoc& doc, QWidget* parent)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
-    dialog.setMinMax(1, kReportPageCount);
+    dialog.setMinMax(1, render::kReportPageCount);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -70,7 +70,7 @@ void exportChartReportPdfWithDialog(const document::CVerokantDoc& doc, QWidget* 
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     QString reason;
-    if (!exportChartReportPdf(doc, path, &reason))
+    if (!render::exportChartReportPdf(doc, path, &reason))
         QMessageBox::critical(parent, productName(),
                               QStringLiteral("Unable to write the report to\n%1\n\n%2")
                                   .arg(QDir::toNativeSeparators(path), reason));

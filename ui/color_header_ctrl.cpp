@@ -1,6 +1,6 @@
 #include "ui/color_header_ctrl.h"
 
-#include "ui/chart_appearance.h"
+#include "render/chart_appearance.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -31,7 +31,7 @@ void CColorHeaderCtrl::paintEvent(QPaintEvent* event)
 {
     // The strip right of the last column, if any, in the header colour too.
     QPainter painter(viewport());
-    painter.fillRect(viewport()->rect(), QColor::fromRgb(currentTheme().headerBack));
+    painter.fillRect(viewport()->rect(), QColor::fromRgb(render::currentTheme().headerBack));
     painter.end();
     QHeaderView::paintEvent(event);
 }
@@ -40,7 +40,7 @@ void CColorHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int lo
 {
     if (!rect.isValid())
         return;
-    const ColorTheme& theme = currentTheme();
+    const render::ColorTheme& theme = render::currentTheme();
     painter->save();
     painter->fillRect(rect, QColor::fromRgb(theme.headerBack));
 

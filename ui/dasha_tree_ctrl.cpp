@@ -1,6 +1,6 @@
 #include "ui/dasha_tree_ctrl.h"
 
-#include "ui/font_substitution.h"
+#include "render/font_substitution.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -119,7 +119,7 @@ CDashaTreeCtrl::CDashaTreeCtrl(QWidget* parent) : QTreeWidget(parent)
     setMouseTracking(true); // hot tracking
     setFrameShape(QFrame::NoFrame);
     setIconSize(QSize(16, 16));
-    setFont(designFont(u"Segoe UI", 9.0));
+    setFont(render::designFont(u"Segoe UI", 9.0));
 
     QPalette colors = palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

@@ -1,6 +1,6 @@
 #include "ui/hover_list_ctrl.h"
 
-#include "ui/chart_appearance.h"
+#include "render/chart_appearance.h"
 #include "ui/chart_view_layout.h"
 
 #include <QEvent>
@@ -41,7 +41,7 @@ public:
                                                            textRect.width());
         painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
 
-        painter->setPen(tableGridColor(currentTheme()));
+        painter->setPen(tableGridColor(render::currentTheme()));
         painter->drawLine(cell.topRight(), cell.bottomRight());
         painter->drawLine(cell.bottomLeft(), cell.bottomRight());
         painter->restore();
@@ -78,7 +78,7 @@ CellStyle CHoverListCtrl::cellStyle(int row, int column, bool selected) const
     const RowState state{row, row == hoveredRow_, selected};
     if (styler_)
         return styler_(row, column, state);
-    return positionCellStyle(currentTheme(), state, false);
+    return positionCellStyle(render::currentTheme(), state, false);
 }
 
 void CHoverListCtrl::setColumnWeights(std::vector<int> weights)
@@ -103,7 +103,7 @@ void CHoverListCtrl::setRows(const std::vector<QStringList>& rows)
 
 void CHoverListCtrl::applyThemeColors()
 {
-    const ColorTheme& theme = currentTheme();
+    const render::ColorTheme& theme = render::currentTheme();
     QPalette colors = palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colors.setColor(group, QPalette::Base, QColor::fromRgb(theme.rowLight));
@@ -132,7 +132,7 @@ void CHoverListCtrl::paintEvent(QPaintEvent* event)
     // Below the last row the table shows the theme's background.
     {
         QPainter painter(viewport());
-        painter.fillRect(event->rect(), QColor::fromRgb(currentTheme().rowLight));
+        painter.fillRect(event->rect(), QColor::fromRgb(render::currentTheme().rowLight));
     }
     QTableWidget::paintEvent(event);
 }

@@ -1,7 +1,7 @@
 #include "ui/karaka_grid_ctrl.h"
 
 #include "engine/dignity_tables.h"
-#include "ui/font_substitution.h"
+#include "render/font_substitution.h"
 
 #include <QPainter>
 
@@ -89,7 +89,7 @@ KarakaGridLayout layoutKarakaGrid(QSize client, int cellCount)
 CKarakaGridCtrl::CKarakaGridCtrl(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent); // the paint covers everything
-    setFont(designFont(u"Segoe UI", 8.5));
+    setFont(render::designFont(u"Segoe UI", 8.5));
 }
 
 void CKarakaGridCtrl::setCells(std::vector<KarakaCell> cells)

@@ -38,7 +38,7 @@ void CMatchResultView::setReport(double totalScore, double totalMax,
 
 void CMatchResultView::OnInitialUpdate()
 {
-    scrollSize_ = matchReportScrollSize(content_.rows.size());
+    scrollSize_ = render::matchReportScrollSize(content_.rows.size());
     updateScrollBars();
 }
 
@@ -47,29 +47,30 @@ QPoint CMatchResultView::scrollOffset() const
     return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
 }
 
-MatchReportLayout CMatchResultView::sheetLayout() const
+render::MatchReportLayout CMatchResultView::sheetLayout() const
 {
     const QPoint offset = scrollOffset();
     const QSize visible = viewport()->size();
-    return layoutMatchReport(content_,
-                             QSize(offset.x() + visible.width(), offset.y() + visible.height()));
+    return render::layoutMatchReport(
+        content_, QSize(offset.x() + visible.width(), offset.y() + visible.height()));
 }
 
 void CMatchResultView::OnDraw(QPainter& painter) const
 {
-    paintMatchReport(painter, sheetLayout());
+    render::paintMatchReport(painter, sheetLayout());
 }
 
 QString CMatchResultView::cutTextAt(QPoint viewportPos) const
 {
     const QPointF at = viewportPos + scrollOffset();
-    for (const SheetSection& section : sheetLayout().sections)
-        for (const SheetRow& row : section.rows)
-            for (const SheetCell& cell : row.cells) {
+    for (const render::SheetSection& section : sheetLayout().sections)
+        for (const render::SheetRow& row : section.rows)
+            for (const render::SheetCell& cell : row.cells) {
                 if (!cell.fill.rect.contains(at))
                     continue;
-                const SheetText& t = cell.text;
-                const QStringList lines = fitCellText(t.text, t.font, t.rect.size(), viewport());
+                const render::SheetText& t = cell.text;
+                const QStringList lines =
+                    render::fitCellText(t.text, t.font, t.rect.size(), viewport());
                 const QChar ellipsis(0x2026);
                 const bool cut = !lines.isEmpty() && lines.last().endsWith(ellipsis) &&
                                  !t.text.endsWith(ellipsis);

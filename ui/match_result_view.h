@@ -1,7 +1,7 @@
 #pragma once
 
 #include "match/match_report.h"
-#include "ui/match_report_layout.h"
+#include "render/match_report_layout.h"
 
 #include <QAbstractScrollArea>
 #include <QSize>
@@ -24,10 +24,10 @@ public:
     // Sets the scroll size of what the view holds.
     void OnInitialUpdate();
 
-    const MatchReportContent& content() const { return content_; }
+    const render::MatchReportContent& content() const { return content_; }
     QSize scrollSize() const { return scrollSize_; }
     // The sheet as the window shows it now.
-    MatchReportLayout sheetLayout() const;
+    render::MatchReportLayout sheetLayout() const;
     // Paints the sheet onto `painter`, which draws in sheet coordinates.
     void OnDraw(QPainter& painter) const;
 
@@ -46,7 +46,7 @@ private:
     void updateScrollBars();
     QPoint scrollOffset() const;
 
-    MatchReportContent content_;
+    render::MatchReportContent content_;
     QSize scrollSize_;
 };
 

@@ -1,8 +1,7 @@
 #include "ui/notes_editor.h"
 
 #include "document/local_clock.h"
-
-#include "ui/font_substitution.h"
+#include "render/font_substitution.h"
 
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -38,7 +37,7 @@ CNotesEditor::CNotesEditor(Clock today, QWidget* parent)
     : QTextEdit(parent), today_(std::move(today))
 {
     setAcceptRichText(false);
-    setFont(designFont(u"Segoe UI", 9.0));
+    setFont(render::designFont(u"Segoe UI", 9.0));
     QPalette colors = palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colors.setColor(group, QPalette::Base, QColor::fromRgb(kBackground));

@@ -3,7 +3,7 @@
 #include "document/name_forms.h"
 #include "engine/dignity_tables.h"
 #include "engine/zodiac.h"
-#include "ui/font_substitution.h"
+#include "render/font_substitution.h"
 
 #include <QGuiApplication>
 #include <QPaintEvent>
@@ -293,9 +293,11 @@ QPoint planetTooltipPosition(QPoint cursor, QSize card, const QRect& workArea)
 CPlanetTooltip::CPlanetTooltip(QWidget* parent)
     : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowDoesNotAcceptFocus),
-      title_(designFont(u"Segoe UI", 13.0, QFont::Bold)), subtitle_(designFont(u"Segoe UI", 10.0)),
-      label_(designFont(u"Segoe UI", 8.0, QFont::Bold)), value_(designFont(u"Segoe UI", 9.0)),
-      glyph_(designFont(u"Segoe UI Symbol", 16.0))
+      title_(render::designFont(u"Segoe UI", 13.0, QFont::Bold)),
+      subtitle_(render::designFont(u"Segoe UI", 10.0)),
+      label_(render::designFont(u"Segoe UI", 8.0, QFont::Bold)),
+      value_(render::designFont(u"Segoe UI", 9.0)),
+      glyph_(render::designFont(u"Segoe UI Symbol", 16.0))
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,6 +1,6 @@
 #include "ui/ruling_planets_ctrl.h"
 
-#include "ui/font_substitution.h"
+#include "render/font_substitution.h"
 
 #include <QPainter>
 #include <QStringList>
@@ -103,8 +103,8 @@ RulingPlanetsLayout layoutRulingPlanets(QSize client, int rowCount)
 
 CRulingPlanetsCtrl::CRulingPlanetsCtrl(QWidget* parent)
     : QWidget(parent), placeLine_(rulingPlanetPlaceLine({})),
-      regular_(designFont(u"Segoe UI", 8.5)),
-      bold_(designFont(u"Segoe UI Semibold", 7.8, QFont::DemiBold))
+      regular_(render::designFont(u"Segoe UI", 8.5)),
+      bold_(render::designFont(u"Segoe UI Semibold", 7.8, QFont::DemiBold))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -9,7 +9,7 @@ QColor rgb(QRgb value)
     return QColor::fromRgb(value);
 }
 
-QColor zebraBack(const ColorTheme& theme, const RowState& state)
+QColor zebraBack(const render::ColorTheme& theme, const RowState& state)
 {
     if (state.hovered)
         return rgb(theme.hoverBack);
@@ -18,7 +18,8 @@ QColor zebraBack(const ColorTheme& theme, const RowState& state)
 
 } // namespace
 
-CellStyle positionCellStyle(const ColorTheme& theme, const RowState& state, bool accentColumn)
+CellStyle positionCellStyle(const render::ColorTheme& theme, const RowState& state,
+                            bool accentColumn)
 {
     CellStyle style{rgb(theme.listText), rgb(state.row % 2 == 0 ? theme.rowLight : theme.rowDark)};
     if (accentColumn) {
@@ -37,15 +38,19 @@ CellStyle positionCellStyle(const ColorTheme& theme, const RowState& state, bool
 QColor significatorRowColor(document::SignificatorEmphasis emphasis)
 {
     switch (emphasis) {
-    case document::SignificatorEmphasis::Trikona: return rgb(kTrikonaRowText);
-    case document::SignificatorEmphasis::Kendra: return rgb(kKendraRowText);
-    case document::SignificatorEmphasis::Lords: return rgb(kLordsRowText);
-    case document::SignificatorEmphasis::None: break;
+    case document::SignificatorEmphasis::Trikona:
+        return rgb(kTrikonaRowText);
+    case document::SignificatorEmphasis::Kendra:
+        return rgb(kKendraRowText);
+    case document::SignificatorEmphasis::Lords:
+        return rgb(kLordsRowText);
+    case document::SignificatorEmphasis::None:
+        break;
     }
     return {};
 }
 
-CellStyle significatorCellStyle(const ColorTheme& theme, const RowState& state,
+CellStyle significatorCellStyle(const render::ColorTheme& theme, const RowState& state,
                                 const document::SignificatorRow& row)
 {
     CellStyle style;
@@ -60,7 +65,7 @@ CellStyle significatorCellStyle(const ColorTheme& theme, const RowState& state,
     return style;
 }
 
-QColor tableGridColor(const ColorTheme& theme)
+QColor tableGridColor(const render::ColorTheme& theme)
 {
     return rgb(theme.panelBorder);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/color_theme.h"
 #include "document/significator_table.h"
+#include "render/color_theme.h"
 
 #include <QColor>
 
@@ -22,7 +22,8 @@ struct RowState {
 
 // Planet and cusp tables: zebra rows, the emphasised lord columns, then the
 // row under the mouse, then the selection (later rules win).
-CellStyle positionCellStyle(const ColorTheme& theme, const RowState& state, bool accentColumn);
+CellStyle positionCellStyle(const render::ColorTheme& theme, const RowState& state,
+                            bool accentColumn);
 
 // Text colours of the significator table: trikona and kendra planet rows
 // stand out; lord rows are grey.
@@ -35,10 +36,10 @@ QColor significatorRowColor(document::SignificatorEmphasis emphasis);
 
 // Significator table: the row's own text colour and weight, the background
 // as in the position tables.
-CellStyle significatorCellStyle(const ColorTheme& theme, const RowState& state,
+CellStyle significatorCellStyle(const render::ColorTheme& theme, const RowState& state,
                                 const document::SignificatorRow& row);
 
 // The lines between cells.
-QColor tableGridColor(const ColorTheme& theme);
+QColor tableGridColor(const render::ColorTheme& theme);
 
 } // namespace lumikan::ui

@@ -1,9 +1,9 @@
 #include "ui/varga_chart_view.h"
 
 #include "document/verokant_doc.h"
-#include "ui/chart_appearance.h"
-#include "ui/chart_diagram.h"
-#include "ui/font_substitution.h"
+#include "render/chart_appearance.h"
+#include "render/chart_diagram.h"
+#include "render/font_substitution.h"
 #include "ui/shell_icons.h"
 
 #include <QImage>
@@ -31,7 +31,7 @@ void drawTopLeft(QPainter& p, const QRect& rect, const QString& text, const QFon
 
 } // namespace
 
-CVargaChartView::CVargaChartView(std::unique_ptr<CVargaChartDoc> doc, QWidget* parent)
+CVargaChartView::CVargaChartView(std::unique_ptr<document::CVargaChartDoc> doc, QWidget* parent)
     : QAbstractScrollArea(parent), doc_(std::move(doc))
 {
     setWindowTitle(doc_->GetTitle());
@@ -87,7 +87,7 @@ void CVargaChartView::paintEvent(QPaintEvent* event)
 
 void CVargaChartView::paintContent(QPainter& p, const QRect& exposed) const
 {
-    const ColorTheme& theme = currentTheme();
+    const render::ColorTheme& theme = render::currentTheme();
     const QSize client = viewport()->size();
     const QSize content = layout_.scrollSize;
     p.fillRect(QRect(0, 0, std::max(content.width(), client.width()),
@@ -96,9 +96,9 @@ void CVargaChartView::paintContent(QPainter& p, const QRect& exposed) const
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
-    const QFont titleFont = designFont(u"Segoe UI Semibold", 13);
-    const QFont descriptionFont = designFont(u"Segoe UI", 8.5);
-    const QFont cardTitleFont = designFont(u"Segoe UI Semibold", 9);
+    const QFont titleFont = render::designFont(u"Segoe UI Semibold", 13);
+    const QFont descriptionFont = render::designFont(u"Segoe UI", 8.5);
+    const QFont cardTitleFont = render::designFont(u"Segoe UI Semibold", 9);
     const qreal ratio = devicePixelRatioF();
 
     for (const VargaGroupLayout& group : layout_.groups) {
@@ -133,7 +133,7 @@ void CVargaChartView::paintContent(QPainter& p, const QRect& exposed) const
                 QPainter bp(&bitmap);
                 bp.setRenderHint(QPainter::Antialiasing);
                 bp.setRenderHint(QPainter::TextAntialiasing);
-                DrawChartDiagram(bp, QRect(0, 0, 390, 220), &planets, &cusps, nullptr);
+                render::DrawChartDiagram(bp, QRect(0, 0, 390, 220), &planets, &cusps, nullptr);
             }
             p.drawImage(card.diagram.topLeft(), bitmap);
         }
@@ -142,7 +142,7 @@ void CVargaChartView::paintContent(QPainter& p, const QRect& exposed) const
 
 CVargaChartView* createVargaChartView(const document::CVerokantDoc& source, QWidget* parent)
 {
-    auto* view = new CVargaChartView(std::make_unique<CVargaChartDoc>(), parent);
+    auto* view = new CVargaChartView(std::make_unique<document::CVargaChartDoc>(), parent);
     view->document().SetChart(source);
     return view;
 }

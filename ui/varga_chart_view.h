@@ -1,7 +1,8 @@
 #pragma once
 
 #include "document/document_view.h"
-#include "ui/varga_chart_doc.h"
+#include "document/varga_chart_doc.h"
+#include "ui/varga_window_layout.h"
 
 #include <QAbstractScrollArea>
 
@@ -21,10 +22,11 @@ namespace lumikan::ui {
 class CVargaChartView : public QAbstractScrollArea, public document::CView {
     Q_OBJECT
 public:
-    explicit CVargaChartView(std::unique_ptr<CVargaChartDoc> doc, QWidget* parent = nullptr);
+    explicit CVargaChartView(std::unique_ptr<document::CVargaChartDoc> doc,
+                             QWidget* parent = nullptr);
     ~CVargaChartView() override;
 
-    CVargaChartDoc& document() const { return *doc_; }
+    document::CVargaChartDoc& document() const { return *doc_; }
     // Repaints; the theme or the chart text size may have changed.
     void OnUpdate(int hint) override;
 
@@ -39,7 +41,7 @@ private:
     void OnInitialUpdate();
     void updateScrollBars();
 
-    std::unique_ptr<CVargaChartDoc> doc_;
+    std::unique_ptr<document::CVargaChartDoc> doc_;
     VargaWindowLayout layout_;
 };
 

@@ -1,12 +1,12 @@
 #include "ui/verokant_app.h"
-#include "document/local_clock.h"
 
-#include "document/text_encoding.h"
+#include "document/local_clock.h"
 #include "document/messages.h"
+#include "document/text_encoding.h"
 #include "engine/coded_errors.h"
+#include "render/chart_appearance.h"
 #include "ui/about_dlg.h"
 #include "ui/birth_info_dlg.h"
-#include "ui/chart_appearance.h"
 #include "ui/chart_view_factory.h"
 #include "ui/child_frame.h"
 #include "ui/main_frame.h"
@@ -35,12 +35,15 @@ namespace {
 // The framework's strings of a chart document type.
 document::CDocTemplate chartDocTemplate()
 {
-    return {QStringLiteral("Verokant"),          QStringLiteral("Lumikan"),
-            QString::fromLatin1(kChartFileFilter), QStringLiteral(".lmk"),
-            QStringLiteral("Verokant.Document"), QStringLiteral("Verokant.Document")};
+    return {QStringLiteral("Verokant"),
+            QStringLiteral("Lumikan"),
+            QString::fromLatin1(kChartFileFilter),
+            QStringLiteral(".lmk"),
+            QStringLiteral("Verokant.Document"),
+            QStringLiteral("Verokant.Document")};
 }
 
-}  // namespace
+} // namespace
 
 CVerokantApp::CVerokantApp(ShellEnvironment environment) : env_(std::move(environment))
 {
@@ -96,7 +99,7 @@ void CVerokantApp::startUp(const QStringList& arguments)
     settingsPath_ = env_.settingsPath ? env_.settingsPath() : document::ResolveSettingsPath();
     if (!settingsPath_.isEmpty()) {
         document::LoadSettings(settings_, settingsPath_);
-        selectColorTheme(settings_.colorTheme);
+        render::selectColorTheme(settings_.colorTheme);
     }
 
     mainFrame_ = std::make_unique<CMainFrame>(*this);
@@ -142,7 +145,10 @@ void CVerokantApp::saveSettings()
             document::toUtf8(document::settingsSaveFailureMessage(settingsPath_, reason)));
 }
 
-engine::LocalDateTime CVerokantApp::now() const { return document::readClock(env_.clock); }
+engine::LocalDateTime CVerokantApp::now() const
+{
+    return document::readClock(env_.clock);
+}
 
 document::ChartEnvironment CVerokantApp::chartEnvironment()
 {
@@ -281,7 +287,10 @@ bool CVerokantApp::OpenDocumentFile(const QString& path)
     return true;
 }
 
-void CVerokantApp::openRecentFile(const QString& path) { OpenDocumentFile(path); }
+void CVerokantApp::openRecentFile(const QString& path)
+{
+    OpenDocumentFile(path);
+}
 
 CChildFrame* CVerokantApp::openFrame(document::CVerokantDoc& doc)
 {
@@ -362,9 +371,10 @@ void CVerokantApp::frameClosed(CChildFrame* frame, document::CVerokantDoc& doc)
             closing_.push_back(std::move(*it));
             documents_.erase(it);
             connect(frame, &QObject::destroyed, this, [this, closing] {
-                closing_.erase(std::remove_if(closing_.begin(), closing_.end(),
-                                              [closing](const auto& d) { return d.get() == closing; }),
-                               closing_.end());
+                closing_.erase(
+                    std::remove_if(closing_.begin(), closing_.end(),
+                                   [closing](const auto& d) { return d.get() == closing; }),
+                    closing_.end());
             });
         }
     }
@@ -384,8 +394,8 @@ void CVerokantApp::updateFrameTitles()
         if (title.isEmpty())
             title = QStringLiteral("Untitled");
         for (std::size_t i = 0; i < frames.size(); ++i) {
-            frames[i]->setWindowTitle(frames.size() > 1 ? QStringLiteral("%1:%2").arg(title).arg(i + 1)
-                                                        : title);
+            frames[i]->setWindowTitle(
+                frames.size() > 1 ? QStringLiteral("%1:%2").arg(title).arg(i + 1) : title);
         }
     }
 }
@@ -447,7 +457,7 @@ void CVerokantApp::applySettings(const document::AppSettings& accepted)
 {
     settings_ = accepted;
     saveSettings();
-    applyColorTheme(settings_.colorTheme, [this] {
+    render::applyColorTheme(settings_.colorTheme, [this] {
         // Each chart is computed once, however many windows show it.
         for (document::CVerokantDoc* doc : documents()) {
             doc->ApplySettingsChange();
@@ -459,4 +469,4 @@ void CVerokantApp::applySettings(const document::AppSettings& accepted)
         mainFrame_->updateTitles();
 }
 
-}  // namespace lumikan::ui
+} // namespace lumikan::ui

@@ -1,14 +1,14 @@
 #include "ui/verokant_view.h"
 #include "document/local_clock.h"
 
-#include "document/verokant_doc.h"
 #include "document/messages.h"
+#include "document/verokant_doc.h"
 #include "engine/coded_errors.h"
-#include "ui/chart_appearance.h"
+#include "render/chart_appearance.h"
+#include "render/font_substitution.h"
 #include "ui/chart_report.h"
 #include "ui/color_header_ctrl.h"
 #include "ui/dasha_tree_ctrl.h"
-#include "ui/font_substitution.h"
 #include "ui/hover_list_ctrl.h"
 #include "ui/karaka_grid_ctrl.h"
 #include "ui/notes_editor.h"
@@ -95,7 +95,7 @@ QComboBox* makeTimeList(int count, QWidget* parent)
     for (int i = 0; i < count; ++i)
         list->addItem(QString::asprintf("%02d", i));
     list->setMaxVisibleItems(6); // a drop-down of about 120 pixels
-    list->setFont(designFont(u"Segoe UI", 8.5));
+    list->setFont(render::designFont(u"Segoe UI", 8.5));
     list->setFocusPolicy(Qt::StrongFocus);
     return list;
 }
@@ -170,24 +170,24 @@ std::map<int, QString> significatorTableTooltips()
 
 QStringList cuspRowAsShown(const document::CuspTableRow& r)
 {
-    return {r.cusp, r.nakshatra, r.sign, r.degree, r.starLord, r.subLord, r.subSubLord,
-            r.significators};
+    return {r.cusp,     r.nakshatra, r.sign,       r.degree,
+            r.starLord, r.subLord,   r.subSubLord, r.significators};
 }
 
-QColor chartCaptionColor(const ColorTheme& theme)
+QColor chartCaptionColor(const render::ColorTheme& theme)
 {
     // Near-black suits the light panels it was chosen for; on a dark panel the
     // caption would vanish.
-    const QColor caption = rgb(kChartCaptionColor);
+    const QColor caption = rgb(render::kChartCaptionColor);
     if (contrastRatio(caption, rgb(theme.chartPanelBody)) >= 3.0)
         return caption;
     return rgb(theme.headerText);
 }
 
 CVerokantView::CVerokantView(document::CVerokantDoc& doc, QWidget* parent)
-    : QWidget(parent), doc_(doc), tableFont_(designFont(u"Segoe UI", 9.0)),
-      titleFont_(designFont(u"Segoe UI Semibold", 11.2, QFont::Bold)),
-      sectionFont_(designFont(u"Segoe UI", 12.0, QFont::Bold))
+    : QWidget(parent), doc_(doc), tableFont_(render::designFont(u"Segoe UI", 9.0)),
+      titleFont_(render::designFont(u"Segoe UI Semibold", 11.2, QFont::Bold)),
+      sectionFont_(render::designFont(u"Segoe UI", 12.0, QFont::Bold))
 {
     // A 22-pixel character cell: the family's line height at a 16-pixel em.
     sectionFont_.setPixelSize(16);
@@ -229,15 +229,15 @@ void CVerokantView::createControls()
     significatorsTable_->setColumnWeights(kSignificatorColumnWeights);
 
     planetsTable_->setCellStyler([](int, int column, const RowState& state) {
-        return positionCellStyle(currentTheme(), state, column >= 4 && column <= 6);
+        return positionCellStyle(render::currentTheme(), state, column >= 4 && column <= 6);
     });
     cuspsTable_->setCellStyler([](int, int column, const RowState& state) {
-        return positionCellStyle(currentTheme(), state, column == 6);
+        return positionCellStyle(render::currentTheme(), state, column == 6);
     });
     significatorsTable_->setCellStyler([this](int row, int, const RowState& state) {
         const auto& rows = significatorRows();
         const bool known = row >= 0 && row < int(rows.size());
-        return significatorCellStyle(currentTheme(), state,
+        return significatorCellStyle(render::currentTheme(), state,
                                      known ? rows[std::size_t(row)] : document::SignificatorRow{});
     });
 
@@ -250,8 +250,8 @@ void CVerokantView::createControls()
     rulingPlanets_ = new CRulingPlanetsCtrl(this);
 
     const document::ChartEnvironment& environment = doc_.environment();
-    notesEditor_ = new CNotesEditor(
-        [clock = environment.clock] { return document::readClock(clock); }, this);
+    notesEditor_ =
+        new CNotesEditor([clock = environment.clock] { return document::readClock(clock); }, this);
     notesEditor_->setFont(tableFont_);
     connect(notesEditor_, &CNotesEditor::notesEdited, this,
             [this](const QString& notes) { doc_.SetNotes(notes); });
@@ -277,7 +277,7 @@ void CVerokantView::initialUpdate()
     setRulingTimeToNow();
     fillTables();
     refreshPanels();
-    setChartTextSize(kChartViewInitialTextSize);
+    render::setChartTextSize(render::kChartViewInitialTextSize);
     layoutControls();
 }
 
@@ -358,8 +358,7 @@ void CVerokantView::refreshPanels()
 {
     const int form = doc_.settings().planetNameFormat;
     karakaGrid_->setCells(karakaCells(doc_.chart().planets, form));
-    const engine::LocalDateTime today =
-        document::readClock(doc_.environment().clock);
+    const engine::LocalDateTime today = document::readClock(doc_.environment().clock);
     dashaTree_->setDasha(doc_.presentation().dasha, today);
     refreshRulingPlanets();
     layoutDashaTree();
@@ -475,7 +474,7 @@ void CVerokantView::paintEvent(QPaintEvent*)
 
 void CVerokantView::paintView(QPainter& painter)
 {
-    const ColorTheme& theme = currentTheme();
+    const render::ColorTheme& theme = render::currentTheme();
     painter.fillRect(rect(), rgb(theme.rowLight));
     if (!layout_)
         return;
@@ -495,7 +494,7 @@ void CVerokantView::paintView(QPainter& painter)
 
 void CVerokantView::drawPanel(QPainter& painter, Panel panel, const QString& title)
 {
-    const ColorTheme& theme = currentTheme();
+    const render::ColorTheme& theme = render::currentTheme();
     const QRect r = layout_->panel(panel);
     const int left = r.x();
     const int top = r.y();
@@ -532,14 +531,14 @@ void CVerokantView::drawPanel(QPainter& painter, Panel panel, const QString& tit
 void CVerokantView::drawCharts(QPainter& painter)
 {
     const QRect inside = chartsPanelInside(layout_->panel(Panel::Charts));
-    const ChartsPanelPlacement placement = placeChartsInPanel(inside);
-    setChartTextSize(placement.textSize);
+    const render::ChartsPanelPlacement placement = render::placeChartsInPanel(inside);
+    render::setChartTextSize(placement.textSize);
     const engine::Chart& chart = doc_.chart();
     painter.save();
-    DrawChartDiagram(painter, placement.rashi, &chart.rashiChartPlanets, &chart.cusps,
-                     &rashiRegions_);
-    DrawChartDiagram(painter, placement.bhava, &chart.bhavaChartPlanets, &chart.cusps,
-                     &bhavaRegions_);
+    render::DrawChartDiagram(painter, placement.rashi, &chart.rashiChartPlanets, &chart.cusps,
+                             &rashiRegions_);
+    render::DrawChartDiagram(painter, placement.bhava, &chart.bhavaChartPlanets, &chart.cusps,
+                             &bhavaRegions_);
     painter.restore();
     if (chart.cusps.empty()) {
         rashiRegions_.clear();
@@ -547,18 +546,18 @@ void CVerokantView::drawCharts(QPainter& painter)
     }
 
     painter.setFont(sectionFont_);
-    painter.setPen(chartCaptionColor(currentTheme()));
+    painter.setPen(chartCaptionColor(render::currentTheme()));
     const QFontMetrics metrics(sectionFont_, painter.device());
     const int ascent = metrics.ascent();
     painter.drawText(placement.rashiCaptionTopLeft + QPoint(0, ascent),
-                     QString::fromLatin1(kRashiChartCaption));
+                     QString::fromLatin1(render::kRashiChartCaption));
     painter.drawText(placement.bhavaCaptionTopLeft + QPoint(0, ascent),
-                     QString::fromLatin1(kBhavaChartCaption));
+                     QString::fromLatin1(render::kBhavaChartCaption));
 }
 
 void CVerokantView::drawControlFrames(QPainter& painter)
 {
-    const ColorTheme& theme = currentTheme();
+    const render::ColorTheme& theme = render::currentTheme();
     painter.setBrush(Qt::NoBrush);
     auto frame = [&](const QWidget* control, int corner) {
         const QRect r = grown(control->geometry(), 2);
@@ -577,14 +576,14 @@ void CVerokantView::drawControlFrames(QPainter& painter)
     painter.drawRect(grown(dashaTree_->geometry(), 4).adjusted(0, 0, -1, -1));
 }
 
-const ChartHitRegion* CVerokantView::regionAt(QPoint pos, bool* inRashi) const
+const render::ChartHitRegion* CVerokantView::regionAt(QPoint pos, bool* inRashi) const
 {
-    for (const ChartHitRegion& region : rashiRegions_)
+    for (const render::ChartHitRegion& region : rashiRegions_)
         if (region.rect.contains(pos)) {
             *inRashi = true;
             return &region;
         }
-    for (const ChartHitRegion& region : bhavaRegions_)
+    for (const render::ChartHitRegion& region : bhavaRegions_)
         if (region.rect.contains(pos)) {
             *inRashi = false;
             return &region;
@@ -601,7 +600,7 @@ engine::ShadbalaResult CVerokantView::strengthOf(engine::BodyId body) const
 void CVerokantView::mouseMoveEvent(QMouseEvent* event)
 {
     bool inRashi = true;
-    const ChartHitRegion* region = regionAt(event->position().toPoint(), &inRashi);
+    const render::ChartHitRegion* region = regionAt(event->position().toPoint(), &inRashi);
     if (!region) {
         if (hoveredBody_ != -1)
             hideTooltip();
@@ -640,9 +639,9 @@ void CVerokantView::hideTooltip()
 void CVerokantView::mousePressEvent(QMouseEvent* event)
 {
     bool inRashi = true;
-    const ChartHitRegion* region = event->button() == Qt::LeftButton
-                                       ? regionAt(event->position().toPoint(), &inRashi)
-                                       : nullptr;
+    const render::ChartHitRegion* region = event->button() == Qt::LeftButton
+                                               ? regionAt(event->position().toPoint(), &inRashi)
+                                               : nullptr;
     if (!region) {
         QWidget::mousePressEvent(event);
         return;

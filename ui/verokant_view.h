@@ -4,7 +4,7 @@
 #include "engine/chart.h"
 #include "engine/dasha.h"
 #include "engine/shadbala.h"
-#include "ui/chart_diagram.h"
+#include "render/chart_diagram.h"
 #include "ui/chart_view_layout.h"
 #include "ui/main_frame.h"
 
@@ -23,7 +23,7 @@ namespace lumikan::document {
 class CVerokantDoc;
 struct CuspTableRow;
 struct SignificatorRow;
-}
+} // namespace lumikan::document
 
 namespace lumikan::ui {
 
@@ -50,7 +50,7 @@ QStringList cuspRowAsShown(const document::CuspTableRow& row);
 
 // The colour of a diagram caption: the usual near-black, or the theme's header
 // text where near-black would not stand out from the panel.
-QColor chartCaptionColor(const ColorTheme& theme);
+QColor chartCaptionColor(const render::ColorTheme& theme);
 
 // The main window of a chart: five panels with the planet and cusp tables, the
 // Rashi and Bhava diagrams, the ruling planets and dasha, the significators,
@@ -85,8 +85,8 @@ public:
     CPlanetTooltip* planetTooltip() const { return tooltip_; }
 
     const std::optional<ChartViewLayout>& viewLayout() const { return layout_; }
-    const std::vector<ChartHitRegion>& rashiRegions() const { return rashiRegions_; }
-    const std::vector<ChartHitRegion>& bhavaRegions() const { return bhavaRegions_; }
+    const std::vector<render::ChartHitRegion>& rashiRegions() const { return rashiRegions_; }
+    const std::vector<render::ChartHitRegion>& bhavaRegions() const { return bhavaRegions_; }
     int hoveredBody() const { return hoveredBody_; }
     const std::vector<document::SignificatorRow>& significatorRows() const;
     const QString& runningDashaText() const;
@@ -122,7 +122,7 @@ private:
     void drawCharts(QPainter& painter);
     void drawControlFrames(QPainter& painter);
 
-    const ChartHitRegion* regionAt(QPoint pos, bool* inRashi) const;
+    const render::ChartHitRegion* regionAt(QPoint pos, bool* inRashi) const;
     void hideTooltip();
     engine::ShadbalaResult strengthOf(engine::BodyId body) const;
 
@@ -140,8 +140,8 @@ private:
     CPlanetTooltip* tooltip_ = nullptr;
 
     std::optional<ChartViewLayout> layout_;
-    std::vector<ChartHitRegion> rashiRegions_;
-    std::vector<ChartHitRegion> bhavaRegions_;
+    std::vector<render::ChartHitRegion> rashiRegions_;
+    std::vector<render::ChartHitRegion> bhavaRegions_;
     int hoveredBody_ = -1;
 
     QFont tableFont_;

@@ -14,9 +14,13 @@ struct CliRun {
     QByteArray err;
 };
 
-// Runs the program with `args`; `headless` takes away every display first.
+// Whether this build has the report program lumikan-cli runs for `report`
+// (the core-only build has not).
+inline constexpr bool kReportProgramBuilt = LUMIKAN_REPORT_PROGRAM;
+
+// Runs `program` with `args`; `headless` takes away every display first.
 // `childSetup` runs in the child process just before the program starts.
-inline CliRun cli(const QStringList& args, bool headless = false,
+inline CliRun run(const QString& program, const QStringList& args, bool headless = false,
                   const std::function<void()>& childSetup = {})
 {
     QProcess p;
@@ -28,10 +32,19 @@ inline CliRun cli(const QStringList& args, bool headless = false,
             env.remove(QString::fromLatin1(name));
         p.setProcessEnvironment(env);
     }
-    p.start(QStringLiteral(LUMIKAN_BIN_DIR "/lumikan-cli"), args);
+    p.start(program, args);
     p.waitForFinished(120000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};
+}
+
+inline const QString kCliProgram = QStringLiteral(LUMIKAN_BIN_DIR "/lumikan-cli");
+
+// lumikan-cli as built.
+inline CliRun cli(const QStringList& args, bool headless = false,
+                  const std::function<void()>& childSetup = {})
+{
+    return run(kCliProgram, args, headless, childSetup);
 }
 
 // The Pune birth with a fixed today and now, and the defaults for every setting.

@@ -53,10 +53,11 @@ TEST_F(MatchmakingCommandTest, WithoutExactlyTwoNamedChartsOnlyTellsWhy)
     EXPECT_EQ(run({unnamed.get(), ravi.get()}), nullptr);
     EXPECT_EQ(run({ravi.get(), asha.get(), mira.get()}), nullptr);
     using match::MatchChartOutcome;
-    EXPECT_EQ(messages.informations,
-              (std::vector<std::string>{match::DescribeMatchProblem(MatchChartOutcome::NoChart, ""),
-                                        match::DescribeMatchProblem(MatchChartOutcome::OneChart, "Ravi"),
-                                        match::DescribeMatchProblem(MatchChartOutcome::TooMany, "")}));
+    EXPECT_EQ(
+        messages.informations,
+        (std::vector<std::string>{match::DescribeMatchProblem(MatchChartOutcome::NoChart, ""),
+                                  match::DescribeMatchProblem(MatchChartOutcome::OneChart, "Ravi"),
+                                  match::DescribeMatchProblem(MatchChartOutcome::TooMany, "")}));
     EXPECT_TRUE(opened.empty());
     EXPECT_TRUE(messages.plains.empty());
 
@@ -75,7 +76,7 @@ TEST_F(MatchmakingCommandTest, EachRunOpensANewReportOfTheFirstTwoNamedCharts)
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(messages.informations.empty());
     EXPECT_EQ(titles, QStringList{"Match Report - Ravi & Asha"});
-    const MatchReportContent& report = first->content();
+    const render::MatchReportContent& report = first->content();
     EXPECT_EQ(report.boyName, QStringLiteral("Ravi"));
     EXPECT_EQ(report.girlName, QStringLiteral("Asha"));
     ASSERT_EQ(report.rows.size(), 27u);
@@ -105,12 +106,12 @@ TEST_F(MatchmakingCommandTest, EachRunOpensANewReportOfTheFirstTwoNamedCharts)
     EXPECT_EQ(bar->value(), 1323 - first->viewport()->height());
     const QImage shot = first->viewport()->grab().toImage();
     test::keepImage(shot, QStringLiteral("match_report_end"));
-    const SheetGauge& overall = first->sheetLayout().overall;
+    const render::SheetGauge& overall = first->sheetLayout().overall;
     const QPointF bottom = overall.centre + QPointF(0, overall.radius) - QPointF(0, bar->value());
     const QRgb seen = shot.pixel(bottom.toPoint());
-    EXPECT_LE(std::abs(qRed(seen) - qRed(match_sheet::kGaugeTrack)) +
-                  std::abs(qGreen(seen) - qGreen(match_sheet::kGaugeTrack)) +
-                  std::abs(qBlue(seen) - qBlue(match_sheet::kGaugeTrack)),
+    EXPECT_LE(std::abs(qRed(seen) - qRed(render::match_sheet::kGaugeTrack)) +
+                  std::abs(qGreen(seen) - qGreen(render::match_sheet::kGaugeTrack)) +
+                  std::abs(qBlue(seen) - qBlue(render::match_sheet::kGaugeTrack)),
               12)
         << std::hex << seen;
 }

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "ui/font_substitution.h"
+#include "render/font_substitution.h"
+#include "render/test_images.h"
 
 #include <QApplication>
-#include <QByteArray>
-#include <QDir>
-#include <QImage>
-#include <QString>
 
 namespace lumikan::test {
 
@@ -20,29 +17,10 @@ inline QApplication& qtApp()
         static char name[] = "ui_tests";
         static char* argv[] = {name, nullptr};
         auto* created = new QApplication(argc, argv);
-        ui::installFontSubstitutions();
+        render::installFontSubstitutions();
         return created;
     }();
     return *app;
-}
-
-// A white image at 96 dots per inch, the resolution the layouts are drawn for.
-inline QImage whiteImage(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
-    image.fill(Qt::white);
-    return image;
-}
-
-// Saves a rendered image for a developer to look at when LUMIKAN_TEST_IMAGES
-// names a folder; otherwise does nothing.
-inline void keepImage(const QImage& image, const QString& name)
-{
-    const QByteArray folder = qgetenv("LUMIKAN_TEST_IMAGES");
-    if (!folder.isEmpty())
-        image.save(QDir(QString::fromLocal8Bit(folder)).filePath(name + QStringLiteral(".png")));
 }
 
 } // namespace lumikan::test

@@ -3,7 +3,7 @@
 #include "document/recorders.h"
 #include "document/verokant_doc.h"
 #include "qt_test_app.h"
-#include "ui/chart_appearance.h"
+#include "render/chart_appearance.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -29,10 +29,10 @@ protected:
     void SetUp() override
     {
         test::qtApp();
-        selectColorTheme(0);
+        render::selectColorTheme(0);
         path = dir.filePath(QStringLiteral("settings.ini"));
     }
-    void TearDown() override { selectColorTheme(0); }
+    void TearDown() override { render::selectColorTheme(0); }
 
     std::unique_ptr<CAstrologySettingsDlg> open(document::AtlasDatabase* atlasToUse = nullptr)
     {
@@ -214,7 +214,7 @@ TEST_F(SettingsDialog, ResetDefaultsThenCancelLeavesSettingsAndFileUnchanged)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), savedBytes);
     EXPECT_EQ(refreshes, 0);
-    EXPECT_EQ(currentTheme().rowLight, COLOR_THEMES[0].colors.rowLight);
+    EXPECT_EQ(render::currentTheme().rowLight, render::COLOR_THEMES[0].colors.rowLight);
 }
 
 TEST_F(SettingsDialog, AThemeRepaintsOnlyThePreviewUntilApplyThenEveryChart)
@@ -224,13 +224,13 @@ TEST_F(SettingsDialog, AThemeRepaintsOnlyThePreviewUntilApplyThenEveryChart)
     CTabAstrologerDlg* page = dialog->appSettingsPage();
     page->themeList()->setCurrentIndex(15); // Carbon Dark
     EXPECT_EQ(page->preview()->themeIndex(), 15);
-    EXPECT_EQ(currentTheme().rowLight, COLOR_THEMES[0].colors.rowLight);
+    EXPECT_EQ(render::currentTheme().rowLight, render::COLOR_THEMES[0].colors.rowLight);
     EXPECT_EQ(settings.colorTheme, 0);
     EXPECT_EQ(refreshes, 0);
     EXPECT_TRUE(firstChart.hints.empty());
 
     // The preview's bands: Zebra Light, Zebra Dark, Hover, and Selected taking the rest.
-    const auto bands = themePreviewBands(QSize(200, 97), COLOR_THEMES[15].colors);
+    const auto bands = themePreviewBands(QSize(200, 97), render::COLOR_THEMES[15].colors);
     EXPECT_EQ(bands[0].rect, QRect(0, 0, 200, 24));
     EXPECT_EQ(bands[3].rect, QRect(0, 72, 200, 25));
     const QImage preview = page->preview()->grab().toImage();
@@ -240,7 +240,7 @@ TEST_F(SettingsDialog, AThemeRepaintsOnlyThePreviewUntilApplyThenEveryChart)
     QTest::mouseClick(dialog->applyButton(), Qt::LeftButton);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(settings.colorTheme, 15);
-    EXPECT_EQ(currentTheme().vargaBack, COLOR_THEMES[15].colors.vargaBack);
+    EXPECT_EQ(render::currentTheme().vargaBack, render::COLOR_THEMES[15].colors.vargaBack);
     EXPECT_EQ(refreshes, 1);
     EXPECT_EQ(firstChart.hints, std::vector<int>{document::HINT_SETTINGS_CHANGED});
     EXPECT_EQ(secondChart.hints, std::vector<int>{document::HINT_SETTINGS_CHANGED});
@@ -279,7 +279,7 @@ TEST_F(SettingsDialog, TheShellReceivesTheAcceptedCopyOnApplyAndOk)
     EXPECT_EQ(handed[1].ayanamsa, 0);
     EXPECT_EQ(settings.colorTheme, 2) << "the shell stores what it is handed";
     EXPECT_FALSE(QFile::exists(path));
-    EXPECT_EQ(currentTheme().rowLight, COLOR_THEMES[0].colors.rowLight);
+    EXPECT_EQ(render::currentTheme().rowLight, render::COLOR_THEMES[0].colors.rowLight);
 }
 
 } // namespace

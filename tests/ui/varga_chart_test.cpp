@@ -2,8 +2,8 @@
 
 #include "document/chart_maker.h"
 #include "qt_test_app.h"
-#include "ui/chart_appearance.h"
-#include "ui/chart_diagram.h"
+#include "render/chart_appearance.h"
+#include "render/chart_diagram.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -72,9 +72,9 @@ TEST_F(VargaWindow, DivisionsWithoutResultOrPlanetsShowNoData)
     EXPECT_TRUE(findCard(layout, 6, 9)->hasData);
 
     // Painted: the empty card holds its text and no diagram; the full one a diagram.
-    selectColorTheme(0);
-    const ColorTheme& theme = currentTheme();
-    auto doc = std::make_unique<CVargaChartDoc>();
+    render::selectColorTheme(0);
+    const render::ColorTheme& theme = render::currentTheme();
+    auto doc = std::make_unique<document::CVargaChartDoc>();
     doc->SetVargas(vargas);
     CVargaChartView view(std::move(doc));
     view.resize(1300, 800);
@@ -116,11 +116,11 @@ TEST_F(VargaWindow, DiagramsAreBuiltFromTheDivisionAndShowNoRetrogradeMark)
     const std::vector<engine::PlanetPosition> planets = vargaPlanets(navamsa);
     ASSERT_EQ(planets.size(), navamsa.positions.size());
     const std::vector<engine::CuspPosition> navamsaCusps = vargaCusps(navamsa.ascendantSign);
-    const ChartDiagramLayout diagram =
-        layoutChartDiagram(QRect(0, 0, 390, 220), &planets, &navamsaCusps, currentTheme(), QFont(),
-                           [](const QString& text) { return QSize(7 * int(text.size()), 12); });
+    const render::ChartDiagramLayout diagram = render::layoutChartDiagram(
+        QRect(0, 0, 390, 220), &planets, &navamsaCusps, render::currentTheme(), QFont(),
+        [](const QString& text) { return QSize(7 * int(text.size()), 12); });
     QStringList labels;
-    for (const ChartPlanetLabel& label : diagram.labels)
+    for (const render::ChartPlanetLabel& label : diagram.labels)
         labels.push_back(label.label.text);
     EXPECT_TRUE(labels.contains("Ma") && labels.contains("Ju")) << labels.join(' ').toStdString();
     EXPECT_FALSE(labels.contains("MaR") || labels.contains("JuR"));

@@ -1,6 +1,6 @@
-#include "ui/chart_view_layout.h"
-#include "ui/color_theme.h"
 #include "document/significator_table.h"
+#include "render/color_theme.h"
+#include "ui/chart_view_layout.h"
 #include "ui/table_cell_style.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +11,10 @@ namespace lumikan::ui {
 namespace {
 
 using document::orderSignificatorEntries;
+using document::significatorEntries;
 using document::SignificatorEntry;
 using document::SignificatorRow;
 using document::SignificatorRowKind;
-using document::significatorEntries;
 
 QRect edges(int left, int top, int right, int bottom)
 {
@@ -158,7 +158,7 @@ TEST(SignificatorTable, OrderRowsAndColours)
 
 TEST(TableCellStyle, LaterRulesWin)
 {
-    const ColorTheme& gold = COLOR_THEMES[0].colors;
+    const render::ColorTheme& gold = render::COLOR_THEMES[0].colors;
     auto color = [](QRgb value) { return QColor::fromRgb(value); };
 
     CellStyle cell = positionCellStyle(gold, {1, false, false}, false);

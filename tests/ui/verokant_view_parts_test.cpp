@@ -196,9 +196,9 @@ TEST(ChartTables, HeaderTooltipsAndCaptionColour)
     EXPECT_EQ(significatorTableTooltips().size(), 5u);
 
     // Near-black captions on light panels; the header text where they would vanish.
-    EXPECT_EQ(chartCaptionColor(COLOR_THEMES[0].colors), QColor::fromRgb(0x282828));
-    EXPECT_EQ(chartCaptionColor(COLOR_THEMES[15].colors), QColor::fromRgb(0xC3C8DA));
-    EXPECT_EQ(chartCaptionColor(COLOR_THEMES[7].colors), QColor::fromRgb(0xBEC8E6));
+    EXPECT_EQ(chartCaptionColor(render::COLOR_THEMES[0].colors), QColor::fromRgb(0x282828));
+    EXPECT_EQ(chartCaptionColor(render::COLOR_THEMES[15].colors), QColor::fromRgb(0xC3C8DA));
+    EXPECT_EQ(chartCaptionColor(render::COLOR_THEMES[7].colors), QColor::fromRgb(0xBEC8E6));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "document/chart_maker.h"
 #include "qt_test_app.h"
-#include "ui/chart_appearance.h"
+#include "render/chart_appearance.h"
 #include "ui/dasha_tree_ctrl.h"
 #include "ui/hover_list_ctrl.h"
 #include "ui/karaka_grid_ctrl.h"
@@ -31,7 +31,7 @@ struct ViewFixture : test::PuneChart {
     explicit ViewFixture(QSize size = {1280, 800}) : PuneChart({2026, 3, 15, 10, 30, 45})
     {
         test::qtApp();
-        selectColorTheme(0);
+        render::selectColorTheme(0);
         view = std::make_unique<CVerokantView>(*doc);
         view->resize(size);
         view->show(); // scroll areas lay out their viewports once shown
@@ -63,7 +63,7 @@ TEST(ChartView, FillsItsTablesAndPanelsFromTheDocument)
     EXPECT_EQ(v.karakaGrid()->geometry(), v.viewLayout()->karakaGrid);
     EXPECT_EQ(v.rulingPlanetsPanel()->rows().size(), 7u);
     EXPECT_TRUE(v.notesEditor()->showsPlaceholder());
-    EXPECT_EQ(chartTextSize(), 102) << "set up, not yet painted";
+    EXPECT_EQ(render::chartTextSize(), 102) << "set up, not yet painted";
 
     // The time lists: the birth time, and the ruling time set to now.
     EXPECT_EQ(v.birthTimeList(0)->currentText(), "14");
@@ -82,9 +82,9 @@ TEST(ChartView, FillsItsTablesAndPanelsFromTheDocument)
     const std::vector<int> path = runningDashaPath(periods, "2026-03-15");
     ASSERT_EQ(path.size(), 3u) << "the default depth reaches pratyantardashas";
     ASSERT_TRUE(v.dashaTree()->currentItem());
-    EXPECT_EQ(v.dashaTree()->currentItem()->text(0),
-              pratyantardashaItemText(
-                  periods[path[0]].antardashas[path[1]].pratyantardashas[path[2]]));
+    EXPECT_EQ(
+        v.dashaTree()->currentItem()->text(0),
+        pratyantardashaItemText(periods[path[0]].antardashas[path[1]].pratyantardashas[path[2]]));
 }
 
 TEST(ChartView, LaysOutItsControlsAndIgnoresTinySizes)
@@ -130,7 +130,7 @@ TEST(ChartView, ChangingTheBirthMinuteRecomputesAndRefillsEverything)
     f.render();
     const double julianDayBefore = f.doc->chart().julianDayUt;
     const QString cuspBefore = v.cuspsTable()->item(0, 3)->text();
-    const std::vector<ChartHitRegion> rashiBefore = v.rashiRegions();
+    const std::vector<render::ChartHitRegion> rashiBefore = v.rashiRegions();
     ASSERT_FALSE(rashiBefore.empty());
 
     // 14:07 to 14:52: the ascendant moves about eleven degrees.
@@ -219,7 +219,7 @@ TEST(ChartView, HoverShowsThePlanetCardAndClickTheMessage)
     f.render();
     ASSERT_FALSE(v.rashiRegions().empty());
     ASSERT_FALSE(v.bhavaRegions().empty());
-    const ChartHitRegion region = v.bhavaRegions().front();
+    const render::ChartHitRegion region = v.bhavaRegions().front();
 
     const QPointF inside = region.rect.center();
     QMouseEvent move(QEvent::MouseMove, inside, v.mapToGlobal(inside), Qt::NoButton, Qt::NoButton,
@@ -249,11 +249,11 @@ TEST(ChartView, HoverShowsThePlanetCardAndClickTheMessage)
 // the layout puts them.
 void checkRenderedView(ViewFixture& f, int themeIndex, const char* imageName)
 {
-    selectColorTheme(themeIndex);
+    render::selectColorTheme(themeIndex);
     f.doc->UpdateAllViews(document::HINT_REFRESH);
     const QImage image = f.render();
     test::keepImage(image, imageName);
-    const ColorTheme& theme = COLOR_THEMES[std::size_t(themeIndex)].colors;
+    const render::ColorTheme& theme = render::COLOR_THEMES[std::size_t(themeIndex)].colors;
     const ChartViewLayout& layout = *f.view->viewLayout();
     auto color = [](QRgb value) { return QColor::fromRgb(value); };
     auto near = [](QColor a, QColor b) {
@@ -280,7 +280,8 @@ void checkRenderedView(ViewFixture& f, int themeIndex, const char* imageName)
     EXPECT_EQ(image.pixelColor(layout.notesEditor.center()), color(0xFFFEF9));
 
     // The Rashi diagram: fill inside, a tick on the top edge, a corner tab.
-    const ChartsPanelPlacement diagrams = placeChartsInPanel(chartsPanelInside(charts));
+    const render::ChartsPanelPlacement diagrams =
+        render::placeChartsInPanel(chartsPanelInside(charts));
     const QRect rashi = diagrams.rashi;
     const int cx = rashi.left() + rashi.width() / 2;
     EXPECT_EQ(image.pixelColor(rashi.left() + 7, rashi.top() + 40), color(theme.chartFill));
@@ -301,9 +302,9 @@ TEST(ChartView, RendersThePanelsAndDiagramsInTwoThemes)
     ViewFixture f({1600, 1000});
     checkRenderedView(f, 0, "chart-view-classic-gold");
     checkRenderedView(f, 15, "chart-view-carbon-dark");
-    EXPECT_EQ(chartTextSize(),
-              chartTextSizeForPanelWidth(f.view->viewLayout()->panel(Panel::Charts).width()));
-    selectColorTheme(0);
+    EXPECT_EQ(render::chartTextSize(), render::chartTextSizeForPanelWidth(
+                                           f.view->viewLayout()->panel(Panel::Charts).width()));
+    render::selectColorTheme(0);
 }
 
 } // namespace

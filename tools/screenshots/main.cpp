@@ -2,12 +2,12 @@
 // colour theme, without a display:
 //   lumikan_screenshots [OUTPUT_FOLDER [WIDTH HEIGHT]]
 
-#include "document/verokant_doc.h"
 #include "document/messages.h"
+#include "document/verokant_doc.h"
 #include "engine/coded_errors.h"
-#include "ui/chart_appearance.h"
-#include "ui/color_theme.h"
-#include "ui/font_substitution.h"
+#include "render/chart_appearance.h"
+#include "render/color_theme.h"
+#include "render/font_substitution.h"
 #include "ui/verokant_view.h"
 
 #include <QApplication>
@@ -75,7 +75,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ui::installFontSubstitutions();
+    render::installFontSubstitutions();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QSize size(1600, 1000);
     if (argc > 3)
@@ -106,10 +106,10 @@ int main(int argc, char** argv)
                                 {"main-view-carbon-dark.png", "Carbon Dark"}};
     for (const Picture& picture : pictures) {
         int theme = 0;
-        for (int i = 0; i < ui::kColorThemeCount; ++i)
-            if (ui::COLOR_THEMES[std::size_t(i)].name == picture.themeName)
+        for (int i = 0; i < render::kColorThemeCount; ++i)
+            if (render::COLOR_THEMES[std::size_t(i)].name == picture.themeName)
                 theme = i;
-        ui::selectColorTheme(theme);
+        render::selectColorTheme(theme);
 
         ui::CVerokantView view(doc);
         view.resize(size);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "document/document_view.h"
 #include "engine/chart.h"
 #include "engine/varga_chart.h"
 
@@ -14,35 +13,10 @@
 #include <string_view>
 #include <vector>
 
-namespace lumikan::document {
-class CVerokantDoc;
-}
-
 namespace lumikan::ui {
 
-// The divisional charts of one chart, copied when the window opens: the window
-// does not follow later changes of the source chart. Not saved; has no file.
-class CVargaChartDoc : public document::CDocument {
-public:
-    CVargaChartDoc();
-
-    // Replaces the divisions with a copy of the source chart's, sets the
-    // title and updates the views.
-    void SetChart(const document::CVerokantDoc& source);
-    void SetVargas(std::map<int, engine::VargaChart> vargas);
-    const std::map<int, engine::VargaChart>& vargas() const { return vargas_; }
-
-    bool SaveModified() override { return true; }
-
-protected:
-    bool readFrom(const QByteArray& bytes, QString& reason) override;
-    QByteArray writeOut() override { return {}; }
-
-private:
-    std::map<int, engine::VargaChart> vargas_;
-};
-
-inline constexpr const char* kVargaWindowTitle = "Divisional Charts";
+// The divisional-charts window computed apart from its widget: the life areas
+// it groups the divisions by, and where each group and card goes.
 
 // A life area and the divisions that speak for it, in the order they are shown.
 struct LifeAreaGroup {

@@ -1,8 +1,8 @@
-#include "ui/chart_diagram.h"
+#include "render/chart_diagram.h"
 
 #include "engine/zodiac.h"
-#include "ui/chart_appearance.h"
-#include "ui/font_substitution.h"
+#include "render/chart_appearance.h"
+#include "render/font_substitution.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace lumikan::ui {
+namespace lumikan::render {
 
 namespace {
 
@@ -364,4 +364,4 @@ ChartsPanelPlacement placeChartsInPanel(const QRect& panel)
     return placement;
 }
 
-} // namespace lumikan::ui
+} // namespace lumikan::render

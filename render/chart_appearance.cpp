@@ -1,6 +1,6 @@
-#include "ui/chart_appearance.h"
+#include "render/chart_appearance.h"
 
-namespace lumikan::ui {
+namespace lumikan::render {
 
 namespace {
 ColorTheme gCurrentTheme = COLOR_THEMES[0].colors;
@@ -34,4 +34,4 @@ void setChartTextSize(int tenthsOfPoint)
     gChartTextSize = tenthsOfPoint;
 }
 
-} // namespace lumikan::ui
+} // namespace lumikan::render

@@ -1,6 +1,6 @@
-#include "ui/font_substitution.h"
+#include "render/font_substitution.h"
 
-namespace lumikan::ui {
+namespace lumikan::render {
 
 namespace {
 
@@ -50,4 +50,4 @@ QFont designFont(QStringView family, qreal pointSize, QFont::Weight weight)
     return font;
 }
 
-} // namespace lumikan::ui
+} // namespace lumikan::render

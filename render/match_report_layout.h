@@ -18,7 +18,7 @@
 class QPaintDevice;
 class QPainter;
 
-namespace lumikan::ui {
+namespace lumikan::render {
 
 // The match report sheet: a fixed layout in device pixels, 1400 wide, with the
 // table 740 wide from x = 108.
@@ -186,4 +186,4 @@ QStringList fitCellText(const QString& text, const QFont& font, QSizeF box,
 // Antialiased painting of a computed sheet.
 void paintMatchReport(QPainter& painter, const MatchReportLayout& layout);
 
-} // namespace lumikan::ui
+} // namespace lumikan::render

@@ -20,7 +20,7 @@ namespace lumikan::document {
 class CVerokantDoc;
 }
 
-namespace lumikan::ui {
+namespace lumikan::render {
 
 // The printed chart report: four fixed pages laid out as rectangles, texts and
 // colours in device pixels, then painted. Needs QtGui only, so the headless
@@ -145,4 +145,4 @@ bool renderChartReport(const ChartReportData& data, QPagedPaintDevice& device, i
 bool exportChartReportPdf(const document::CVerokantDoc& doc, const QString& path,
                           QString* error = nullptr);
 
-} // namespace lumikan::ui
+} // namespace lumikan::render

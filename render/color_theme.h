@@ -8,7 +8,7 @@
 #include <array>
 #include <string_view>
 
-namespace lumikan::ui {
+namespace lumikan::render {
 
 // The named colours every themed surface takes its colours from (24-bit RGB).
 struct ColorTheme {
@@ -64,4 +64,4 @@ extern const std::array<PlanetColor, 14> PLANET_COLORS;
 // The label colour of a body; the Sun's for bodies outside the table.
 QColor planetColor(engine::BodyId body);
 
-} // namespace lumikan::ui
+} // namespace lumikan::render

@@ -1,12 +1,12 @@
-#include "ui/report_pages.h"
+#include "render/report_pages.h"
 
 #include "document/atomic_file.h"
 #include "document/chart_rows.h"
 #include "document/name_forms.h"
 #include "document/verokant_doc.h"
 #include "engine/dignity_tables.h"
-#include "ui/chart_diagram.h"
-#include "ui/font_substitution.h"
+#include "render/chart_diagram.h"
+#include "render/font_substitution.h"
 
 #include <QBuffer>
 #include <QFontMetrics>
@@ -19,7 +19,7 @@
 #include <array>
 #include <cmath>
 
-namespace lumikan::ui {
+namespace lumikan::render {
 
 namespace {
 
@@ -785,4 +785,4 @@ bool exportChartReportPdf(const document::CVerokantDoc& doc, const QString& path
     return document::writeFileAtomically(path, pdf.data(), error);
 }
 
-} // namespace lumikan::ui
+} // namespace lumikan::render

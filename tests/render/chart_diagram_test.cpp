@@ -1,9 +1,9 @@
-#include "ui/chart_diagram.h"
+#include "render/chart_diagram.h"
 
 #include "engine/cast_chart.h"
 #include "engine/zodiac.h"
-#include "qt_test_app.h"
-#include "ui/chart_appearance.h"
+#include "gui_test_app.h"
+#include "render/chart_appearance.h"
 
 #include <QPainter>
 
@@ -11,7 +11,7 @@
 
 #include <cstdlib>
 
-namespace lumikan::ui {
+namespace lumikan::render {
 namespace {
 
 using engine::CuspPosition;
@@ -234,7 +234,7 @@ bool insideAnyText(const ChartDiagramLayout& layout, QPoint p)
 
 TEST(ChartDiagramPainting, LinesFillsAndLabelsLandWhereTheLayoutSays)
 {
-    test::qtApp();
+    test::guiApp();
     const test::CastChart cast = test::castChart(test::puneBirth());
     ASSERT_EQ(cast.status, engine::ChartStatus::Ok);
     const QRect bounds(10, 10, 400, 320); // L 10, T 10, R 410, B 330; centre (210, 170)
@@ -289,7 +289,7 @@ TEST(ChartDiagramPainting, LinesFillsAndLabelsLandWhereTheLayoutSays)
 
 TEST(ChartDiagramPainting, FrameAloneKeepsThePreviousRegions)
 {
-    test::qtApp();
+    test::guiApp();
     QImage image = test::whiteImage(200, 200);
     QPainter painter(&image);
     std::vector<ChartHitRegion> regions = {{QRect(1, 2, 3, 4), QStringLiteral("old"), 5}};
@@ -302,4 +302,4 @@ TEST(ChartDiagramPainting, FrameAloneKeepsThePreviousRegions)
 }
 
 } // namespace
-} // namespace lumikan::ui
+} // namespace lumikan::render

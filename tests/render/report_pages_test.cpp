@@ -1,21 +1,15 @@
-#include "ui/report_pages.h"
+#include "render/report_pages.h"
 
 #include "document/chart_maker.h"
-#include "qt_test_app.h"
-#include "ui/chart_report.h"
+#include "gui_test_app.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-namespace lumikan::ui {
+namespace lumikan::render {
 namespace {
 
 // A4 at 96 dots per inch: the page area is (48, 48) to (746, 1075).
@@ -64,7 +58,7 @@ class ChartReport : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        test::qtApp();
+        test::guiApp();
         chart = new test::PuneChart;
         data = new ChartReportData(collectChartReport(*chart->doc));
     }
@@ -320,33 +314,5 @@ TEST_F(ChartReport, RunningPeriodsAreMarkedOnTheFullListing)
               qRgb(0x82, 0x28, 0x82));
 }
 
-TEST_F(ChartReport, ThePrinterGetsTheChosenPagesAndThePreviewAllFour)
-{
-    QTemporaryDir dir;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
-    printer.setFromTo(2, 3);
-    ASSERT_TRUE(printChartReport(*chart->doc, printer));
-    QFile file(printer.outputFileName());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().count("/Type /Page\n"), 2);
-
-    int previewPages = 0;
-    QTimer::singleShot(0, [&previewPages] {
-        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(preview, nullptr);
-        auto* pages = preview->findChild<QPrintPreviewWidget*>();
-        ASSERT_NE(pages, nullptr);
-        pages->updatePreview();
-        previewPages = pages->pageCount();
-        preview->resize(900, 700);
-        test::keepImage(preview->grab().toImage(), QStringLiteral("report_preview"));
-        preview->reject();
-    });
-    previewChartReport(*chart->doc, nullptr);
-    EXPECT_EQ(previewPages, 4);
-}
-
 } // namespace
-} // namespace lumikan::ui
+} // namespace lumikan::render

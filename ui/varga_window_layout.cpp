@@ -1,6 +1,5 @@
-#include "ui/varga_chart_doc.h"
+#include "ui/varga_window_layout.h"
 
-#include "document/verokant_doc.h"
 #include "engine/vargas.h"
 #include "engine/zodiac.h"
 
@@ -51,29 +50,6 @@ const std::array<LifeAreaGroup, 7> LIFE_AREA_GROUPS = {{
      {1, 3, 9, 60},
      4},
 }};
-
-CVargaChartDoc::CVargaChartDoc()
-{
-    SetTitle(QString::fromLatin1(kVargaWindowTitle));
-}
-
-void CVargaChartDoc::SetChart(const document::CVerokantDoc& source)
-{
-    SetVargas(source.chart().vargas);
-}
-
-void CVargaChartDoc::SetVargas(std::map<int, engine::VargaChart> vargas)
-{
-    vargas_ = std::move(vargas);
-    SetTitle(QString::fromLatin1(kVargaWindowTitle));
-    UpdateAllViews(document::HINT_CHART_LOADED);
-}
-
-bool CVargaChartDoc::readFrom(const QByteArray&, QString& reason)
-{
-    reason = QStringLiteral("Divisional charts are not saved to files.");
-    return false;
-}
 
 QSize vargaScrollSize()
 {

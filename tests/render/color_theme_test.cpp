@@ -1,9 +1,9 @@
-#include "ui/chart_appearance.h"
-#include "ui/color_theme.h"
+#include "render/chart_appearance.h"
+#include "render/color_theme.h"
 
 #include <gtest/gtest.h>
 
-namespace lumikan::ui {
+namespace lumikan::render {
 namespace {
 
 TEST(ColorThemes, IndexOutsideTheTableShowsClassicGold)
@@ -34,4 +34,4 @@ TEST(ColorThemes, ApplyingSwitchesBeforeTheDocumentsRefresh)
 }
 
 } // namespace
-} // namespace lumikan::ui
+} // namespace lumikan::render

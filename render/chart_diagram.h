@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/chart.h"
-#include "ui/color_theme.h"
+#include "render/color_theme.h"
 
 #include <QColor>
 #include <QFont>
@@ -19,7 +19,7 @@
 
 class QPainter;
 
-namespace lumikan::ui {
+namespace lumikan::render {
 
 // The North-Indian chart: twelve fixed houses, house 1 at the top centre,
 // running anticlockwise; the sign number written in each house turns with the
@@ -124,4 +124,4 @@ int chartTextSizeForPanelWidth(int panelWidthPx);
 
 ChartsPanelPlacement placeChartsInPanel(const QRect& panel);
 
-} // namespace lumikan::ui
+} // namespace lumikan::render

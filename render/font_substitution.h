@@ -7,7 +7,7 @@
 #include <array>
 #include <string_view>
 
-namespace lumikan::ui {
+namespace lumikan::render {
 
 // The windows name their fonts by the families of the system they were drawn
 // for. Those are not installed here, so each maps to installed families
@@ -55,4 +55,4 @@ void installFontSubstitutions();
 // DemiBold (the installed families have no semibold, so it draws bold).
 QFont designFont(QStringView family, qreal pointSize, QFont::Weight weight = QFont::Normal);
 
-} // namespace lumikan::ui
+} // namespace lumikan::render

@@ -1,6 +1,6 @@
-#include "ui/font_substitution.h"
+#include "render/font_substitution.h"
 
-#include "qt_test_app.h"
+#include "gui_test_app.h"
 
 #include <QFontInfo>
 #include <QGlyphRun>
@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-namespace lumikan::ui {
+namespace lumikan::render {
 namespace {
 
 // Every glyph the windows show beyond plain Latin text.
@@ -42,7 +42,7 @@ Shaped shape(const QString& text, const QFont& font)
 
 TEST(FontSubstitution, EveryNamedFamilyDrawsEveryNeededGlyph)
 {
-    test::qtApp();
+    test::guiApp();
     const QString text = QString::fromUtf8(kNeededText);
     for (const FontSubstitution& entry : FONT_SUBSTITUTIONS) {
         const QString family =
@@ -66,7 +66,7 @@ TEST(FontSubstitution, EveryNamedFamilyDrawsEveryNeededGlyph)
 
 TEST(FontSubstitution, SemiboldIsAWeightOfSegoeUi)
 {
-    test::qtApp();
+    test::guiApp();
     EXPECT_EQ(installedFamiliesFor(u"segoe ui"), installedFamiliesFor(u"Segoe UI"));
     EXPECT_EQ(installedFamiliesFor(u"Some Other Font"), QStringList{"Some Other Font"});
 
@@ -78,4 +78,4 @@ TEST(FontSubstitution, SemiboldIsAWeightOfSegoeUi)
 }
 
 } // namespace
-} // namespace lumikan::ui
+} // namespace lumikan::render

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ui/color_theme.h"
+#include "render/color_theme.h"
 
 #include <functional>
 
-namespace lumikan::ui {
+namespace lumikan::render {
 
 // The process-wide look of charts: the colour theme in force and the size of
 // diagram text. Read by every themed drawing routine at the moment it draws;
@@ -30,4 +30,4 @@ inline constexpr int kChartViewInitialTextSize = 102;
 int chartTextSize();
 void setChartTextSize(int tenthsOfPoint);
 
-} // namespace lumikan::ui
+} // namespace lumikan::render

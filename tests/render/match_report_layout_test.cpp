@@ -1,7 +1,6 @@
-#include "ui/match_report_layout.h"
+#include "render/match_report_layout.h"
 
-#include "qt_test_app.h"
-#include "ui/match_result_view.h"
+#include "gui_test_app.h"
 
 #include <QPainter>
 
@@ -9,7 +8,7 @@
 
 #include <cmath>
 
-namespace lumikan::ui {
+namespace lumikan::render {
 namespace {
 
 namespace sheet = match_sheet;
@@ -73,7 +72,7 @@ QPointF onRing(const SheetGauge& g, double degrees)
 
 class MatchReportTest : public ::testing::Test {
 protected:
-    void SetUp() override { test::qtApp(); }
+    void SetUp() override { test::guiApp(); }
 };
 
 TEST_F(MatchReportTest, ScrollHeightFollowsTheRowCountAndHoldsTheFooter)
@@ -97,8 +96,6 @@ TEST_F(MatchReportTest, ScrollHeightFollowsTheRowCountAndHoldsTheFooter)
             EXPECT_EQ(layout.sections[1].rows.size(), c.rows - 8);
         }
     }
-
-    EXPECT_EQ(CMatchResultView().scrollSize(), QSize(1400, 458)) << "an empty view";
 }
 
 TEST_F(MatchReportTest, HeaderAndSectionsCarryTheirTextsAndPlaces)
@@ -317,17 +314,6 @@ TEST_F(MatchReportTest, CellTextShowsWholeLinesAndEndsInAnEllipsis)
 
     // A box lower than a line still shows one.
     EXPECT_EQ(fitCellText(QStringLiteral("Gana"), font, QSizeF(60, 4)).size(), 1);
-
-    // The view offers a cut text whole on hover, and nothing for a text that fits.
-    CMatchResultView view;
-    view.setReport(0, 1, {row("Vedha Dosha", 0, 1, "", "", subject.toUtf8().constData())},
-                   QStringLiteral("A"), QStringLiteral("B"));
-    view.resize(900, 600);
-    view.show();
-    const SheetRow& shown = view.sheetLayout().sections[0].rows[0];
-    EXPECT_EQ(view.cutTextAt(shown.cells[sheet::Subject].fill.rect.center().toPoint()), subject);
-    EXPECT_EQ(view.cutTextAt(shown.cells[sheet::Koot].fill.rect.center().toPoint()), QString());
-    EXPECT_EQ(view.cutTextAt(QPoint(5, 5)), QString());
 }
 
 TEST_F(MatchReportTest, GaugeFiguresStayInsideTheRing)
@@ -352,4 +338,4 @@ TEST_F(MatchReportTest, GaugeFiguresStayInsideTheRing)
 }
 
 } // namespace
-} // namespace lumikan::ui
+} // namespace lumikan::render

@@ -1,6 +1,6 @@
-#include "ui/match_report_layout.h"
+#include "render/match_report_layout.h"
 
-#include "ui/font_substitution.h"
+#include "render/font_substitution.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace lumikan::ui {
+namespace lumikan::render {
 
 using namespace match_sheet;
 
@@ -446,4 +446,4 @@ void paintMatchReport(QPainter& painter, const MatchReportLayout& layout)
     painter.restore();
 }
 
-} // namespace lumikan::ui
+} // namespace lumikan::render

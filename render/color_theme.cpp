@@ -1,6 +1,6 @@
-#include "ui/color_theme.h"
+#include "render/color_theme.h"
 
-namespace lumikan::ui {
+namespace lumikan::render {
 
 const std::array<NamedColorTheme, kColorThemeCount> COLOR_THEMES = {{
     {"Classic Gold",
@@ -105,4 +105,4 @@ QColor planetColor(engine::BodyId body)
     return QColor::fromRgb(kSunColor);
 }
 
-} // namespace lumikan::ui
+} // namespace lumikan::render
