@@ -507,6 +507,7 @@ std::string chartJson(const document::CVerokantDoc& doc)
 {
     const Chart& chart = doc.chart();
     JsonWriter json;
+    json.reserve(256 * 1024);  // a chart with its dasha runs to some 160 KB
     json.beginObject();
     json.field("title", doc.GetTitle().toStdString());
     json.field("ascendantText", doc.presentation().ascendantText.toStdString());

@@ -2,6 +2,7 @@
 
 #include "document/value_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -72,57 +73,62 @@ void appendJsonString(std::string& out, std::string_view raw)
 
 void JsonWriter::separate()
 {
-    if (afterKey_) {
-        afterKey_ = false;
-        return;
-    }
-    if (!hasMember_.empty()) {
-        if (hasMember_.back())
-            out_ += ',';
-        hasMember_.back() = true;
-    }
+    if (needComma_)
+        out_ += ',';
 }
 
 void JsonWriter::beginObject()
 {
     separate();
     out_ += '{';
-    hasMember_.push_back(false);
+    needComma_ = false;
 }
 void JsonWriter::endObject()
 {
-    hasMember_.pop_back();
     out_ += '}';
+    needComma_ = true;
 }
 void JsonWriter::beginArray()
 {
     separate();
     out_ += '[';
-    hasMember_.push_back(false);
+    needComma_ = false;
 }
 void JsonWriter::endArray()
 {
-    hasMember_.pop_back();
     out_ += ']';
+    needComma_ = true;
 }
 
 void JsonWriter::key(std::string_view name)
 {
     separate();
-    appendJsonString(out_, name);
-    out_ += ':';
-    afterKey_ = true;
+    needComma_ = false;
+    // Keys are the program's own plain names; copy them whole.
+    const bool plain = std::all_of(name.begin(), name.end(), [](char c) {
+        return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
+    });
+    if (!plain) {
+        appendJsonString(out_, name);
+        out_ += ':';
+        return;
+    }
+    out_ += '"';
+    out_.append(name);
+    out_.append("\":", 2);
 }
 
 void JsonWriter::value(std::string_view text)
 {
     separate();
     appendJsonString(out_, text);
+    needComma_ = true;
 }
 
 void JsonWriter::value(double number)
 {
     separate();
+    needComma_ = true;
     if (!std::isfinite(number)) {
         out_ += "null";
         return;
@@ -136,6 +142,7 @@ void JsonWriter::value(double number)
 void JsonWriter::value(int number)
 {
     separate();
+    needComma_ = true;
     char buf[16];
     const auto written = std::to_chars(buf, buf + sizeof buf, number);
     out_.append(buf, written.ptr);
@@ -144,12 +151,14 @@ void JsonWriter::value(int number)
 void JsonWriter::value(bool flag)
 {
     separate();
+    needComma_ = true;
     out_ += flag ? "true" : "false";
 }
 
 void JsonWriter::null()
 {
     separate();
+    needComma_ = true;
     out_ += "null";
 }
 

@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace lumikan::cli {
 
@@ -30,14 +29,15 @@ public:
     }
 
     const std::string& text() const { return out_; }
+    // Room for `bytes` of output, so a large document grows its text once.
+    void reserve(std::size_t bytes) { out_.reserve(bytes); }
 
 private:
     void separate();
 
     std::string out_;
-    // One entry per open container: true once it holds a member.
-    std::vector<bool> hasMember_;
-    bool afterKey_ = false;
+    // A value or container was just closed: the next member needs a comma.
+    bool needComma_ = false;
 };
 
 } // namespace lumikan::cli
