@@ -1,12 +1,13 @@
 # make run  - install what is missing, build, start Lumikan Astrology
-# make install - build, then install the program and its launcher entry under
-#                PREFIX (default ~/.local)
+# make install - build, then install both programs (stripped), their manual
+#                pages, the launcher entry and the shell completion under
+#                PREFIX (default ~/.local); make uninstall removes them again
 # make test - install what is missing, build, run every test, then the core
 #             tests again under AddressSanitizer + UndefinedBehaviorSanitizer
 # make screenshots - draw the main chart view offscreen into docs/screenshots
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run install test test-normal test-asan bench fuzz screenshots clean
+.PHONY: all deps build run install uninstall test test-normal test-asan bench fuzz screenshots clean
 
 all: build
 
@@ -28,10 +29,16 @@ run: build
 
 PREFIX ?= $(HOME)/.local
 install: build
-	@cmake --install build --prefix "$(PREFIX)"
+	@cmake --install build --prefix "$(PREFIX)" --strip
 	@if command -v update-desktop-database >/dev/null; then update-desktop-database -q "$(PREFIX)/share/applications"; fi
 	@if command -v update-mime-database >/dev/null; then update-mime-database "$(PREFIX)/share/mime"; fi
 	@echo "Lumikan Astrology is installed: start it from the desktop's launcher or as $(PREFIX)/bin/lumikan"
+
+# Removes what the last install under PREFIX wrote, by the list it left there.
+uninstall:
+	@cmake -DPREFIX="$(PREFIX)" -P cmake/Uninstall.cmake
+	@if command -v update-desktop-database >/dev/null && [ -d "$(PREFIX)/share/applications" ]; then update-desktop-database -q "$(PREFIX)/share/applications"; fi
+	@if command -v update-mime-database >/dev/null && [ -d "$(PREFIX)/share/mime/packages" ]; then update-mime-database "$(PREFIX)/share/mime"; fi
 
 test: test-normal test-asan
 

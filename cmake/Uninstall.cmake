@@ -1,0 +1,37 @@
+# cmake -DPREFIX=DIR -P Uninstall.cmake: removes what the last install under
+# DIR wrote, by the list that install left in DIR/lib/lumikan/installed-files.
+if(NOT PREFIX)
+  message(FATAL_ERROR "Give the installation's PREFIX")
+endif()
+get_filename_component(_prefix "${PREFIX}" ABSOLUTE)
+set(_list "${_prefix}/lib/lumikan/installed-files")
+if(NOT EXISTS "${_list}")
+  message(FATAL_ERROR "Lumikan Astrology is not installed under ${_prefix} (no ${_list})")
+endif()
+
+file(STRINGS "${_list}" _files)
+foreach(_relative IN LISTS _files)
+  # Only paths inside the prefix: the list is a file anyone could have edited.
+  if(_relative STREQUAL "" OR IS_ABSOLUTE "${_relative}" OR _relative MATCHES "(^|/)\\.\\.(/|$)")
+    message(WARNING "Skipped, not a path inside ${_prefix}: ${_relative}")
+    continue()
+  endif()
+  set(_path "${_prefix}/${_relative}")
+  if(IS_SYMLINK "${_path}" OR EXISTS "${_path}" AND NOT IS_DIRECTORY "${_path}")
+    file(REMOVE "${_path}")
+    message(STATUS "Removed: ${_path}")
+  endif()
+endforeach()
+file(REMOVE "${_list}")
+
+# The program's own folders go when nothing else is left in them.
+foreach(_dir lib/lumikan/ephe lib/lumikan/mondo lib/lumikan)
+  set(_path "${_prefix}/${_dir}")
+  if(IS_DIRECTORY "${_path}" AND NOT IS_SYMLINK "${_path}")
+    file(GLOB _left "${_path}/*" "${_path}/.*")
+    if(NOT _left)
+      file(REMOVE_RECURSE "${_path}")
+    endif()
+  endif()
+endforeach()
+message(STATUS "Lumikan Astrology is uninstalled from ${_prefix}")
