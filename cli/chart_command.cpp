@@ -122,7 +122,7 @@ int runSaveCommand(const std::vector<std::string>& args)
     if (!doc)
         return status;
     if (auto notes = options.value("notes"))
-        doc->SetNotes(QString::fromStdString(*notes));
+        doc->SetNotes(document::toQString(*notes));
     if (!doc->DoSave(QString::fromStdString(path)))
         return kExitCodedError;
     return kExitOk;

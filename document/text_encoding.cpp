@@ -14,7 +14,17 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-}  // namespace
+} // namespace
+
+QString toQString(std::string_view utf8)
+{
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (utf8.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        utf8.remove_prefix(kByteOrderMark.size());
+        return QChar(0xFEFF) + toQString(utf8);
+    }
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 QString fromWindows1252(std::string_view bytes)
 {
@@ -44,4 +54,4 @@ QString decodeTextFile(const QByteArray& bytes)
     return fromWindows1252(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
-}  // namespace lumikan::document
+} // namespace lumikan::document

@@ -7,12 +7,13 @@
 
 namespace lumikan::document {
 
-// UTF-8 std::string (the engine's text) <-> QString (the Qt boundary).
-inline QString toQString(std::string_view utf8)
+// UTF-8 std::string (the engine's text) <-> QString (the Qt boundary). A
+// leading U+FEFF is text like any other here (QString::fromUtf8 would drop it).
+QString toQString(std::string_view utf8);
+inline std::string toUtf8(const QString& text)
 {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    return text.toStdString();
 }
-inline std::string toUtf8(const QString& text) { return text.toStdString(); }
 
 // Windows-1252 bytes to text: Latin-1 except for the printable characters the
 // code page puts at 0x80..0x9F.
@@ -22,4 +23,4 @@ QString fromWindows1252(std::string_view bytes);
 // mark, and anything that is not valid UTF-8 as Windows-1252.
 QString decodeTextFile(const QByteArray& bytes);
 
-}  // namespace lumikan::document
+} // namespace lumikan::document

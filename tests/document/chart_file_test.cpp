@@ -1,4 +1,5 @@
 #include "document/archive.h"
+#include "document/chart_description.h"
 #include "document/chart_file.h"
 #include "engine/cast_chart.h"
 
@@ -178,4 +179,27 @@ TEST(ChartFile, NotesLoseOldSignaturesAndGainTheNewOne)
     EXPECT_EQ(normalizeNotesForSave("ASC:x Day:y", sig), "");
     EXPECT_EQ(normalizeNotesForSave("\nASC:x Day:y", sig), "");
     EXPECT_EQ(normalizeNotesForSave("   ", sig), "");
+}
+
+TEST(ChartFile, LeadingByteOrderMarksAreTextLikeAnyOther)
+{
+    // U+FEFF at the start of a name is kept as typed, in the description, the
+    // title's source and the file.
+    lumikan::engine::BirthDetails birth = lumikan::test::namedPuneBirth();
+    birth.name = "\xEF\xBB\xBF\xEF\xBB\xBFName";
+    birth.city = "\xEF\xBB\xBFPune";
+    const ChartDescription description = describeChart(birth);
+    EXPECT_EQ(description.displayName, QString(QChar(0xFEFF)) + QChar(0xFEFF) + "Name");
+    EXPECT_TRUE(description.placeText.startsWith(QChar(0xFEFF)));
+
+    ChartFileData d;
+    d.displayName = description.displayName;
+    d.placeText = description.placeText;
+    d.birth = birth;
+    d.notes = QString(QChar(0xFEFF)) + "Notes";
+    const ChartFileRead read = decodeChartFile(encodeChartFile(d));
+    ASSERT_TRUE(read.ok && read.data);
+    EXPECT_EQ(read.data->birth.name, birth.name);
+    EXPECT_EQ(read.data->birth.city, birth.city);
+    EXPECT_EQ(read.data->notes, d.notes);
 }
