@@ -82,6 +82,13 @@ std::optional<int> parseInteger(std::string_view text)
     return value;
 }
 
+std::string formatDecimal(double value)
+{
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return ec == std::errc() ? std::string(buffer, end) : std::string("0");
+}
+
 std::optional<CalendarDate> parseIsoDate(std::string_view text)
 {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace lumikan::document {
@@ -14,6 +15,9 @@ namespace lumikan::document {
 std::optional<double> parseDecimal(std::string_view text);
 // A decimal integer with an optional sign, within the int range.
 std::optional<int> parseInteger(std::string_view text);
+// The shortest decimal text that parseDecimal reads back as exactly `value`
+// ("5.5", "18.5204", "-0.25"); `value` must be finite.
+std::string formatDecimal(double value);
 
 struct CalendarDate {
     int year = 0, month = 0, day = 0;
