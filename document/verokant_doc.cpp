@@ -133,7 +133,7 @@ QString CVerokantDoc::notesForSaving() const
     return normalizeNotesForSave(notes_, chartSignatureLine(chart(), settings().planetNameFormat));
 }
 
-QByteArray CVerokantDoc::writeOut()
+ChartFileData CVerokantDoc::fileData()
 {
     for (CView* view : views())
         view->CommitPendingEdits();
@@ -142,7 +142,12 @@ QByteArray CVerokantDoc::writeOut()
     data.placeText = description_.placeText;
     data.birth = description_.birth;
     data.notes = notesForSaving();
-    return encodeChartFile(data);
+    return data;
+}
+
+QByteArray CVerokantDoc::writeOut()
+{
+    return encodeChartFile(fileData());
 }
 
 bool CVerokantDoc::RecomputeChart()

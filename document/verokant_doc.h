@@ -2,6 +2,7 @@
 
 #include "document/app_settings.h"
 #include "document/chart_description.h"
+#include "document/chart_file.h"
 #include "document/chart_options.h"
 #include "document/chart_presentation.h"
 #include "document/document_view.h"
@@ -96,6 +97,9 @@ public:
     NameForms nameForms() const;
     // The notes as they will be saved, signature line included.
     QString notesForSaving() const;
+    // What saving writes: the birth data, names and notes as they will be
+    // saved (edits pending in the views included).
+    ChartFileData fileData();
 
 protected:
     bool readFrom(const QByteArray& bytes, QString& reason) override;

@@ -119,6 +119,14 @@ void CMainFrame::createActions()
     open_->setToolTip(QStringLiteral("Open"));
     connect(open_, &QAction::triggered, &app_, &CVerokantApp::OnFileOpen);
 
+    import_ = addAction("fileImport", QStringLiteral("&Import..."),
+                        QStringLiteral("Open the charts of an AAF, CSV or JSON file"));
+    connect(import_, &QAction::triggered, &app_, &CVerokantApp::OnFileImport);
+
+    export_ = addAction("fileExport", QStringLiteral("Expor&t..."),
+                        QStringLiteral("Write the active chart's birth data as AAF, CSV or JSON"));
+    connect(export_, &QAction::triggered, &app_, &CVerokantApp::OnFileExport);
+
     close_ = addAction("fileClose", QStringLiteral("&Close"), QStringLiteral("Close the active chart"));
     connect(close_, &QAction::triggered, this, [this] {
         if (CChildFrame* child = activeChild())
@@ -259,10 +267,12 @@ void CMainFrame::fillFileAndViewMenus(bool hasDocument)
     fileMenu_->clear();
     fileMenu_->addAction(new_);
     fileMenu_->addAction(open_);
+    fileMenu_->addAction(import_);
     fileMenu_->addAction(close_);
     if (hasDocument) {
         fileMenu_->addAction(save_);
         fileMenu_->addAction(saveAs_);
+        fileMenu_->addAction(export_);
     }
     fileMenu_->addSeparator();
     if (hasDocument) {

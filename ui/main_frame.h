@@ -82,6 +82,8 @@ private:
 
     QAction* new_ = nullptr;
     QAction* open_ = nullptr;
+    QAction* import_ = nullptr;
+    QAction* export_ = nullptr;
     QAction* close_ = nullptr;
     QAction* save_ = nullptr;
     QAction* saveAs_ = nullptr;

@@ -1,12 +1,16 @@
 #include "ui/verokant_app.h"
 
+#include "document/atomic_file.h"
+#include "document/chart_interchange.h"
 #include "document/local_clock.h"
 #include "document/messages.h"
+#include "document/regular_file.h"
 #include "document/text_encoding.h"
 #include "engine/coded_errors.h"
 #include "render/chart_appearance.h"
 #include "ui/about_dlg.h"
 #include "ui/birth_info_dlg.h"
+#include "ui/chart_interchange_dialogs.h"
 #include "ui/chart_view_factory.h"
 #include "ui/child_frame.h"
 #include "ui/main_frame.h"
@@ -16,6 +20,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -259,6 +264,80 @@ void CVerokantApp::OnFileOpen()
     }
     rememberChartFolder(path);
     OpenDocumentFile(path);
+}
+
+void CVerokantApp::OnFileImport()
+{
+    // Larger files are for lumikan-cli import.
+    constexpr qint64 kMaxImportBytes = 64 * 1024 * 1024;
+    const QString path =
+        env_.askImportPath ? env_.askImportPath(mainFrame_.get()) : askImportFile(mainFrame_.get());
+    if (path.isEmpty())
+        return;
+    const auto format = document::interchangeFormatOfPath(path);
+    if (!format) {
+        messages_->warning("Import reads AAF, CSV and JSON files: the file name must end in .aaf, "
+                           ".csv, .json or .jsonl.");
+        return;
+    }
+    const document::FileRead read = document::readRegularFile(path, kMaxImportBytes);
+    if (read.status != document::FileReadStatus::Ok) {
+        messages_->warning(document::toUtf8(
+            document::fileReadFailureText(read, QStringLiteral("birth data file"))));
+        return;
+    }
+    std::vector<document::ImportedChart> records = document::readInterchange(read.bytes, *format);
+    int opened = 0, notOpened = 0;
+    for (document::ImportedChart& record : records) {
+        if (!record.chart)
+            continue;
+        if (opened == kMaxImportedWindows) {
+            ++notOpened;
+            continue;
+        }
+        const document::ChartFileData& data = *record.chart;
+        auto doc = makeDocument();
+        if (!doc->CreateChart(
+                {data.birth, data.displayName, data.placeText, document::ChartType::Natal, 1})) {
+            record.error = "the chart cannot be computed";
+            continue;
+        }
+        doc->SetNotes(data.notes);
+        documents_.push_back(std::move(doc));
+        openFrame(*documents_.back());
+        ++opened;
+    }
+    const QString summary = importSummary(path, records, opened, notOpened);
+    if (!summary.isEmpty())
+        messages_->information(document::toUtf8(summary));
+}
+
+void CVerokantApp::OnFileExport()
+{
+    document::CVerokantDoc* doc = activeChartDocument();
+    if (!doc || !doc->hasChart())
+        return;
+    QString proposed = doc->displayName().trimmed();
+    for (QChar c : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
+        proposed.replace(c, QLatin1Char('_'));
+    if (proposed.isEmpty())
+        proposed = QStringLiteral("Chart");
+    const QString path = env_.askExportPath ? env_.askExportPath(mainFrame_.get(), proposed)
+                                            : askExportFile(mainFrame_.get(), proposed);
+    if (path.isEmpty())
+        return;
+    const auto format = document::interchangeFormatOfPath(path);
+    if (!format) {
+        messages_->warning("Export writes AAF, CSV and JSON files: the file name must end in .aaf, "
+                           ".csv, .json or .jsonl.");
+        return;
+    }
+    QString reason;
+    if (!document::writeFileAtomically(path, document::writeInterchange({doc->fileData()}, *format),
+                                       &reason))
+        messages_->warning(
+            document::toUtf8(QStringLiteral("The birth data could not be written to\n\n%1\n\n%2")
+                                 .arg(QDir::toNativeSeparators(path), reason)));
 }
 
 bool CVerokantApp::OpenDocumentFile(const QString& path)

@@ -51,6 +51,9 @@ struct ShellEnvironment {
     std::function<bool(const QString&)> offerManualEntry;
     // The Open dialog: the name chosen, empty on Cancel.
     std::function<QString(QWidget* parent)> askOpenPath;
+    // The Import and Export dialogs, likewise; Export proposes a file name.
+    std::function<QString(QWidget* parent)> askImportPath;
+    std::function<QString(QWidget* parent, const QString& proposedName)> askExportPath;
     // The size the main frame is fitted to; empty: the primary screen's work area.
     QSize screenSize;
     // The event loop ends (with the exit status) when the main frame closes.
@@ -84,6 +87,10 @@ public:
     // Commands.
     void OnFileNew();
     void OnFileOpen();
+    // Opens every chart of an AAF, CSV or JSON file as a new, unsaved chart.
+    void OnFileImport();
+    // Writes the active chart's birth data as AAF, CSV or JSON.
+    void OnFileExport();
     void OnFilePrintSetup();
     void OnAppAbout();
     void OnDivisionalCharts();
