@@ -4,6 +4,7 @@
 #include "cli/cli_prompts.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
+#include "document/text_encoding.h"
 
 #include <cstdio>
 
