@@ -155,6 +155,13 @@ void JsonWriter::value(bool flag)
     out_ += flag ? "true" : "false";
 }
 
+void JsonWriter::raw(std::string_view json)
+{
+    separate();
+    needComma_ = true;
+    out_.append(json);
+}
+
 void JsonWriter::null()
 {
     separate();

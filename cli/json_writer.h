@@ -21,6 +21,8 @@ public:
     void value(int number);
     void value(bool flag);
     void null();
+    // A value that is JSON text already (built once and reused).
+    void raw(std::string_view json);
 
     template <typename T> void field(std::string_view name, const T& v)
     {
