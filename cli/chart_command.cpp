@@ -84,7 +84,7 @@ int runChartCommand(const std::vector<std::string>& args)
         return kExitBadArguments;
     }
     CliEnvironment environment;
-    CliPrompts prompts;
+    CliPrompts prompts(environment.messages);
     int status = kExitOk;
     const auto doc = openOrCastChart(options, environment, prompts, status, true);
     if (!doc)
@@ -117,7 +117,7 @@ int runSaveCommand(const std::vector<std::string>& args)
         return kExitBadArguments;
     }
     CliEnvironment environment;
-    CliPrompts prompts;
+    CliPrompts prompts(environment.messages);
     int status = kExitOk;
     const auto doc = openOrCastChart(options, environment, prompts, status, false);
     if (!doc)

@@ -1,23 +1,15 @@
 #include "cli/cli_prompts.h"
 
-#include "cli/terminal_text.h"
-
-#include <cstdio>
-
 namespace lumikan::cli {
 
 void CliPrompts::reportLoadFailure(const QString& path, const QString& reason)
 {
-    std::fprintf(stderr, "lumikan-cli: cannot open %s: %s\n",
-                 terminalField(path.toStdString()).c_str(),
-                 terminalField(reason.toStdString()).c_str());
+    messages_.say("cannot open " + path.toStdString() + ": " + reason.toStdString());
 }
 
 void CliPrompts::reportSaveFailure(const QString& path, const QString& reason)
 {
-    std::fprintf(stderr, "lumikan-cli: cannot save %s: %s\n",
-                 terminalField(path.toStdString()).c_str(),
-                 terminalField(reason.toStdString()).c_str());
+    messages_.say("cannot save " + path.toStdString() + ": " + reason.toStdString());
 }
 
-}  // namespace lumikan::cli
+} // namespace lumikan::cli

@@ -93,7 +93,7 @@ int runMatchCommand(const std::vector<std::string>& args)
         std::fprintf(stderr, "lumikan-cli match: %s\n", error.c_str());
         return kExitBadArguments;
     }
-    CliPrompts prompts;
+    CliPrompts prompts(environment.messages);
     std::unique_ptr<document::CVerokantDoc> charts[2];
     for (int i = 0; i < 2; ++i) {
         charts[i] = environment.newDocument();

@@ -57,7 +57,7 @@ int runReportCommand(const std::vector<std::string>& args)
     render::installFontSubstitutions();
 
     CliEnvironment environment;
-    CliPrompts prompts;
+    CliPrompts prompts(environment.messages);
     int status = kExitOk;
     const auto doc = openOrCastChart(options, environment, prompts, status, true);
     if (!doc)

@@ -196,3 +196,25 @@ TEST(Cli, MatchTwoSavedCharts)
     EXPECT_EQ(cli({"match", boy, "--defaults"}).status, 1);
     EXPECT_EQ(cli({"match", boy, dir.filePath("missing.lmk"), "--defaults"}).status, 1);
 }
+
+TEST(Cli, EveryMessageIsOneLineWithTheProgramsName)
+{
+    QTemporaryDir dir;
+    QFile damaged(dir.filePath("damaged.lmk"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a chart");
+    damaged.close();
+    const CliRun runs[] = {
+        cli({"chart", dir.filePath("none.lmk"), "--defaults"}),
+        cli({"chart", damaged.fileName(), "--defaults"}),
+        cli({"chart", "--defaults", "--date", "1990-12-21", "--time", "12:00:00", "--tz", "1",
+             "--lat", "78.2", "--lon", "15.6"}),
+    };
+    for (const CliRun& run : runs) {
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.startsWith("lumikan-cli: ")) << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    }
+    EXPECT_TRUE(runs[0].err.contains("could not be found: " + dir.filePath("none.lmk").toUtf8() + ". It may"));
+    EXPECT_TRUE(runs[2].err.contains("(error code SWEPH - 0x0000302)")) << runs[2].err.toStdString();
+}
