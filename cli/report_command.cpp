@@ -5,7 +5,9 @@
 #include "render/font_substitution.h"
 #include "render/report_pages.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -63,9 +65,30 @@ int runReportCommand(const std::vector<std::string>& args)
     if (!doc)
         return status;
     QString reason;
-    if (!render::exportChartReportPdf(*doc, QString::fromStdString(*pdf), &reason)) {
-        std::fprintf(stderr, "lumikan-cli report: cannot write %s: %s\n", pdf->c_str(),
-                     qPrintable(reason));
+    if (*pdf != "-") {
+        if (!render::exportChartReportPdf(*doc, QFile::decodeName(pdf->c_str()), &reason)) {
+            std::fprintf(stderr, "lumikan-cli report: cannot write %s: %s\n", pdf->c_str(),
+                         qPrintable(reason));
+            return kExitCodedError;
+        }
+        return kExitOk;
+    }
+    // "-" is standard output: the whole document is written to a temporary
+    // file first, so that a failure leaves no half PDF in the pipe.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    QFile written(path);
+    if (!folder.isValid() || !render::exportChartReportPdf(*doc, path, &reason) ||
+        !written.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "lumikan-cli report: cannot write the PDF: %s\n",
+                     qPrintable(reason.isEmpty() ? written.errorString() : reason));
+        return kExitCodedError;
+    }
+    const QByteArray bytes = written.readAll();
+    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
+            static_cast<std::size_t>(bytes.size()) ||
+        std::fflush(stdout) != 0) {
+        std::fputs("lumikan-cli report: cannot write the PDF to standard output\n", stderr);
         return kExitCodedError;
     }
     return kExitOk;

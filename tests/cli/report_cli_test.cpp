@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 using lumikan::test::CliRun;
@@ -41,6 +43,19 @@ TEST(CliReport, WritesAFourPagePdfAndReportsFailures)
 
     // Birth options serve as well as a chart file.
     EXPECT_EQ(report(kPune + QStringList{"--pdf", dir.filePath("cast.pdf")}).status, 0);
+
+    // "-" is standard output, not a file named "-".
+    const CliRun piped = lumikan::test::run(
+        lumikan::test::kCliProgram,
+        {"report", chartPath, "--pdf", "-", "--defaults", "--today", "2026-12-06"}, true,
+        [dir = dir.path()] {
+            if (::chdir(dir.toLocal8Bit().constData()) != 0)
+                ::_exit(99);
+        });
+    ASSERT_EQ(piped.status, 0) << piped.err.toStdString();
+    EXPECT_TRUE(piped.out.startsWith("%PDF-"));
+    EXPECT_EQ(piped.out.count("/Type /Page\n"), 4);
+    EXPECT_FALSE(QFile::exists(dir.filePath("-")));
 
     const CliRun noPdf = report({chartPath, "--defaults"});
     EXPECT_EQ(noPdf.status, 2);
