@@ -30,14 +30,46 @@ public:
         value(v);
     }
 
-    const std::string& text() const { return out_; }
+    const std::string& text() const
+    {
+        out_.resize(used_);
+        return out_;
+    }
+    // The text written so far, valid until the next write.
+    std::string_view view() const { return {out_.data(), used_}; }
+    // Starts a new document in the same memory.
+    void clear()
+    {
+        used_ = 0;
+        needComma_ = false;
+    }
     // Room for `bytes` of output, so a large document grows its text once.
-    void reserve(std::size_t bytes) { out_.reserve(bytes); }
+    void reserve(std::size_t bytes)
+    {
+        if (out_.size() < bytes)
+            out_.resize(bytes);
+    }
 
 private:
-    void separate();
+    void separate()
+    {
+        if (needComma_)
+            put(',');
+    }
+    // The text is written into `out_` up to `used_`; the rest is room.
+    char* room(std::size_t bytes)
+    {
+        if (used_ + bytes > out_.size())
+            grow(bytes);
+        return out_.data() + used_;
+    }
+    void grow(std::size_t bytes);
+    void put(char c) { *room(1) = c, ++used_; }
+    void append(std::string_view text);
+    void appendString(std::string_view raw);
 
-    std::string out_;
+    mutable std::string out_;
+    std::size_t used_ = 0;
     // A value or container was just closed: the next member needs a comma.
     bool needComma_ = false;
 };
