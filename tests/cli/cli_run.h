@@ -54,4 +54,19 @@ inline const QStringList kPune = {
     "5.5",        "--lat",   "18.5204",     "--lon",     "73.8567",  "--city",
     "Pune",       "--state", "Maharashtra", "--country", "India"};
 
+// Two saved charts to match: a boy born in Pune in 1990 and a girl in 1993.
+struct MatchPair {
+    QString boy, girl;
+};
+inline MatchPair saveMatchPair(const QString& folder)
+{
+    MatchPair pair{folder + "/boy.lmk", folder + "/girl.lmk"};
+    cli(QStringList{"save", pair.boy, "--gender", "male"} + kPune);
+    QStringList girlBirth = kPune;
+    girlBirth[girlBirth.indexOf("1990-12-05")] = "1993-04-17";
+    girlBirth[girlBirth.indexOf("Test Chart")] = "Asha";
+    cli(QStringList{"save", pair.girl, "--gender", "female"} + girlBirth);
+    return pair;
+}
+
 } // namespace lumikan::test

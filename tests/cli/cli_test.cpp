@@ -171,32 +171,6 @@ TEST(Cli, VersionNamesTheEphemerisData)
     EXPECT_TRUE(run.out.contains("/ephe (") && run.out.contains("sepl_18.se1"));
 }
 
-TEST(Cli, MatchTwoSavedCharts)
-{
-    QTemporaryDir dir;
-    const QString boy = dir.filePath("boy.lmk");
-    const QString girl = dir.filePath("girl.lmk");
-    ASSERT_EQ(cli(QStringList{"save", boy, "--gender", "male"} + kPune).status, 0);
-    QStringList girlBirth = kPune;
-    girlBirth[girlBirth.indexOf("1990-12-05")] = "1993-04-17";
-    girlBirth[girlBirth.indexOf("Test Chart")] = "Asha";
-    ASSERT_EQ(cli(QStringList{"save", girl, "--gender", "female"} + girlBirth).status, 0);
-
-    const CliRun json = cli({"match", boy, girl, "--json", "--defaults", "--today", "2026-12-06"});
-    ASSERT_EQ(json.status, 0) << json.err.toStdString();
-    const QJsonObject o = QJsonDocument::fromJson(json.out).object();
-    EXPECT_EQ(o["rows"].toArray().size(), 27);
-    EXPECT_EQ(o["totalMax"].toDouble(), 252.0);
-
-    const CliRun text = cli({"match", boy, girl, "--defaults", "--today", "2026-12-06"});
-    ASSERT_EQ(text.status, 0);
-    EXPECT_TRUE(text.out.startsWith("Test Chart \u2665 Asha\n") || text.out.startsWith("Test Chart ♥ Asha\n"));
-    EXPECT_TRUE(text.out.contains(" / 252\n"));
-
-    EXPECT_EQ(cli({"match", boy, "--defaults"}).status, 1);
-    EXPECT_EQ(cli({"match", boy, dir.filePath("missing.lmk"), "--defaults"}).status, 1);
-}
-
 TEST(Cli, EveryMessageIsOneLineWithTheProgramsName)
 {
     QTemporaryDir dir;

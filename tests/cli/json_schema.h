@@ -20,7 +20,8 @@ public:
 
     // Problems of `value` against the schema at `pointer` ("#/$defs/chart",
     // or "#" for the whole schema), each with the path where it was found.
-    QStringList problems(const QJsonValue& value, const QString& pointer = QStringLiteral("#")) const
+    QStringList problems(const QJsonValue& value,
+                         const QString& pointer = QStringLiteral("#")) const
     {
         QStringList found;
         check(value, resolve(pointer, found), QStringLiteral("$"), found);
@@ -75,10 +76,12 @@ private:
                     found << path + QStringLiteral(": not of type ") + rule.toString();
             } else if (keyword == QLatin1String("enum")) {
                 if (!rule.toArray().contains(value))
-                    found << path + QStringLiteral(": ") + text(value) + QStringLiteral(" is not one of ") + text(rule);
+                    found << path + QStringLiteral(": ") + text(value) +
+                                 QStringLiteral(" is not one of ") + text(rule);
             } else if (keyword == QLatin1String("const")) {
                 if (value != rule)
-                    found << path + QStringLiteral(": ") + text(value) + QStringLiteral(" is not ") + text(rule);
+                    found << path + QStringLiteral(": ") + text(value) +
+                                 QStringLiteral(" is not ") + text(rule);
             } else if (keyword == QLatin1String("minimum")) {
                 if (value.isDouble() && value.toDouble() < rule.toDouble())
                     found << path + QStringLiteral(": below ") + text(rule);
@@ -113,7 +116,8 @@ private:
                         check(object.value(p.key()), p.value().toObject(),
                               path + QLatin1Char('.') + p.key(), found);
             } else if (keyword == QLatin1String("additionalProperties")) {
-                const QJsonObject properties = schema.value(QStringLiteral("properties")).toObject();
+                const QJsonObject properties =
+                    schema.value(QStringLiteral("properties")).toObject();
                 const QJsonObject object = value.toObject();
                 for (auto p = object.begin(); p != object.end(); ++p) {
                     if (properties.contains(p.key()))
@@ -126,13 +130,15 @@ private:
             } else if (keyword == QLatin1String("propertyNames")) {
                 const QJsonObject object = value.toObject();
                 for (auto p = object.begin(); p != object.end(); ++p)
-                    check(QJsonValue(p.key()), rule.toObject(), path + QStringLiteral(" key ") + p.key(), found);
+                    check(QJsonValue(p.key()), rule.toObject(),
+                          path + QStringLiteral(" key ") + p.key(), found);
             } else if (keyword == QLatin1String("items")) {
                 const QJsonArray array = value.toArray();
                 for (qsizetype i = 0; i < array.size(); ++i)
                     check(array[i], rule.toObject(), path + QStringLiteral("[%1]").arg(i), found);
             } else {
-                found << QStringLiteral("the schema uses %1, which this check does not know").arg(keyword);
+                found << QStringLiteral("the schema uses %1, which this check does not know")
+                             .arg(keyword);
             }
         }
     }
@@ -143,7 +149,9 @@ private:
             return QString::fromUtf8(QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact));
         if (value.isObject())
             return QStringLiteral("an object");
-        return QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+        return QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact))
+            .mid(1)
+            .chopped(1);
     }
 
     QJsonObject root_;
