@@ -15,6 +15,8 @@ int runChartCommand(const std::vector<std::string>& args);
 int runAtlasCommand(const std::vector<std::string>& args);
 int runSaveCommand(const std::vector<std::string>& args);
 int runMatchCommand(const std::vector<std::string>& args);
+int runExportCommand(const std::vector<std::string>& args);
+int runImportCommand(const std::vector<std::string>& args);
 
 // The report draws with QtGui, so it is a program of its own beside
 // lumikan-cli; the other commands then start without loading the drawing

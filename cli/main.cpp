@@ -59,6 +59,10 @@ int main(int argc, char** argv)
         return runMatchCommand(args);
     if (command == "atlas")
         return runAtlasCommand(args);
+    if (command == "export")
+        return runExportCommand(args);
+    if (command == "import")
+        return runImportCommand(args);
     if (command == "report")
         return launchReportProgram(args);
     if (command == "--version") {
