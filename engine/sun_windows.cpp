@@ -11,8 +11,8 @@ namespace lumikan::engine {
 
 namespace {
 
-// The Sun passes a sign or nakshatra boundary every three to thirteen days.
-constexpr double kSunStepDays = 3.0;
+// Samples far apart: an interval may hold several boundaries, each solved on its own.
+constexpr double kSunStepDays = 10.0;
 
 bool holds(const std::vector<LordIndex>& lords, LordIndex l)
 {
