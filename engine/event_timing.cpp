@@ -133,6 +133,25 @@ LordVerdict lordVerdict(const Chart& chart, LordIndex lord, const std::vector<in
     return v;
 }
 
+std::vector<LordIndex> rulingLordSet(const RulingPlanets& planets, const TransitSnapshot* sky)
+{
+    std::vector<LordIndex> lords;
+    auto add = [&lords](LordIndex l) {
+        if (isValidLord(l) && std::find(lords.begin(), lords.end(), l) == lords.end())
+            lords.push_back(l);
+    };
+    for (const RankedRulingPlanet& r : rankedRulingPlanets(planets))
+        add(bodyToLord(r.body));
+    if (sky) {
+        const std::vector<LordIndex> ruling = lords;
+        for (BodyId node : {body::Rahu, body::Ketu})
+            if (const TransitBody* t = findTransitBody(*sky, node);
+                t && std::find(ruling.begin(), ruling.end(), t->lords.signLord) != ruling.end())
+                add(bodyToLord(node));
+    }
+    return lords;
+}
+
 bool ranksAbove(const TimedPeriod& a, const TimedPeriod& b)
 {
     if (a.allLordsSignify() != b.allLordsSignify())

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/chart.h"
+#include "engine/ruling_planets.h"
+#include "engine/transit.h"
 
 #include <optional>
 #include <vector>
@@ -73,6 +75,10 @@ LordVerdict lordVerdict(const Chart& chart, LordIndex lord, const std::vector<in
 // are left for fillSunWindows. Periods are the chart's dasha timeline, laid
 // out one level deeper when the chart holds fewer levels than asked.
 EventTiming timeEvent(const Chart& chart, const EventTimingRequest& request);
+
+// The lords of the seven ruling-planet places, each once, with Rahu and Ketu
+// added when their sign lord in `sky` (the same moment) is among them.
+std::vector<LordIndex> rulingLordSet(const RulingPlanets& planets, const TransitSnapshot* sky);
 
 // True when period a ranks above period b.
 bool ranksAbove(const TimedPeriod& a, const TimedPeriod& b);

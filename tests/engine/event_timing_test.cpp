@@ -142,3 +142,22 @@ TEST(EventTiming, RulingPlanetFilterAndSookshmaDepth)
         EXPECT_LE(p.endJulianDayUt, parent->endJulianDayUt + 1e-9);
     }
 }
+
+TEST(EventTiming, RulingLordSetTakesInNodesInARulingSign)
+{
+    RulingPlanets rp;
+    rp.dayLord = body::Venus;
+    rp.ascSignLord = rp.ascStarLord = rp.ascSubLord = lord::Saturn;
+    rp.moonSignLord = rp.moonStarLord = rp.moonSubLord = lord::Jupiter;
+    EXPECT_EQ(rulingLordSet(rp, nullptr),
+              (std::vector<LordIndex>{lord::Saturn, lord::Jupiter, lord::Venus}));
+    TransitSnapshot sky;
+    TransitBody rahu, ketu;
+    rahu.body = body::Rahu;
+    rahu.lords.signLord = lord::Jupiter; // in Pisces
+    ketu.body = body::Ketu;
+    ketu.lords.signLord = lord::Mercury; // in Virgo
+    sky.bodies = {rahu, ketu};
+    EXPECT_EQ(rulingLordSet(rp, &sky),
+              (std::vector<LordIndex>{lord::Saturn, lord::Jupiter, lord::Venus, lord::Rahu}));
+}
