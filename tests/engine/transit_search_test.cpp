@@ -4,6 +4,7 @@
 #include "engine/event_timing.h"
 #include "engine/house_rules.h"
 #include "engine/kp_lords.h"
+#include "engine/local_time.h"
 #include "engine/significators.h"
 #include "engine/sub_lord_timeline.h"
 #include "engine/sun_windows.h"
@@ -157,4 +158,23 @@ TEST(SunWindows, LieInsideTheirPeriodsAndEndAtIngresses)
     }
     EXPECT_GT(windows, 0);
     EXPECT_GT(ingresses, 0);
+}
+
+TEST(LocalTime, RoundTripsThroughTheJulianDay)
+{
+    const LocalDateTime moment{2024, 2, 29, 23, 59, 59};
+    for (double offset : {5.5, -8.0, 0.0, 14.0}) {
+        const double jd = julianDayOfLocal(moment, offset);
+        const LocalDateTime back = localDateTimeOf(jd, offset);
+        EXPECT_EQ(back.year * 10000 + back.month * 100 + back.day, 20240229) << offset;
+        EXPECT_EQ(back.hour * 3600 + back.minute * 60 + back.second, 86399) << offset;
+    }
+    // 2000-01-01 12:00 UT is JD 2451545.0; at +5:30 it is 17:30 local.
+    const LocalDateTime noon = localDateTimeOf(2451545.0, 5.5);
+    EXPECT_EQ(noon.year * 10000 + noon.month * 100 + noon.day, 20000101);
+    EXPECT_EQ(noon.hour * 60 + noon.minute, 17 * 60 + 30);
+    // A moment 0.4 s before midnight rounds into the next day.
+    const LocalDateTime next = localDateTimeOf(2451545.5 - 0.4 / 86400.0, 0.0);
+    EXPECT_EQ(next.day, 2);
+    EXPECT_EQ(next.hour + next.minute + next.second, 0);
 }
