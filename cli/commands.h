@@ -15,6 +15,9 @@ int runChartCommand(const std::vector<std::string>& args);
 int runAtlasCommand(const std::vector<std::string>& args);
 int runSaveCommand(const std::vector<std::string>& args);
 int runMatchCommand(const std::vector<std::string>& args);
+int runTransitCommand(const std::vector<std::string>& args);
+int runTimingCommand(const std::vector<std::string>& args);
+int runSubsCommand(const std::vector<std::string>& args);
 
 // The report draws with QtGui, so it is a program of its own beside
 // lumikan-cli; the other commands then start without loading the drawing
