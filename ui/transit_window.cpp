@@ -14,9 +14,9 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDateTimeEdit>
-#include <QHelpEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -188,10 +188,10 @@ CTransitWindow::CTransitWindow(const document::CVerokantDoc& doc, std::function<
     edit_->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     edit_->setTimeSpec(Qt::UTC);
     edit_->setDateRange(QDate(1800, 1, 2), QDate(2399, 12, 30));
-    addStepButton(stepper, QStringLiteral("−Year"), QStringLiteral("A year back (Ctrl+Shift+PgUp)"),
-                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp), [this] { stepYears(-1); });
-    addStepButton(stepper, QStringLiteral("−Month"), QStringLiteral("A month back (Ctrl+PgUp)"),
-                  QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { stepMonths(-1); });
+    addStepButton(stepper, QStringLiteral("−Year"), QStringLiteral("A year back (Alt+Shift+PgUp)"),
+                  QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_PageUp), [this] { stepYears(-1); });
+    addStepButton(stepper, QStringLiteral("−Month"), QStringLiteral("A month back (Alt+PgUp)"),
+                  QKeySequence(Qt::ALT | Qt::Key_PageUp), [this] { stepMonths(-1); });
     addStepButton(stepper, QStringLiteral("−Day"), QStringLiteral("A day back (PgUp)"),
                   QKeySequence(Qt::Key_PageUp), [this] { stepDays(-1); });
     addStepButton(stepper, QStringLiteral("−Hour"), QStringLiteral("An hour back (Ctrl+Up)"),
@@ -201,10 +201,10 @@ CTransitWindow::CTransitWindow(const document::CVerokantDoc& doc, std::function<
                   QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { stepHours(1); });
     addStepButton(stepper, QStringLiteral("+Day"), QStringLiteral("A day on (PgDown)"),
                   QKeySequence(Qt::Key_PageDown), [this] { stepDays(1); });
-    addStepButton(stepper, QStringLiteral("+Month"), QStringLiteral("A month on (Ctrl+PgDown)"),
-                  QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { stepMonths(1); });
-    addStepButton(stepper, QStringLiteral("+Year"), QStringLiteral("A year on (Ctrl+Shift+PgDown)"),
-                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown), [this] { stepYears(1); });
+    addStepButton(stepper, QStringLiteral("+Month"), QStringLiteral("A month on (Alt+PgDown)"),
+                  QKeySequence(Qt::ALT | Qt::Key_PageDown), [this] { stepMonths(1); });
+    addStepButton(stepper, QStringLiteral("+Year"), QStringLiteral("A year on (Alt+Shift+PgDown)"),
+                  QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_PageDown), [this] { stepYears(1); });
     auto* now = new QPushButton(QStringLiteral("Now"), this);
     now->setToolTip(QStringLiteral("The present moment (Ctrl+N)"));
     now->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -231,12 +231,11 @@ CTransitWindow::CTransitWindow(const document::CVerokantDoc& doc, std::function<
 
     tabs_ = new QTabWidget(this);
     auto* split = new QSplitter(Qt::Horizontal, tabs_);
-    table_ =
-        makeTable({QStringLiteral("Planet"), QStringLiteral("Sign"), QStringLiteral("Degree"),
-                   QStringLiteral("Nakshatra"), QStringLiteral("Star"), QStringLiteral("Sub"),
-                   QStringLiteral("Sub-sub"), QStringLiteral("Natal house"),
-                   QStringLiteral("Star lord signifies"), QStringLiteral("Sub lord signifies")},
-                  split);
+    table_ = makeTable({QStringLiteral("Planet"), QStringLiteral("Sign"), QStringLiteral("Degree"),
+                        QStringLiteral("Nakshatra"), QStringLiteral("Star"), QStringLiteral("Sub"),
+                        QStringLiteral("Sub-sub"), QStringLiteral("House"),
+                        QStringLiteral("Star L. signifies"), QStringLiteral("Sub L. signifies")},
+                       split);
     diagram_ = new CTransitDiagram(doc, split);
     split->addWidget(table_);
     split->addWidget(diagram_);
