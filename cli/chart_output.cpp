@@ -3,12 +3,13 @@
 #include "cli/terminal_text.h"
 
 #include "cli/json_writer.h"
+#include "cli/reasons_json.h"
 #include "engine/dasha.h"
 #include "engine/dignity_tables.h"
+#include "engine/kp_sub_table.h"
 #include "engine/ruling_planets.h"
 #include "engine/shadbala.h"
 #include "engine/vargas.h"
-#include "engine/kp_sub_table.h"
 #include "engine/zodiac.h"
 
 #include <cmath>
@@ -541,6 +542,17 @@ std::string chartJson(const document::CVerokantDoc& doc)
 
     writePlanetHouses(json, "planetSignificators", chart.planetSignificators);
     writePlanetHouses(json, "planetOwnSignificators", chart.planetOwnSignificators);
+
+    // Why each planet signifies its houses, planets named.
+    json.key("significatorReasons");
+    json.beginArray();
+    for (const PlanetSignificatorReasons& entry : chart.significatorReasons) {
+        json.beginObject();
+        json.field("planet", bodyName(entry.body, 2));
+        writeReasonsJson(json, "reasons", entry.reasons);
+        json.endObject();
+    }
+    json.endArray();
 
     json.key("houseSignificators");
     json.beginArray();

@@ -17,6 +17,9 @@ int runSaveCommand(const std::vector<std::string>& args);
 int runMatchCommand(const std::vector<std::string>& args);
 int runExportCommand(const std::vector<std::string>& args);
 int runImportCommand(const std::vector<std::string>& args);
+int runTransitCommand(const std::vector<std::string>& args);
+int runTimingCommand(const std::vector<std::string>& args);
+int runSubsCommand(const std::vector<std::string>& args);
 
 // The report draws with QtGui, so it is a program of its own beside
 // lumikan-cli; the other commands then start without loading the drawing

@@ -24,6 +24,12 @@ void printUsage()
         "          [--depth 1..4] [--dasha-year 0|1|2] [--rp-lat D --rp-lon D --rp-tz H]\n"
         "  match   match two charts through the 27 rules (totals out of 252)\n"
         "          BOY.lmk GIRL.lmk [--json]\n"
+        "  transit the sky of a moment against a chart (--help for its options)\n"
+        "          FILE.lmk [--at YYYY-MM-DDTHH:MM:SS] [--lat D --lon D --tz H] [--json]\n"
+        "  timing  when an event may come: promise, ranked dasha periods, Sun windows\n"
+        "          FILE.lmk --event KEY | --houses H,H,.. [--from D --to D] [--depth 3|4]\n"
+        "  subs    the ascendant's or the Moon's sub-lord changes of a day at a place\n"
+        "          --date YYYY-MM-DD --lat D --lon D --tz H [--body asc|moon] [--json]\n"
         "common:   [--settings FILE | --defaults] [--today YYYY-MM-DD] [--now HH:MM:SS]\n"
         "  atlas   list countries, states and cities of the atlas\n"
         "          [COUNTRY [STATE [CITY]]] [--find TEXT] [--json]\n"
@@ -63,6 +69,12 @@ int main(int argc, char** argv)
         return runExportCommand(args);
     if (command == "import")
         return runImportCommand(args);
+    if (command == "transit")
+        return runTransitCommand(args);
+    if (command == "timing")
+        return runTimingCommand(args);
+    if (command == "subs")
+        return runSubsCommand(args);
     if (command == "report")
         return launchReportProgram(args);
     if (command == "--version") {

@@ -101,11 +101,13 @@ std::vector<SignificatorRow> significatorRows(const std::vector<SignificatorEntr
         rows.push_back({SignificatorRowKind::Planet,
                         {romanList(e.signifiedHouses), e.planetName, e.starLordName, e.subLordName,
                          e.subSubLordName},
-                        planetRowEmphasis(e.signifiedHouses)});
+                        planetRowEmphasis(e.signifiedHouses),
+                        e.body});
         rows.push_back({SignificatorRowKind::Lords,
                         {QString(), numberList(e.planetHouses), numberList(e.starLordHouses),
                          numberList(e.subLordHouses), numberList(e.subSubLordHouses)},
-                        SignificatorEmphasis::Lords});
+                        SignificatorEmphasis::Lords,
+                        e.body});
     }
     return rows;
 }

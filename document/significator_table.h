@@ -39,6 +39,7 @@ struct SignificatorRow {
     SignificatorRowKind kind = SignificatorRowKind::Planet;
     QStringList cells; // "Houses", "Planet", "Star Lord", "Sub Lord", "S.Sub Lord"
     SignificatorEmphasis emphasis = SignificatorEmphasis::None;
+    engine::BodyId body = 0; // the planet of the entry
 };
 
 // Two rows per entry: the signified houses as roman numerals with the planet

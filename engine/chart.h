@@ -5,6 +5,7 @@
 #include "engine/bodies.h"
 #include "engine/dasha_period.h"
 #include "engine/shadbala_result.h"
+#include "engine/significator_reason.h"
 #include "engine/varga_chart.h"
 
 #include <map>
@@ -125,6 +126,8 @@ struct Chart {
     std::vector<PlanetHouses> planetOwnSignificators;
     std::vector<CuspPosition> cusps;
     std::vector<HouseSignificators> houseSignificators;
+    // Why each planet signifies what planetSignificators lists, in chart order.
+    std::vector<PlanetSignificatorReasons> significatorReasons;
     std::vector<PlanetPosition> rashiChartPlanets;
     std::vector<PlanetPosition> bhavaChartPlanets;
 

@@ -103,6 +103,100 @@ void removeRepeats(std::vector<int>& houses)
     houses.resize(kept);
 }
 
+// Collects the reasons of one planet in the order the rules find them.
+class ReasonList {
+public:
+    explicit ReasonList(const Chart& chart) : chart_(chart) {}
+
+    void add(int house, HouseRelation relation, BodyId through, AgentLink link = AgentLink::None)
+    {
+        if (house < 1 || house > 12)
+            return;
+        const SignificatorReason r{house, levelOf(relation), relation, through, link};
+        if (std::find(reasons_.begin(), reasons_.end(), r) == reasons_.end())
+            reasons_.push_back(r);
+    }
+
+    void addOwned(LordIndex lord, HouseRelation relation, BodyId through,
+                  AgentLink link = AgentLink::None)
+    {
+        for (const CuspPosition& c : chart_.cusps)
+            if (isValidLord(lord) && c.signLord == lord)
+                add(c.number, relation, through, link);
+    }
+
+    std::vector<SignificatorReason> sorted()
+    {
+        std::stable_sort(reasons_.begin(), reasons_.end(), [](const auto& a, const auto& b) {
+            return a.house != b.house ? a.house < b.house : a.level < b.level;
+        });
+        return std::move(reasons_);
+    }
+
+private:
+    static int levelOf(HouseRelation relation)
+    {
+        switch (relation) {
+        case HouseRelation::InStarOfOccupant:
+            return 1;
+        case HouseRelation::Occupies:
+            return 2;
+        case HouseRelation::InStarOfOwner:
+            return 3;
+        case HouseRelation::Owns:
+            return 4;
+        }
+        return 4;
+    }
+
+    const Chart& chart_;
+    std::vector<SignificatorReason> reasons_;
+};
+
+// The same rules as planetSignificators, each house with the reason it is there.
+std::vector<SignificatorReason> reasonsOfPlanet(const Chart& chart, const SignificatorRules& rules,
+                                                std::size_t index)
+{
+    const PlanetPosition& p = chart.planets[index];
+    ReasonList list(chart);
+    list.add(rules.houseOfPlanet(index), HouseRelation::Occupies, p.body);
+    auto throughStarLord = [&] {
+        if (const int i = rules.planetOf(p.starLord); i >= 0)
+            list.add(rules.houseOfPlanet(static_cast<std::size_t>(i)),
+                     HouseRelation::InStarOfOccupant,
+                     chart.planets[static_cast<std::size_t>(i)].body);
+        list.addOwned(p.starLord, HouseRelation::InStarOfOwner, lordToBody(p.starLord));
+    };
+    if (!isNode(p.body)) {
+        const LordIndex ruler = SignificatorRules::ruler(p);
+        if (ruler == bodyToLord(p.body))
+            list.addOwned(ruler, HouseRelation::Owns, p.body);
+        else
+            list.addOwned(ruler, HouseRelation::Owns, lordToBody(ruler), AgentLink::SignLord);
+        throughStarLord();
+        return list.sorted();
+    }
+    throughStarLord();
+    const auto& planets = chart.planets;
+    auto actFor = [&](std::size_t i, int house, AgentLink link) {
+        list.add(house, HouseRelation::Occupies, planets[i].body, link);
+        list.addOwned(SignificatorRules::ruler(planets[i]), HouseRelation::Owns, planets[i].body,
+                      link);
+    };
+    for (std::size_t i = 0; i < planets.size(); ++i)
+        if (planets[i].body != p.body && arcDistance(p.longitude, planets[i].longitude) <= 8.0)
+            actFor(i, rules.houseOfPlanet(i), AgentLink::Conjunct);
+    const int opposite = ((rules.houseOfPlanet(index) + 5) % 12) + 1;
+    for (std::size_t i = 0; i < planets.size(); ++i)
+        if (planets[i].body != p.body && rules.houseOfPlanet(i) == opposite)
+            actFor(i, opposite, AgentLink::Opposite);
+    if (const int i = rules.planetOf(p.signLord); i >= 0)
+        list.add(rules.houseOfPlanet(static_cast<std::size_t>(i)), HouseRelation::Occupies,
+                 planets[static_cast<std::size_t>(i)].body, AgentLink::SignLord);
+    list.addOwned(p.signLord, HouseRelation::Owns, lordToBody(p.signLord), AgentLink::SignLord);
+    return list.sorted();
+}
+
 void appendOnce(std::vector<BodyId>& list, BodyId b)
 {
     if (std::find(list.begin(), list.end(), b) == list.end())
@@ -134,6 +228,11 @@ void buildSignificators(Chart& chart)
         removeRepeats(entry.houses);
         chart.planetSignificators.push_back(std::move(entry));
     }
+
+    chart.significatorReasons.clear();
+    chart.significatorReasons.reserve(planets.size());
+    for (std::size_t i = 0; i < planets.size(); ++i)
+        chart.significatorReasons.push_back({planets[i].body, reasonsOfPlanet(chart, rules, i)});
 
     chart.planetOwnSignificators.clear();
     chart.planetOwnSignificators.reserve(planets.size());
@@ -194,6 +293,22 @@ void buildSignificators(Chart& chart)
         bhava.house = rules.houseOfPlanet(i);
         chart.bhavaChartPlanets.push_back(bhava);
     }
+}
+
+const std::vector<SignificatorReason>& significatorReasonsOf(const Chart& chart, BodyId body)
+{
+    for (const PlanetSignificatorReasons& entry : chart.significatorReasons)
+        if (entry.body == body)
+            return entry.reasons;
+    static const std::vector<SignificatorReason> none;
+    return none;
+}
+
+std::vector<int> housesSignifiedByLord(const Chart& chart, LordIndex lord)
+{
+    if (!isValidLord(lord))
+        return {};
+    return reasonHouses(significatorReasonsOf(chart, lordToBody(lord)));
 }
 
 }  // namespace lumikan::engine

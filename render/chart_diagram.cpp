@@ -2,6 +2,7 @@
 
 #include "engine/zodiac.h"
 #include "render/chart_appearance.h"
+#include "render/contrast.h"
 #include "render/font_substitution.h"
 
 #include <QFontMetrics>
@@ -170,7 +171,8 @@ ChartDiagramLayout layoutChartDiagram(const QRect& bounds,
                                       const std::vector<PlanetPosition>* planets,
                                       const std::vector<CuspPosition>* cusps,
                                       const ColorTheme& theme, const QFont& font,
-                                      const TextMeasure& measure)
+                                      const TextMeasure& measure,
+                                      const std::vector<PlanetPosition>* secondSet)
 {
     const int L = bounds.x();
     const int T = bounds.y();
@@ -199,6 +201,14 @@ ChartDiagramLayout layoutChartDiagram(const QRect& bounds,
     for (const PlanetPosition& planet : *planets)
         if (planet.house >= 1 && planet.house <= 12)
             buckets[static_cast<std::size_t>(planet.house - 1)].push_back(&planet);
+    auto inSecondSet = [secondSet](const PlanetPosition* p) {
+        return secondSet && !secondSet->empty() && p >= secondSet->data() &&
+               p < secondSet->data() + secondSet->size();
+    };
+    if (secondSet)
+        for (const PlanetPosition& planet : *secondSet)
+            if (planet.house >= 1 && planet.house <= 12)
+                buckets[static_cast<std::size_t>(planet.house - 1)].push_back(&planet);
     for (auto& bucket : buckets)
         std::stable_sort(bucket.begin(), bucket.end(),
                          [](const PlanetPosition* a, const PlanetPosition* b) {
@@ -260,11 +270,15 @@ ChartDiagramLayout layoutChartDiagram(const QRect& bounds,
             const int y = ay + (hh * place.yOffset) / 95 + (k / perRow) * (t + kLabelRowGap);
 
             ChartPlanetLabel label;
-            label.label = {texts[i], QRect(x, y, w + 4, t + 2), planetColor(planet.body),
+            const QColor color = secondSet ? readableOn(planetColor(planet.body), layout.fillColor)
+                                           : planetColor(planet.body);
+            label.label = {texts[i], QRect(x, y, w + 4, t + 2), color,
                            Qt::AlignCenter | Qt::TextSingleLine};
             label.body = planet.body;
             label.house = house;
-            label.tooltipText = chartTooltipText(planet, signNumber);
+            label.secondSet = inSecondSet(&planet);
+            label.tooltipText = (label.secondSet ? QStringLiteral("Transit ") : QString()) +
+                                chartTooltipText(planet, signNumber);
             layout.labels.push_back(std::move(label));
         }
     }
@@ -304,8 +318,19 @@ void paintChartDiagram(QPainter& painter, const ChartDiagramLayout& layout)
         };
         for (const ChartDiagramText& number : layout.signNumbers)
             drawText(number);
-        for (const ChartPlanetLabel& label : layout.labels)
+        QFont italic = layout.font;
+        italic.setItalic(true);
+        for (const ChartPlanetLabel& label : layout.labels) {
+            if (!label.secondSet) {
+                drawText(label.label);
+                continue;
+            }
+            painter.setFont(italic);
+            painter.setPen(QPen(label.label.color, 1.0, Qt::DotLine));
+            painter.drawRoundedRect(QRectF(label.label.rect).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
             drawText(label.label);
+            painter.setFont(layout.font);
+        }
     }
     painter.restore();
 }

@@ -47,6 +47,7 @@ struct ChartPlanetLabel {
     engine::BodyId body = 0;
     int house = 0; // 1..12
     QString tooltipText;
+    bool secondSet = false; // drawn italic in a frame (transits over a natal chart)
 };
 
 // Everything the painter draws, computed apart from painting.
@@ -74,12 +75,14 @@ using TextMeasure = std::function<QSize(const QString&)>;
 
 // The diagram's geometry. `planets` or `cusps` null, or the cusps empty: the
 // frame alone. Reads from each planet its house, body, longitude, sign, star
-// and sub lords and retrograde flag, and from cusp 1 its sign.
-ChartDiagramLayout layoutChartDiagram(const QRect& bounds,
-                                      const std::vector<engine::PlanetPosition>* planets,
-                                      const std::vector<engine::CuspPosition>* cusps,
-                                      const ColorTheme& theme, const QFont& font,
-                                      const TextMeasure& measure);
+// and sub lords and retrograde flag, and from cusp 1 its sign. A second set
+// (transits) shares the houses with the first, its labels marked; with it,
+// every label colour is made readable on the diagram's fill.
+ChartDiagramLayout
+layoutChartDiagram(const QRect& bounds, const std::vector<engine::PlanetPosition>* planets,
+                   const std::vector<engine::CuspPosition>* cusps, const ColorTheme& theme,
+                   const QFont& font, const TextMeasure& measure,
+                   const std::vector<engine::PlanetPosition>* secondSet = nullptr);
 
 // Antialiased painting of a computed layout.
 void paintChartDiagram(QPainter& painter, const ChartDiagramLayout& layout);

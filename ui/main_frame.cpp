@@ -1,6 +1,7 @@
 #include "ui/main_frame.h"
 
 #include "ui/matchmaking_command.h"
+#include "ui/tool_windows.h"
 
 #include "document/verokant_doc.h"
 #include "ui/chart_report.h"
@@ -222,6 +223,14 @@ void CMainFrame::createActions()
                              QStringLiteral("Match the two open charts"));
     // The command compares the open charts, whichever window is in front.
     connect(matchmaking_, &QAction::triggered, this, [this] { runMatchmakingCommand(app_); });
+    transits_ = addAction("toolsTransits", QStringLiteral("&Transits..."),
+                          QStringLiteral("The sky of a moment over the active chart"));
+    transits_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(transits_, &QAction::triggered, this, [this] { openTransitWindow(activeChild()); });
+    eventTiming_ = addAction("toolsEventTiming", QStringLiteral("&Event Timing..."),
+                             QStringLiteral("When the active chart's events may come"));
+    connect(eventTiming_, &QAction::triggered, this,
+            [this] { openEventTimingWindow(activeChild()); });
 
     about_ = addAction("appAbout", QStringLiteral("&About Lumikan"),
                        QStringLiteral("Show the program's version and where to find help"));
@@ -252,6 +261,8 @@ void CMainFrame::createMenus()
 
     toolsMenu_ = menuBar()->addMenu(QStringLiteral("&Tools"));
     toolsMenu_->addAction(matchmaking_);
+    toolsMenu_->addAction(transits_);
+    toolsMenu_->addAction(eventTiming_);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(about_);
@@ -420,6 +431,9 @@ void CMainFrame::updateMenus()
     printPreview_->setEnabled(canPrint);
     exportPdf_->setEnabled(canPrint);
     matchmaking_->setEnabled(hasDocument);
+    const bool hasChart = child != nullptr && child->chartDocument().hasChart();
+    transits_->setEnabled(hasChart);
+    eventTiming_->setEnabled(hasChart);
     divisionalCharts_->setEnabled(child != nullptr && app_.hasDivisionalChartsWindow());
     settings_->setEnabled(app_.hasSettingsDialog());
     newWindow_->setEnabled(child != nullptr);

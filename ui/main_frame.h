@@ -103,6 +103,8 @@ private:
     QAction* arrangeIcons_ = nullptr;
     QAction* compareMode_ = nullptr;
     QAction* matchmaking_ = nullptr;
+    QAction* transits_ = nullptr;
+    QAction* eventTiming_ = nullptr;
     QAction* about_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* viewMenu_ = nullptr;

@@ -1,7 +1,10 @@
 #include "ui/verokant_view.h"
+
 #include "document/local_clock.h"
+#include "document/significator_why.h"
 
 #include "document/messages.h"
+#include "document/significator_why.h"
 #include "document/verokant_doc.h"
 #include "engine/coded_errors.h"
 #include "render/chart_appearance.h"
@@ -352,6 +355,16 @@ void CVerokantView::fillTables()
     planetsTable_->setRows(planets);
     cuspsTable_->setRows(cusps);
     significatorsTable_->setRows(significators);
+    // Each planet's rows explain, level by level, why it signifies its houses.
+    const int form = doc_.settings().planetNameFormat;
+    for (int r = 0; r < significatorsTable_->rowCount() && r < int(shown.significators.size());
+         ++r) {
+        const QString why = document::significatorWhyText(
+            doc_.chart(), shown.significators[std::size_t(r)].body, form);
+        for (int c = 0; c < significatorsTable_->columnCount(); ++c)
+            if (QTableWidgetItem* item = significatorsTable_->item(r, c))
+                item->setToolTip(why);
+    }
 }
 
 void CVerokantView::refreshPanels()
