@@ -1,6 +1,7 @@
 #include "cli/chart_json.h"
 
 #include "cli/json_names.h"
+#include "cli/reasons_json.h"
 #include "engine/kp_sub_table.h"
 #include "engine/ruling_planets.h"
 
@@ -146,6 +147,14 @@ void writeSignificators(JsonWriter& json, const Chart& chart)
 {
     writePlanetHouses(json, "planetSignificators", chart.planetSignificators);
     writePlanetHouses(json, "planetOwnSignificators", chart.planetOwnSignificators);
+    // Why each planet signifies its houses.
+    writeArray(json, "significatorReasons", chart.significatorReasons,
+               [&](const PlanetSignificatorReasons& entry) {
+                   json.beginObject();
+                   bodyField(json, "planet", entry.body);
+                   writeReasonsJson(json, "reasons", entry.reasons);
+                   json.endObject();
+               });
     writeArray(
         json, "houseSignificators", chart.houseSignificators, [&](const HouseSignificators& h) {
             json.beginObject();
@@ -394,6 +403,7 @@ void writeChartJson(JsonWriter& json, const document::CVerokantDoc& doc,
     const ChartSections& only = context.sections;
     json.beginObject();
     json.field("schemaVersion", 2);
+    json.field("command", "chart");
     json.field("name", doc.displayName().toStdString());
     if (context.file)
         json.field("file", *context.file);

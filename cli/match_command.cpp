@@ -101,6 +101,7 @@ std::string reportJson(const match::MatchReport& report, const Person& boy, cons
     JsonWriter json;
     json.beginObject();
     json.field("schemaVersion", 2);
+    json.field("command", "match");
     writePerson(json, "boy", boy);
     writePerson(json, "girl", girl);
     json.key("rows");

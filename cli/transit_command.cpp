@@ -52,14 +52,18 @@ void writeLordsJson(JsonWriter& json, const engine::KpLords& lords)
     json.field("subSubLord", engine::lordName(lords.subSubLord));
 }
 
-std::string transitJson(const document::CVerokantDoc& doc, const TransitMoment& moment,
-                        const engine::TransitSnapshot& sky)
+std::string transitJson(const document::CVerokantDoc& doc, const std::string& file,
+                        const TransitMoment& moment, const engine::TransitSnapshot& sky)
 {
     JsonWriter json;
     json.beginObject();
     json.field("schemaVersion", 2);
     json.field("command", "transit");
-    json.field("chart", doc.GetTitle().toStdString());
+    json.key("chart");
+    json.beginObject();
+    json.field("name", doc.displayName().toStdString());
+    json.field("file", file);
+    json.endObject();
     json.key("moment");
     json.beginObject();
     json.field("local", momentText(moment.local));
@@ -95,6 +99,10 @@ std::string transitJson(const document::CVerokantDoc& doc, const TransitMoment& 
     } else {
         json.null();
     }
+    json.key("display");
+    json.beginObject();
+    json.field("chartTitle", doc.GetTitle().toStdString());
+    json.endObject();
     json.endObject();
     return json.text() + "\n";
 }
@@ -174,7 +182,7 @@ int runTransitCommand(const std::vector<std::string>& args)
         std::fputs("lumikan-cli transit: the ephemeris cannot compute that moment\n", stderr);
         return kExitCodedError;
     }
-    const std::string out = options.has("json") ? transitJson(*doc, *moment, *sky)
+    const std::string out = options.has("json") ? transitJson(*doc, options.positional()[0], *moment, *sky)
                                                 : terminalText(transitText(*doc, *moment, *sky));
     std::fwrite(out.data(), 1, out.size(), stdout);
     return kExitOk;
