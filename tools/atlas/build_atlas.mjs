@@ -406,14 +406,14 @@ ${lines.join('\n')}
 }};
 // clang-format on
 
-}  // namespace
+} // namespace
 
 std::span<const AtlasCountry> atlasCountries()
 {
     return kAtlasCountries;
 }
 
-}  // namespace lumikan::document
+} // namespace lumikan::document
 `;
 }
 
