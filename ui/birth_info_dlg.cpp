@@ -352,7 +352,7 @@ void CBirthInfoDlg::buildWidgets()
     coordinates_ = new SectionFrame(QStringLiteral("Coordinates"), this);
     auto* cg = new QGridLayout(coordinates_);
     cg->setHorizontalSpacing(10);
-    cg->setVerticalSpacing(10);
+    cg->setVerticalSpacing(8);
     longitude_ = numberField(QStringLiteral("Longitude"), 32, timePattern, coordinates_);
     longitude_->setObjectName(QStringLiteral("longitude"));
     longitude_->setToolTip(QStringLiteral("Decimal degrees, east positive"));
@@ -374,7 +374,7 @@ void CBirthInfoDlg::buildWidgets()
     timeZone_->setObjectName(QStringLiteral("timeZone"));
     timeZone_->setEditable(true);
     timeZone_->setInsertPolicy(QComboBox::NoInsert);
-    timeZone_->lineEdit()->setPlaceholderText(QStringLiteral("From the zone"));
+    timeZone_->lineEdit()->setPlaceholderText(QStringLiteral("UTC offset by hand"));
     timeZone_->setToolTip(QStringLiteral("An offset typed by hand (+05:30, -03:30) wins over the zone"));
     timeZone_->setMaxVisibleItems(15);
     localMeanTime_ = new QCheckBox(QStringLiteral("Local mean time"), coordinates_);
@@ -399,13 +399,13 @@ void CBirthInfoDlg::buildWidgets()
     cg->addWidget(longitude_, 0, 1);
     cg->addWidget(fieldLabel(QStringLiteral("Latitude"), coordinates_), 0, 2);
     cg->addWidget(latitude_, 0, 3);
+    // Three rows keep the dialog within a 680-pixel screen.
     cg->addWidget(fieldLabel(QStringLiteral("Zone"), coordinates_), 1, 0);
-    cg->addWidget(zone_, 1, 1, 1, 3);
-    cg->addWidget(zoneLine_, 2, 1, 1, 3);
-    cg->addWidget(foldRow_, 3, 1, 1, 3);
-    cg->addWidget(fieldLabel(QStringLiteral("UTC offset"), coordinates_), 4, 0);
-    cg->addWidget(timeZone_, 4, 1);
-    cg->addWidget(localMeanTime_, 4, 2, 1, 2);
+    cg->addWidget(zone_, 1, 1, 1, 2);
+    cg->addWidget(timeZone_, 1, 3);
+    cg->addWidget(zoneLine_, 2, 0, 1, 3);
+    cg->addWidget(localMeanTime_, 2, 3, Qt::AlignRight | Qt::AlignVCenter);
+    cg->addWidget(foldRow_, 3, 0, 1, 4);
     cg->setColumnStretch(1, 1);
     cg->setColumnStretch(3, 1);
     outer->addWidget(coordinates_);
