@@ -255,10 +255,11 @@ int runAtlasCommand(const std::vector<std::string>& args)
     if (lookup.ambiguous()) {
         std::string names;
         for (const int i : lookup.countries)
-            names += std::string(names.empty() ? "" : " and ") + std::string(document::atlasCountry(i)->name) + " (" +
-                std::string(document::atlasCountry(i)->code) + ")";
-        std::fprintf(stderr, "lumikan-cli atlas: \"%s\" names two countries: %s\n", countryText.c_str(),
-                     names.c_str());
+            names += std::string(names.empty() ? "" : " and ") +
+                     std::string(document::atlasCountry(i)->name) + " (" +
+                     std::string(document::atlasCountry(i)->code) + ")";
+        std::fprintf(stderr, "lumikan-cli atlas: \"%s\" names two countries: %s\n",
+                     countryText.c_str(), names.c_str());
         return kExitCodedError;
     }
     const int country = lookup.found() ? lookup.countries.front() : -1;

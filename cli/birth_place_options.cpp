@@ -9,20 +9,24 @@ namespace lumikan::cli {
 
 namespace {
 
-std::optional<double> degrees(const Options& options, const char* name, bool latitude, std::string& error)
+std::optional<double> degrees(const Options& options, const char* name, bool latitude,
+                              std::string& error)
 {
     const std::string text = options.value(name).value_or("");
     const auto value = parseDouble(text);
-    if (!value || !(latitude ? document::isLatitudeValid(*value) : document::isLongitudeValid(*value))) {
+    if (!value ||
+        !(latitude ? document::isLatitudeValid(*value) : document::isLongitudeValid(*value))) {
         error = badValue(name, text,
-                         latitude ? "degrees north from -90 to 90 are needed" : "degrees east from -180 to 180 are needed");
+                         latitude ? "degrees north from -90 to 90 are needed"
+                                  : "degrees east from -180 to 180 are needed");
         return std::nullopt;
     }
     return value;
 }
 
 // The place: the atlas city of --place, or --lat/--lon with the texts given.
-bool takePlace(const Options& options, engine::BirthDetails& birth, BirthPlace& place, std::string& error)
+bool takePlace(const Options& options, engine::BirthDetails& birth, BirthPlace& place,
+               std::string& error)
 {
     if (auto text = options.value("place")) {
         for (const char* other : {"lat", "lon", "city", "state", "country"}) {
@@ -31,7 +35,8 @@ bool takePlace(const Options& options, engine::BirthDetails& birth, BirthPlace& 
                 return false;
             }
         }
-        const document::PlaceSearch search = document::searchPlace(document::AtlasDatabase::instance(), *text);
+        const document::PlaceSearch search =
+            document::searchPlace(document::AtlasDatabase::instance(), *text);
         if (search.status != document::PlaceSearchStatus::Found) {
             error = "--place: " + search.message;
             return false;
@@ -43,7 +48,8 @@ bool takePlace(const Options& options, engine::BirthDetails& birth, BirthPlace& 
         birth.state = found.state;
         birth.country = found.country;
         place.zone = found.zone;
-        if (found.zone.empty() && !options.value("zone") && !options.value("tz") && !options.has("lmt")) {
+        if (found.zone.empty() && !options.value("zone") && !options.value("tz") &&
+            !options.has("lmt")) {
             error = "--place: " + found.zoneProblem + " Give --zone, --tz or --lmt.";
             return false;
         }
@@ -67,7 +73,7 @@ bool takePlace(const Options& options, engine::BirthDetails& birth, BirthPlace& 
     return true;
 }
 
-}  // namespace
+} // namespace
 
 const std::set<std::string>& placeValuedOptions()
 {
@@ -81,10 +87,11 @@ const std::set<std::string>& placeFlagOptions()
     return names;
 }
 
-std::optional<BirthPlace> resolveBirthPlace(const Options& options, engine::BirthDetails& birth, std::string& error)
+std::optional<BirthPlace> resolveBirthPlace(const Options& options, engine::BirthDetails& birth,
+                                            std::string& error)
 {
-    const int offsetOptions = int(options.value("tz").has_value()) + int(options.value("zone").has_value()) +
-        int(options.has("lmt"));
+    const int offsetOptions = int(options.value("tz").has_value()) +
+                              int(options.value("zone").has_value()) + int(options.has("lmt"));
     if (offsetOptions > 1) {
         error = "--tz, --zone and --lmt each give the offset: give one of them";
         return std::nullopt;
@@ -100,14 +107,18 @@ std::optional<BirthPlace> resolveBirthPlace(const Options& options, engine::Birt
     if (auto tz = options.value("tz")) {
         const auto seconds = document::parseUtcOffset(*tz);
         if (!seconds || !document::isTimeZoneValid(*seconds / 3600.0)) {
-            error = badValue("tz", *tz, "an offset east of UTC such as +05:30, -03:30 or 5.5 (-14 to 14) is needed");
+            error = badValue(
+                "tz", *tz,
+                "an offset east of UTC such as +05:30, -03:30 or 5.5 (-14 to 14) is needed");
             return std::nullopt;
         }
         choice.handTypedSeconds = *seconds;
     }
     if (auto zone = options.value("zone")) {
         if (!document::isZoneName(*zone) || !document::isZoneAvailable(*zone)) {
-            error = badValue("zone", *zone, "an IANA time zone of this computer's tz database (such as Asia/Kolkata) is needed");
+            error = badValue("zone", *zone,
+                             "an IANA time zone of this computer's tz database (such as "
+                             "Asia/Kolkata) is needed");
             return std::nullopt;
         }
         choice.zone = *zone;
@@ -118,14 +129,16 @@ std::optional<BirthPlace> resolveBirthPlace(const Options& options, engine::Birt
             error = badValue("fold", *fold, "earlier or later is needed");
             return std::nullopt;
         }
-        choice.fold = *fold == "earlier" ? document::FoldChoice::Earlier : document::FoldChoice::Later;
+        choice.fold =
+            *fold == "earlier" ? document::FoldChoice::Earlier : document::FoldChoice::Later;
     }
     if (choice.zone.empty() && !choice.handTypedSeconds && !choice.localMeanTime) {
         error = "missing --tz (or --zone, --lmt, --place)";
         return std::nullopt;
     }
 
-    const engine::LocalDateTime local{birth.year, birth.month, birth.day, birth.hour, birth.minute, birth.second};
+    const engine::LocalDateTime local{birth.year, birth.month,  birth.day,
+                                      birth.hour, birth.minute, birth.second};
     place.offset = document::resolveBirthOffset(choice, local);
     if (!place.offset.ok()) {
         error = place.offset.problem.toStdString();

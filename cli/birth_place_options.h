@@ -12,13 +12,13 @@ namespace lumikan::cli {
 
 // Where a birth happened and the offset of its clock, as the options give them.
 struct BirthPlace {
-    std::string zone;                  // the place's IANA zone; empty when none
-    document::ResolvedOffset offset;   // the offset used and where it came from
+    std::string zone;                // the place's IANA zone; empty when none
+    document::ResolvedOffset offset; // the offset used and where it came from
 };
 
 // Option names of the place and offset.
-const std::set<std::string>& placeValuedOptions();  // place, zone, tz, fold, lat, lon
-const std::set<std::string>& placeFlagOptions();    // lmt
+const std::set<std::string>& placeValuedOptions(); // place, zone, tz, fold, lat, lon
+const std::set<std::string>& placeFlagOptions();   // lmt
 
 // Fills the birth's coordinates, place texts and offset from --place (the
 // atlas) or --lat/--lon, and the offset from --tz (typed, it wins), --lmt,

@@ -7,10 +7,10 @@
 #include "document/utc_offset_text.h"
 #include "engine/dasha.h"
 #include "engine/dignity_tables.h"
+#include "engine/kp_sub_table.h"
 #include "engine/ruling_planets.h"
 #include "engine/shadbala.h"
 #include "engine/vargas.h"
-#include "engine/kp_sub_table.h"
 #include "engine/zodiac.h"
 
 #include <cmath>
@@ -210,9 +210,11 @@ std::string offsetLine(const document::CVerokantDoc& doc)
 {
     const document::ChartDescription& d = doc.description();
     const std::string_view source = document::offsetSourceName(d.offsetSource);
-    std::string text = d.offsetDescription.isEmpty()
-        ? document::utcOffsetText(static_cast<int>(std::lround(d.birth.timeZone * 3600.0))).toStdString()
-        : d.offsetDescription.toStdString();
+    std::string text =
+        d.offsetDescription.isEmpty()
+            ? document::utcOffsetText(static_cast<int>(std::lround(d.birth.timeZone * 3600.0)))
+                  .toStdString()
+            : d.offsetDescription.toStdString();
     if (d.offsetSource == document::OffsetSource::ChartFile)
         return text + " (the offset stored in the chart file)";
     return text + "; source: " + std::string(source);
@@ -307,8 +309,8 @@ void writeExtendedText(std::string& out, const document::CVerokantDoc& doc)
     out += kRulingPlanetsOrderCaption;
     out += ")\n";
     out += chart.options.dayLordRule == DayLordRule::LocalSunrise
-        ? "  Day lord from local sunrise (the KP day)\n"
-        : "  Day lord from the UT date\n";
+               ? "  Day lord from local sunrise (the KP day)\n"
+               : "  Day lord from the UT date\n";
     writeRankedText(out, rulingPlanetsOf(chart), form);
     const RulingPlace& place = chart.options.rulingPlace;
     appendf(out, "\nRULING PLANETS NOW at %.4f, %.4f (UTC%+.2f)\n", place.latitudeDeg,
@@ -405,7 +407,8 @@ void writeExtendedJson(JsonWriter& json, const document::CVerokantDoc& doc)
     json.field("rpLatitude", chart.options.rulingPlace.latitudeDeg);
     json.field("rpLongitude", chart.options.rulingPlace.longitudeDeg);
     json.field("rpTimeZone", chart.options.rulingPlace.timeZoneHours);
-    json.field("dayLordRule", chart.options.dayLordRule == DayLordRule::LocalSunrise ? "sunrise" : "ut");
+    json.field("dayLordRule",
+               chart.options.dayLordRule == DayLordRule::LocalSunrise ? "sunrise" : "ut");
 
     json.key("vargas");
     json.beginObject();

@@ -73,8 +73,8 @@ bool parseGender(const std::string& text, int& gender)
 const std::set<std::string>& birthValuedOptions()
 {
     static const std::set<std::string> names = [] {
-        std::set<std::string> all = {"name",  "date",    "time",   "city",
-                                     "state", "country", "gender", "ayanamsa", "horary"};
+        std::set<std::string> all = {"name",    "date",   "time",     "city",  "state",
+                                     "country", "gender", "ayanamsa", "horary"};
         all.insert(placeValuedOptions().begin(), placeValuedOptions().end());
         return all;
     }();

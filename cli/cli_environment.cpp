@@ -27,8 +27,8 @@ std::unique_ptr<document::CVerokantDoc> CliEnvironment::newDocument()
 
 const std::set<std::string>& environmentValuedOptions()
 {
-    static const std::set<std::string> names = {"settings", "today",  "now",    "depth",  "dasha-year",
-                                                "rp-lat",   "rp-lon", "rp-tz",  "day-lord"};
+    static const std::set<std::string> names = {
+        "settings", "today", "now", "depth", "dasha-year", "rp-lat", "rp-lon", "rp-tz", "day-lord"};
     return names;
 }
 
@@ -74,10 +74,13 @@ bool loadEnvironment(const Options& options, CliEnvironment& environment, std::s
     }
     if (auto v = options.value("day-lord")) {
         if (*v != "sunrise" && *v != "ut") {
-            error = badValue("day-lord", *v, "sunrise (the KP day from local sunrise) or ut (the UT date) is needed");
+            error =
+                badValue("day-lord", *v,
+                         "sunrise (the KP day from local sunrise) or ut (the UT date) is needed");
             return false;
         }
-        o.dayLordRule = *v == "sunrise" ? engine::DayLordRule::LocalSunrise : engine::DayLordRule::UtDate;
+        o.dayLordRule =
+            *v == "sunrise" ? engine::DayLordRule::LocalSunrise : engine::DayLordRule::UtDate;
     }
     const auto rpLat = options.value("rp-lat");
     const auto rpLon = options.value("rp-lon");

@@ -13,27 +13,30 @@ namespace {
 std::vector<std::string> splitPlace(std::string_view text)
 {
     std::vector<std::string> parts;
-    for (const QString& part : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).split(QLatin1Char(',')))
+    for (const QString& part : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                                   .split(QLatin1Char(',')))
         parts.push_back(part.trimmed().toStdString());
     return parts;
 }
 
-AtlasPlace placeOf(const AtlasDatabase& atlas, const AtlasCountry& country, std::uint32_t state, std::uint32_t city)
+AtlasPlace placeOf(const AtlasDatabase& atlas, const AtlasCountry& country, std::uint32_t state,
+                   std::uint32_t city)
 {
     const AtlasCity c = atlas.City(state, city);
-    return {c.name, atlas.StateName(state), std::string(country.name), c.latitude, c.longitude, c.zone,
-            atlas.zoneProblem()};
+    return {c.name, atlas.StateName(state), std::string(country.name), c.latitude, c.longitude,
+            c.zone, atlas.zoneProblem()};
 }
 
 struct Scope {
     int country = -1;
-    int state = -1;  // -1: every state
+    int state = -1; // -1: every state
 };
 
 // The cities of the scope named `city` exactly (ignoring case), and those whose
 // names start with or contain it.
-void collect(AtlasDatabase& atlas, const Scope& scope, const QString& wanted, std::vector<AtlasPlace>& exact,
-             std::vector<AtlasPlace>& similar, std::size_t maxSimilar)
+void collect(AtlasDatabase& atlas, const Scope& scope, const QString& wanted,
+             std::vector<AtlasPlace>& exact, std::vector<AtlasPlace>& similar,
+             std::size_t maxSimilar)
 {
     const AtlasCountry* country = atlasCountry(scope.country);
     if (country == nullptr || !atlas.OpenCountry(country->code))
@@ -104,18 +107,20 @@ PlaceSearch searchPlace(AtlasDatabase& atlas, std::string_view text, std::size_t
             search.message = "\"" + parts.back() + "\" names more than one country:";
             for (const int i : lookup.countries)
                 search.message += "\n  " + std::string(atlasCountry(i)->name) + " (" +
-                    std::string(atlasCountry(i)->code) + ")";
+                                  std::string(atlasCountry(i)->code) + ")";
             return search;
         }
         if (!lookup.found()) {
             search.status = PlaceSearchStatus::UnknownCountry;
-            search.message = "\"" + parts.back() + "\" is no country of the atlas (lumikan-cli atlas lists them).";
+            search.message = "\"" + parts.back() +
+                             "\" is no country of the atlas (lumikan-cli atlas lists them).";
             return search;
         }
         const AtlasCountry& country = *atlasCountry(lookup.countries.front());
         if (!atlas.OpenCountry(country.code)) {
             search.status = PlaceSearchStatus::AtlasUnavailable;
-            search.message = "The atlas file of " + std::string(country.name) + " is missing or damaged.";
+            search.message =
+                "The atlas file of " + std::string(country.name) + " is missing or damaged.";
             return search;
         }
         Scope scope{lookup.countries.front(), -1};
@@ -123,7 +128,8 @@ PlaceSearch searchPlace(AtlasDatabase& atlas, std::string_view text, std::size_t
             scope.state = atlas.FindState(parts[1]);
             if (scope.state < 0) {
                 search.status = PlaceSearchStatus::UnknownState;
-                search.message = std::string(country.name) + " has no state \"" + parts[1] + "\". Its states:";
+                search.message =
+                    std::string(country.name) + " has no state \"" + parts[1] + "\". Its states:";
                 for (std::uint32_t s = 0; s < atlas.StateCount(); ++s)
                     search.message += "\n  " + atlas.StateName(s);
                 return search;
@@ -137,7 +143,8 @@ PlaceSearch searchPlace(AtlasDatabase& atlas, std::string_view text, std::size_t
     for (const Scope& scope : scopes)
         collect(atlas, scope, wanted, exact, similar, maxCandidates);
     // A misspelt name: the places whose names start as its first letters do.
-    for (qsizetype length = wanted.size() - 1; exact.empty() && similar.empty() && length >= 3; --length) {
+    for (qsizetype length = wanted.size() - 1; exact.empty() && similar.empty() && length >= 3;
+         --length) {
         std::vector<AtlasPlace> named;
         for (const Scope& scope : scopes)
             collect(atlas, scope, wanted.left(length), named, similar, maxCandidates);
@@ -156,14 +163,15 @@ PlaceSearch searchPlace(AtlasDatabase& atlas, std::string_view text, std::size_t
         if (exact.size() > maxCandidates)
             exact.resize(maxCandidates);
         search.places = std::move(exact);
-        search.message = quoted + " names " + std::to_string(total) + " places; give the state and country:" +
-            candidateLines(search.places);
+        search.message = quoted + " names " + std::to_string(total) +
+                         " places; give the state and country:" + candidateLines(search.places);
         return search;
     }
     search.status = PlaceSearchStatus::NotFound;
     search.places = std::move(similar);
-    search.message = "The atlas has no place " + quoted + (search.places.empty() ? "." : ". Similar names:") +
-        candidateLines(search.places);
+    search.message = "The atlas has no place " + quoted +
+                     (search.places.empty() ? "." : ". Similar names:") +
+                     candidateLines(search.places);
     return search;
 }
 

@@ -12,11 +12,11 @@ namespace lumikan::document {
 
 // One city of the atlas with where it lies.
 struct AtlasPlace {
-    std::string city, state, country;  // UTF-8, as the atlas writes them
-    double latitude = 0.0;             // degrees, north positive
-    double longitude = 0.0;            // degrees, east positive
-    std::string zone;                  // IANA zone; empty when not known
-    std::string zoneProblem;           // why the zone is not the city's own (a damaged zone file)
+    std::string city, state, country; // UTF-8, as the atlas writes them
+    double latitude = 0.0;            // degrees, north positive
+    double longitude = 0.0;           // degrees, east positive
+    std::string zone;                 // IANA zone; empty when not known
+    std::string zoneProblem;          // why the zone is not the city's own (a damaged zone file)
 
     // "Pune, Maharashtra, India".
     std::string text() const;
@@ -35,7 +35,7 @@ enum class PlaceSearchStatus {
 struct PlaceSearch {
     PlaceSearchStatus status = PlaceSearchStatus::NotFound;
     std::vector<AtlasPlace> places;
-    std::vector<int> countries;  // the countries a code names, or the one searched
+    std::vector<int> countries; // the countries a code names, or the one searched
     // One paragraph for the user: what was not found and the candidates.
     std::string message;
 };
@@ -44,6 +44,7 @@ struct PlaceSearch {
 // country by name, atlas code or ISO code, the state and city by name
 // ignoring case. "City" alone searches every country. At most `maxCandidates`
 // places are listed when the name is ambiguous or unknown.
-PlaceSearch searchPlace(AtlasDatabase& atlas, std::string_view text, std::size_t maxCandidates = 12);
+PlaceSearch searchPlace(AtlasDatabase& atlas, std::string_view text,
+                        std::size_t maxCandidates = 12);
 
 } // namespace lumikan::document

@@ -20,11 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // header, so that the fuzzer reaches the names and indexes behind them.
     const std::span<const std::uint8_t> bytes(data, data == nullptr ? 0 : size);
     const auto u32 = [&](std::size_t at) {
-        return bytes.size() < at + 4 ? 0u
-                                     : std::uint32_t{bytes[at]} | std::uint32_t{bytes[at + 1]} << 8 |
-                std::uint32_t{bytes[at + 2]} << 16 | std::uint32_t{bytes[at + 3]} << 24;
+        return bytes.size() < at + 4
+                   ? 0u
+                   : std::uint32_t{bytes[at]} | std::uint32_t{bytes[at + 1]} << 8 |
+                         std::uint32_t{bytes[at + 2]} << 16 | std::uint32_t{bytes[at + 3]} << 24;
     };
-    static constexpr std::string_view kZones[] = {"America/New_York", "America/Chicago", "Asia/Kolkata", "UTC"};
+    static constexpr std::string_view kZones[] = {"America/New_York", "America/Chicago",
+                                                  "Asia/Kolkata", "UTC"};
     const auto file = AtlasZoneFile::parse(bytes, u32(4), u32(8), kZones);
     if (!file)
         return 0;

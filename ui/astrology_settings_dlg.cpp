@@ -466,8 +466,10 @@ CTabRPLocationDlg::CTabRPLocationDlg(RulingPlaceContext context, QWidget* parent
 
 void CTabRPLocationDlg::showZone()
 {
-    zoneLabel_->setText(zoneId_.empty() ? QString()
-                                        : QStringLiteral("Zone %1: each day's offset").arg(document::toQString(zoneId_)));
+    zoneLabel_->setText(
+        zoneId_.empty()
+            ? QString()
+            : QStringLiteral("Zone %1: each day's offset").arg(document::toQString(zoneId_)));
 }
 
 void CTabRPLocationDlg::fill(const document::AppSettings& s)

@@ -2,10 +2,10 @@
 
 #include "document/atlas_time_zones.h"
 #include "document/ini_file.h"
-#include "document/utc_offset_text.h"
 #include "document/local_clock.h"
 #include "document/messages.h"
 #include "document/text_encoding.h"
+#include "document/utc_offset_text.h"
 #include "engine/coded_errors.h"
 #include "render/font_substitution.h"
 #include "ui/qt_messages.h"
@@ -375,11 +375,13 @@ void CBirthInfoDlg::buildWidgets()
     timeZone_->setEditable(true);
     timeZone_->setInsertPolicy(QComboBox::NoInsert);
     timeZone_->lineEdit()->setPlaceholderText(QStringLiteral("UTC offset by hand"));
-    timeZone_->setToolTip(QStringLiteral("An offset typed by hand (+05:30, -03:30) wins over the zone"));
+    timeZone_->setToolTip(
+        QStringLiteral("An offset typed by hand (+05:30, -03:30) wins over the zone"));
     timeZone_->setMaxVisibleItems(15);
     localMeanTime_ = new QCheckBox(QStringLiteral("Local mean time"), coordinates_);
     localMeanTime_->setObjectName(QStringLiteral("localMeanTime"));
-    localMeanTime_->setToolTip(QStringLiteral("The longitude's own time (longitude / 15 hours), for old births"));
+    localMeanTime_->setToolTip(
+        QStringLiteral("The longitude's own time (longitude / 15 hours), for old births"));
     foldRow_ = new QWidget(coordinates_);
     foldRow_->setObjectName(QStringLiteral("foldChoice"));
     auto* foldLayout = new QHBoxLayout(foldRow_);
@@ -473,11 +475,10 @@ void CBirthInfoDlg::buildWidgets()
     connect(city_->lineEdit(), &QLineEdit::textEdited, this, &CBirthInfoDlg::cityTyped);
 
     const QList<QWidget*> order = {
-        natalButton_, horaryButton_, name_,     gender_,   horaryNumberEdit_,
-        day_,         month_,        year_,     hour_,     minute_,
-        second_,      amPm_,         country_,  state_,    city_,
-        longitude_,   latitude_,     zone_,     foldEarlier_, foldLater_,
-        timeZone_,    localMeanTime_, okButton_, cancelButton_};
+        natalButton_, horaryButton_, name_,     gender_,        horaryNumberEdit_, day_,
+        month_,       year_,         hour_,     minute_,        second_,           amPm_,
+        country_,     state_,        city_,     longitude_,     latitude_,         zone_,
+        foldEarlier_, foldLater_,    timeZone_, localMeanTime_, okButton_,         cancelButton_};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     for (QWidget* w : order)
@@ -967,7 +968,8 @@ document::ResolvedOffset CBirthInfoDlg::currentOffset() const
             document::ResolvedOffset bad;
             bad.status = document::OffsetStatus::NoOffset;
             bad.source = document::OffsetSource::HandTyped;
-            bad.description = QStringLiteral("\u201c%1\u201d is not an offset such as +05:30").arg(typed);
+            bad.description =
+                QStringLiteral("\u201c%1\u201d is not an offset such as +05:30").arg(typed);
             bad.problem = QString::fromLatin1(kBadTypedOffsetMessage);
             return bad;
         }
@@ -983,9 +985,11 @@ document::ResolvedOffset CBirthInfoDlg::currentOffset() const
     if (!local) {
         // Without a date and time no offset can be read from the zone yet.
         document::ResolvedOffset waiting;
-        waiting.description = choice.zone.empty()
-            ? QString()
-            : document::toQString(choice.zone) + QStringLiteral(" \u2014 the offset follows the birth date and time");
+        waiting.description =
+            choice.zone.empty()
+                ? QString()
+                : document::toQString(choice.zone) +
+                      QStringLiteral(" \u2014 the offset follows the birth date and time");
         if (choice.handTypedSeconds || choice.localMeanTime)
             return document::resolveBirthOffset(choice, engine::LocalDateTime{});
         return waiting;
@@ -1007,20 +1011,23 @@ void CBirthInfoDlg::dateOrTimeChanged()
 void CBirthInfoDlg::updateZoneLine()
 {
     if (zoneLine_ == nullptr || foldRow_ == nullptr)
-        return;  // still being built
+        return; // still being built
     const document::ResolvedOffset offset = currentOffset();
-    const bool trouble = offset.status == document::OffsetStatus::Gap ||
+    const bool trouble =
+        offset.status == document::OffsetStatus::Gap ||
         offset.status == document::OffsetStatus::UnknownZone ||
         (offset.status == document::OffsetStatus::NoOffset && !offset.problem.isEmpty() &&
          offset.source == document::OffsetSource::HandTyped);
-    zoneLine_->setText(offset.description.isEmpty() ? QStringLiteral("No zone: type the offset, or choose local mean time")
-                                                    : offset.description);
+    zoneLine_->setText(offset.description.isEmpty()
+                           ? QStringLiteral("No zone: type the offset, or choose local mean time")
+                           : offset.description);
     QPalette pal = zoneLine_->palette();
-    pal.setColor(QPalette::WindowText, trouble ? QColor(kErrorOutline) : palette().color(QPalette::WindowText));
+    pal.setColor(QPalette::WindowText,
+                 trouble ? QColor(kErrorOutline) : palette().color(QPalette::WindowText));
     zoneLine_->setPalette(pal);
     zoneLine_->setToolTip(offset.problem);
     const bool fold = offset.reading.kind == document::LocalTimeKind::Fold &&
-        offset.source == document::OffsetSource::Zone;
+                      offset.source == document::OffsetSource::Zone;
     if (fold) {
         const auto label = [](const QString& which, const document::ZoneOffset& z) {
             QString text = which + QStringLiteral(": ") + document::utcOffsetText(z.offsetSeconds);
@@ -1040,10 +1047,11 @@ bool CBirthInfoDlg::confirmMissingOffset(const engine::BirthDetails& b)
 {
     if (context_.messages == nullptr)
         return true;
-    const bool noPlace = b.country.empty() && b.state.empty() && (b.city.empty() || b.city == "Unknown") &&
-        b.latitude == 0.0 && b.longitude == 0.0;
+    const bool noPlace = b.country.empty() && b.state.empty() &&
+                         (b.city.empty() || b.city == "Unknown") && b.latitude == 0.0 &&
+                         b.longitude == 0.0;
     return context_.messages->question(noPlace ? kNoPlaceQuestion : kNoZoneQuestion) ==
-        document::Messages::Answer::Yes;
+           document::Messages::Answer::Yes;
 }
 
 document::ChartDescription CBirthInfoDlg::chartDescription() const
@@ -1112,8 +1120,10 @@ bool CBirthInfoDlg::takeOffset(engine::BirthDetails& b)
     if (!offsetUsed_.problem.isEmpty() && offsetUsed_.status != document::OffsetStatus::NoOffset) {
         // A skipped time, an unknown zone, or a repeated time without a choice.
         if (context_.messages)
-            context_.messages->error(engine::error_code::kInvalidBirthData, document::toUtf8(offsetUsed_.problem));
-        (foldRow_->isVisible() ? static_cast<QWidget*>(foldEarlier_) : static_cast<QWidget*>(hour_))->setFocus();
+            context_.messages->error(engine::error_code::kInvalidBirthData,
+                                     document::toUtf8(offsetUsed_.problem));
+        (foldRow_->isVisible() ? static_cast<QWidget*>(foldEarlier_) : static_cast<QWidget*>(hour_))
+            ->setFocus();
         return false;
     }
     if (offsetUsed_.source == document::OffsetSource::HandTyped) {
@@ -1127,7 +1137,8 @@ bool CBirthInfoDlg::takeOffset(engine::BirthDetails& b)
         return false;
     b.timeZone = timeZoneValue_;
     offsetUsed_.source = document::OffsetSource::HandTyped;
-    offsetUsed_.description = document::utcOffsetText(static_cast<int>(std::lround(b.timeZone * 3600.0)));
+    offsetUsed_.description =
+        document::utcOffsetText(static_cast<int>(std::lround(b.timeZone * 3600.0)));
     return true;
 }
 

@@ -387,8 +387,9 @@ void CMainFrame::updateTitles()
     setWindowTitle(docTitle.isEmpty() ? productName()
                                       : productName() + QStringLiteral(" — ") + docTitle);
     if (doc && doc->hasChart() && !doc->GetTitle().isEmpty()) {
-        StatusTexts texts = chartStatusTexts(doc->birthDetails(), doc->presentation().ayanamsaCaption,
-                                             doc->presentation().ascendantText);
+        StatusTexts texts =
+            chartStatusTexts(doc->birthDetails(), doc->presentation().ayanamsaCaption,
+                             doc->presentation().ascendantText);
         // The chart says where an offset not taken from the zone came from.
         const document::OffsetSource source = doc->description().offsetSource;
         if (source == document::OffsetSource::HandTyped)

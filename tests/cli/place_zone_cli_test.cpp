@@ -13,11 +13,13 @@ using lumikan::test::CliRun;
 
 namespace {
 
-const QStringList kFixed = {"--defaults", "--today", "2026-12-06", "--now", "10:00:00", "--name", "T"};
+const QStringList kFixed = {"--defaults", "--today", "2026-12-06", "--now",
+                            "10:00:00",   "--name",  "T"};
 
 CliRun chart(const QString& date, const QString& time, const QStringList& place)
 {
-    return cli(QStringList{"chart", "--json"} + kFixed + QStringList{"--date", date, "--time", time} + place);
+    return cli(QStringList{"chart", "--json"} + kFixed +
+               QStringList{"--date", date, "--time", time} + place);
 }
 
 QJsonObject json(const CliRun& run)
@@ -49,15 +51,17 @@ TEST(CliPlaceAndZone, PlaceGivesCoordinatesNamesAndTheZonesOffsetOfTheBirthDate)
     EXPECT_EQ(offsetOf(chart("1950-06-01", "12:00:00", pune))["offsetHours"].toDouble(), 5.5);
 
     // The country by ISO code, the state left out; the text output says the same.
-    const CliRun text = cli(QStringList{"chart"} + kFixed +
-                            QStringList{"--date", "1950-06-01", "--time", "12:00:00", "--place", "Pune, IN"});
+    const CliRun text =
+        cli(QStringList{"chart"} + kFixed +
+            QStringList{"--date", "1950-06-01", "--time", "12:00:00", "--place", "Pune, IN"});
     ASSERT_EQ(text.status, 0) << text.err.toStdString();
     EXPECT_TRUE(text.out.contains("Time zone: Asia/Kolkata \u2014 IST, UTC+5:30; source: zone"))
         << text.out.left(400).toStdString();
 
     // A zone given for coordinates typed by hand.
-    const QJsonObject chicago = offsetOf(
-        chart("1960-07-01", "12:00:00", {"--lat", "41.85", "--lon", "-87.65", "--zone", "America/Chicago"}));
+    const QJsonObject chicago =
+        offsetOf(chart("1960-07-01", "12:00:00",
+                       {"--lat", "41.85", "--lon", "-87.65", "--zone", "America/Chicago"}));
     EXPECT_EQ(chicago["offsetHours"].toDouble(), -5.0);
     EXPECT_EQ(chicago["zone"].toString(), "America/Chicago");
 }
@@ -65,17 +69,20 @@ TEST(CliPlaceAndZone, PlaceGivesCoordinatesNamesAndTheZonesOffsetOfTheBirthDate)
 TEST(CliPlaceAndZone, TypedOffsetsWinAndLocalMeanTimeIsExplicit)
 {
     const QStringList pune = {"--place", "Pune, Maharashtra, India"};
-    const QJsonObject typed = offsetOf(chart("1943-06-01", "12:00:00", pune + QStringList{"--tz", "+05:30"}));
+    const QJsonObject typed =
+        offsetOf(chart("1943-06-01", "12:00:00", pune + QStringList{"--tz", "+05:30"}));
     EXPECT_EQ(typed["source"].toString(), "hand-typed");
     EXPECT_EQ(typed["offsetHours"].toDouble(), 5.5);
     EXPECT_EQ(typed["description"].toString(),
               QStringLiteral("UTC+5:30, typed by hand (Asia/Kolkata gives UTC+6:30)"));
-    EXPECT_EQ(offsetOf(chart("1990-01-01", "12:00:00", {"--lat", "-34.9", "--lon", "-56.2", "--tz", "-03:30"}))
-                  ["offsetHours"].toDouble(),
+    EXPECT_EQ(offsetOf(chart("1990-01-01", "12:00:00",
+                             {"--lat", "-34.9", "--lon", "-56.2", "--tz", "-03:30"}))["offsetHours"]
+                  .toDouble(),
               -3.5);
     // Decimal hours stay exactly as typed.
-    EXPECT_EQ(offsetOf(chart("1990-01-01", "12:00:00", {"--lat", "1", "--lon", "2", "--tz", "5.123456"}))
-                  ["offsetHours"].toDouble(),
+    EXPECT_EQ(offsetOf(chart("1990-01-01", "12:00:00",
+                             {"--lat", "1", "--lon", "2", "--tz", "5.123456"}))["offsetHours"]
+                  .toDouble(),
               5.123456);
 
     const QJsonObject lmt = offsetOf(chart("1850-01-01", "12:00:00", pune + QStringList{"--lmt"}));
@@ -90,15 +97,19 @@ TEST(CliPlaceAndZone, SkippedTimesAreRefusedAndRepeatedOnesNeedAChoice)
     const CliRun gap = chart("2021-03-14", "02:30:00", newYork);
     EXPECT_EQ(gap.status, 2);
     EXPECT_TRUE(gap.out.isEmpty());
-    EXPECT_TRUE(gap.err.contains("did not exist") && gap.err.contains("from 02:00 to 03:00")) << gap.err.toStdString();
+    EXPECT_TRUE(gap.err.contains("did not exist") && gap.err.contains("from 02:00 to 03:00"))
+        << gap.err.toStdString();
 
     const CliRun fold = chart("2021-11-07", "01:30:00", newYork);
     EXPECT_EQ(fold.status, 2);
-    EXPECT_TRUE(fold.err.contains("happened twice") && fold.err.contains("--fold")) << fold.err.toStdString();
-    EXPECT_EQ(offsetOf(chart("2021-11-07", "01:30:00", newYork + QStringList{"--fold", "earlier"}))["offsetHours"]
+    EXPECT_TRUE(fold.err.contains("happened twice") && fold.err.contains("--fold"))
+        << fold.err.toStdString();
+    EXPECT_EQ(offsetOf(chart("2021-11-07", "01:30:00",
+                             newYork + QStringList{"--fold", "earlier"}))["offsetHours"]
                   .toDouble(),
               -4.0);
-    EXPECT_EQ(offsetOf(chart("2021-11-07", "01:30:00", newYork + QStringList{"--fold", "later"}))["offsetHours"]
+    EXPECT_EQ(offsetOf(chart("2021-11-07", "01:30:00",
+                             newYork + QStringList{"--fold", "later"}))["offsetHours"]
                   .toDouble(),
               -5.0);
     EXPECT_EQ(chart("2021-11-07", "01:30:00", newYork + QStringList{"--fold", "second"}).status, 2);
@@ -108,7 +119,8 @@ TEST(CliPlaceAndZone, UnknownAmbiguousAndContradictoryPlacesAreRefusedWithTheCan
 {
     const CliRun ambiguous = chart("2000-01-01", "12:00:00", {"--place", "Springfield, US"});
     EXPECT_EQ(ambiguous.status, 2);
-    EXPECT_TRUE(ambiguous.err.contains("Springfield, Illinois, United States")) << ambiguous.err.toStdString();
+    EXPECT_TRUE(ambiguous.err.contains("Springfield, Illinois, United States"))
+        << ambiguous.err.toStdString();
     EXPECT_TRUE(ambiguous.err.contains("Springfield, Missouri, United States"));
 
     const CliRun unknown = chart("2000-01-01", "12:00:00", {"--place", "Punee, India"});
@@ -123,10 +135,12 @@ TEST(CliPlaceAndZone, UnknownAmbiguousAndContradictoryPlacesAreRefusedWithTheCan
     EXPECT_EQ(chart("2000-01-01", "12:00:00", {"--place", "Berlin, de"}).status, 0);
     const CliRun atlas = cli({"atlas", "gm"});
     EXPECT_EQ(atlas.status, 1);
-    EXPECT_TRUE(atlas.err.contains("Germany") && atlas.err.contains("The Gambia")) << atlas.err.toStdString();
+    EXPECT_TRUE(atlas.err.contains("Germany") && atlas.err.contains("The Gambia"))
+        << atlas.err.toStdString();
 
     for (const QStringList& bad :
-         {QStringList{"--place", "Pune, India", "--lat", "18"}, QStringList{"--lat", "1", "--lon", "2"},
+         {QStringList{"--place", "Pune, India", "--lat", "18"},
+          QStringList{"--lat", "1", "--lon", "2"},
           QStringList{"--lat", "1", "--lon", "2", "--tz", "5", "--zone", "Asia/Kolkata"},
           QStringList{"--lat", "1", "--lon", "2", "--tz", "5", "--lmt"},
           QStringList{"--lat", "1", "--lon", "2", "--zone", "Asia/Nowhere"},
@@ -144,10 +158,11 @@ TEST(CliPlaceAndZone, DayLordFromLocalSunriseOrTheUtDate)
     const QStringList birth = {"--place", "New York City, New York, US"};
     const QJsonObject sunrise = json(chart("1977-07-13", "20:52:00", birth));
     EXPECT_EQ(sunrise["dayLordRule"].toString(), "sunrise");
-    EXPECT_EQ(sunrise["dayLord"].toInt(), 2);  // Mercury
-    const QJsonObject ut = json(chart("1977-07-13", "20:52:00", birth + QStringList{"--day-lord", "ut"}));
+    EXPECT_EQ(sunrise["dayLord"].toInt(), 2); // Mercury
+    const QJsonObject ut =
+        json(chart("1977-07-13", "20:52:00", birth + QStringList{"--day-lord", "ut"}));
     EXPECT_EQ(ut["dayLordRule"].toString(), "ut");
-    EXPECT_EQ(ut["dayLord"].toInt(), 5);  // Jupiter
+    EXPECT_EQ(ut["dayLord"].toInt(), 5); // Jupiter
     EXPECT_EQ(chart("1977-07-13", "20:52:00", birth + QStringList{"--day-lord", "noon"}).status, 2);
 }
 
@@ -172,7 +187,8 @@ TEST(CliPlaceAndZone, TheReadmesFirstCommandLineExampleUsesPlace)
     const qsizetype first = text.indexOf(QStringLiteral("$L chart"));
     ASSERT_GE(first, 0);
     const QString line = text.mid(first, text.indexOf('\n', first) - first);
-    EXPECT_TRUE(line.contains(QStringLiteral("--place \"Pune, Maharashtra, India\""))) << line.toStdString();
+    EXPECT_TRUE(line.contains(QStringLiteral("--place \"Pune, Maharashtra, India\"")))
+        << line.toStdString();
 }
 
 } // namespace

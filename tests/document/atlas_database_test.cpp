@@ -38,7 +38,7 @@ TEST(AtlasCommittedFiles, EveryListedCountryHasAValidFileWithItsStandardOffset)
         EXPECT_TRUE(codes.insert(code).second) << "code listed twice";
         ASSERT_TRUE(atlas.OpenCountry(code));
         if (i >= 92)
-            continue;  // the files added later carry their first zone's offset
+            continue; // the files added later carry their first zone's offset
         EXPECT_EQ(atlas.StateCount() == 0, empty.count(code) == 1) << atlas.StateCount() << " states";
 
         // The builder writes the same standard offset the pickers look up by name.

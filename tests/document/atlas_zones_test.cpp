@@ -92,15 +92,17 @@ TEST(AtlasZones, AMissingOrDamagedZoneFileFallsBackToTheCountrysZones)
     PlacePicker picker(atlas);
     // India has one zone: every city still gets it, and the user is told.
     ASSERT_EQ(picker.chooseCountry(findAtlasCountry("India")), CountryChoice::Loaded);
-    EXPECT_NE(picker.zoneProblem().find("in.zones is missing"), std::string::npos) << picker.zoneProblem();
+    EXPECT_NE(picker.zoneProblem().find("in.zones is missing"), std::string::npos)
+        << picker.zoneProblem();
     ASSERT_TRUE(picker.choosePlace("Maharashtra", "Pune"));
     EXPECT_EQ(picker.zone(), "Asia/Kolkata");
 
     // The United States has many: no city's zone is guessed.
-    usZones.back() = 0xFF;  // an index past the zone list
+    usZones.back() = 0xFF; // an index past the zone list
     folder.write("us.zones", usZones);
     ASSERT_EQ(picker.chooseCountry(findAtlasCountry("us")), CountryChoice::Loaded);
-    EXPECT_NE(picker.zoneProblem().find("us.zones is damaged"), std::string::npos) << picker.zoneProblem();
+    EXPECT_NE(picker.zoneProblem().find("us.zones is damaged"), std::string::npos)
+        << picker.zoneProblem();
     EXPECT_NE(picker.zoneProblem().find("Choose the time zone"), std::string::npos);
     EXPECT_GT(picker.countryZones().size(), 20u);
     ASSERT_TRUE(picker.choosePlace("California", "Los Angeles"));
@@ -108,7 +110,7 @@ TEST(AtlasZones, AMissingOrDamagedZoneFileFallsBackToTheCountrysZones)
 
     // A sound zone file of another atlas file does not fit this one.
     std::vector<std::uint8_t> otherBin = fileBytes(committed / "us.bin");
-    otherBin[otherBin.size() - 2] ^= 0x20;  // one letter of the last name
+    otherBin[otherBin.size() - 2] ^= 0x20; // one letter of the last name
     folder.write("us.bin", otherBin);
     folder.write("us.zones", fileBytes(committed / "us.zones"));
     atlas.close();
@@ -158,8 +160,10 @@ TEST(AtlasZoneFile, ReadsOnlyAFileThatChecksInEveryPart)
     EXPECT_FALSE(parse(good, 4)) << "another city count";
     EXPECT_FALSE(parse(zoneFile(0xC0FFEE, {}, {}), 0)) << "no zones";
     EXPECT_FALSE(parse(zoneFile(0xC0FFEE, {"Europe/Berlin"}, {0, 1, 0}))) << "index past the list";
-    EXPECT_FALSE(parse(zoneFile(0xC0FFEE, {"Europe/Paris"}, {0, 0, 0}))) << "not the country's zone";
-    EXPECT_FALSE(parse(zoneFile(0xC0FFEE, {"Europe/Berlin", "Europe/Berlin"}, {0, 1, 0}))) << "twice";
+    EXPECT_FALSE(parse(zoneFile(0xC0FFEE, {"Europe/Paris"}, {0, 0, 0})))
+        << "not the country's zone";
+    EXPECT_FALSE(parse(zoneFile(0xC0FFEE, {"Europe/Berlin", "Europe/Berlin"}, {0, 1, 0})))
+        << "twice";
     auto trailing = good;
     trailing.push_back(0);
     EXPECT_FALSE(parse(trailing)) << "bytes after the cities";
@@ -168,7 +172,8 @@ TEST(AtlasZoneFile, ReadsOnlyAFileThatChecksInEveryPart)
     EXPECT_FALSE(parse(cut)) << "a city missing";
     auto unterminated = zoneFile(0xC0FFEE, {"Europe/Berlin"}, {});
     unterminated.pop_back();
-    EXPECT_FALSE(AtlasZoneFile::parse(unterminated, 0xC0FFEE, 0, allowed)) << "a name without its zero";
+    EXPECT_FALSE(AtlasZoneFile::parse(unterminated, 0xC0FFEE, 0, allowed))
+        << "a name without its zero";
     auto magic = good;
     magic[3] = 'Y';
     EXPECT_FALSE(parse(magic));
@@ -178,8 +183,8 @@ TEST(AtlasZoneFile, ReadsOnlyAFileThatChecksInEveryPart)
     EXPECT_FALSE(parse(huge)) << "a zone count past the limit";
 
     // Names that could reach outside the zone database are not zone names.
-    for (const char* bad : {"../etc/passwd", "/etc/passwd", "Europe//Berlin", "Europe/.hidden", "Europe/",
-                            "Europe Berlin", ""})
+    for (const char* bad : {"../etc/passwd", "/etc/passwd", "Europe//Berlin", "Europe/.hidden",
+                            "Europe/", "Europe Berlin", ""})
         EXPECT_FALSE(isZoneName(bad)) << bad;
     for (const char* good : {"Asia/Kolkata", "America/Port-au-Prince", "Etc/GMT+5", "UTC"})
         EXPECT_TRUE(isZoneName(good)) << good;

@@ -270,10 +270,10 @@ TEST(ChartDocument, RulingPlanetsOfNowTakeTheAtlasPlacesZoneForToday)
 {
     ASSERT_TRUE(isZoneAvailable("Europe/London")) << "install Debian's tzdata";
     Workspace w;
-    w.now = {2026, 7, 15, 9, 0, 0};  // London keeps summer time (UTC+1)
+    w.now = {2026, 7, 15, 9, 0, 0}; // London keeps summer time (UTC+1)
     w.settings.rpLatitude = 51.5074;
     w.settings.rpLongitude = -0.1278;
-    w.settings.rpTimeZoneHours = 0.0;  // the standard offset the settings dialog stored
+    w.settings.rpTimeZoneHours = 0.0; // the standard offset the settings dialog stored
     auto doc = w.newChart(namedPuneBirth());
     ASSERT_TRUE(doc);
     const auto at = [&](double hours) {
@@ -283,7 +283,8 @@ TEST(ChartDocument, RulingPlanetsOfNowTakeTheAtlasPlacesZoneForToday)
     };
     const engine::RulingPlanets standard = at(0.0);
     const engine::RulingPlanets summer = at(1.0);
-    ASSERT_NE(standard.ascSubLord * 10 + standard.ascStarLord, summer.ascSubLord * 10 + summer.ascStarLord)
+    ASSERT_NE(standard.ascSubLord * 10 + standard.ascStarLord,
+              summer.ascSubLord * 10 + summer.ascStarLord)
         << "an hour moves the ascendant's lords";
 
     // Without a zone the stored offset holds; with the place's zone, today's.
@@ -296,7 +297,8 @@ TEST(ChartDocument, RulingPlanetsOfNowTakeTheAtlasPlacesZoneForToday)
     EXPECT_EQ(doc->currentRulingPlanets().ascSubLord, summer.ascSubLord);
     // A place given for this chart alone has no zone.
     w.settings.rpZone = "Europe/London";
-    EXPECT_EQ(rulingPlaceZone(w.settings, ChartOptionOverrides{}, doc->description()), "Europe/London");
+    EXPECT_EQ(rulingPlaceZone(w.settings, ChartOptionOverrides{}, doc->description()),
+              "Europe/London");
     ChartOptionOverrides overrides;
     overrides.rulingPlace = engine::RulingPlace{51.5074, -0.1278, 0.0};
     EXPECT_EQ(rulingPlaceZone(w.settings, overrides, doc->description()), "");

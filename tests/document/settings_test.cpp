@@ -251,7 +251,8 @@ TEST(Settings, DayLordRuleAndRulingPlaceZoneAreNewKeysOldFilesDoWithout)
     EXPECT_EQ(old.rpZone, "");
     EXPECT_EQ(old.rpTimeZoneHours, 5.5);
 
-    const AppSettings set = loaded("[RulingPlanets]\nDayLord=1\n[RP_Location]\nZone=Asia/Kolkata\n");
+    const AppSettings set =
+        loaded("[RulingPlanets]\nDayLord=1\n[RP_Location]\nZone=Asia/Kolkata\n");
     EXPECT_EQ(set.dayLordRule, 1);
     EXPECT_EQ(set.rpZone, "Asia/Kolkata");
     // Values no rule or zone has read as the defaults.

@@ -115,7 +115,8 @@ TEST_F(BirthInfoZoneTest, TheZoneLineFollowsTheDateAndTheChartKeepsItsSource)
     setDate(1, 7, QStringLiteral("1985"));
     EXPECT_EQ(zoneLine(), QStringLiteral("Europe/London \u2014 BST, summer time, UTC+1:00"));
     setDate(1, 7, QStringLiteral("1840"));
-    EXPECT_TRUE(zoneLine().startsWith(QStringLiteral("Europe/London \u2014 local mean time, UTC\u22120:01:15")))
+    EXPECT_TRUE(zoneLine().startsWith(
+        QStringLiteral("Europe/London \u2014 local mean time, UTC\u22120:01:15")))
         << zoneLine().toStdString();
 }
 
@@ -159,7 +160,8 @@ TEST_F(BirthInfoZoneTest, ASkippedTimeIsRefusedAndARepeatedOneNeedsAChoice)
     EXPECT_TRUE(zoneLine().contains(QStringLiteral("did not exist"))) << zoneLine().toStdString();
     EXPECT_FALSE(clickOk());
     ASSERT_EQ(messages.errors.size(), 1u);
-    EXPECT_NE(messages.errors[0].find("did not exist in America/New_York on 2021-03-14"), std::string::npos)
+    EXPECT_NE(messages.errors[0].find("did not exist in America/New_York on 2021-03-14"),
+              std::string::npos)
         << messages.errors[0];
     EXPECT_TRUE(dialog->isVisible()) << "the input stays for correcting";
 
@@ -167,12 +169,15 @@ TEST_F(BirthInfoZoneTest, ASkippedTimeIsRefusedAndARepeatedOneNeedsAChoice)
     setTime(QStringLiteral("01"), QStringLiteral("30"), false);
     QWidget* foldRow = field<QWidget>("foldChoice");
     EXPECT_TRUE(foldRow->isVisible());
-    EXPECT_EQ(field<QRadioButton>("foldEarlier")->text(), QStringLiteral("Earlier: UTC\u22124:00 (EDT)"));
-    EXPECT_EQ(field<QRadioButton>("foldLater")->text(), QStringLiteral("Later: UTC\u22125:00 (EST)"));
+    EXPECT_EQ(field<QRadioButton>("foldEarlier")->text(),
+              QStringLiteral("Earlier: UTC\u22124:00 (EDT)"));
+    EXPECT_EQ(field<QRadioButton>("foldLater")->text(),
+              QStringLiteral("Later: UTC\u22125:00 (EST)"));
     EXPECT_FALSE(clickOk()) << "never guessed";
     EXPECT_NE(messages.errors.back().find("happened twice"), std::string::npos);
     field<QRadioButton>("foldLater")->setChecked(true);
-    EXPECT_EQ(zoneLine(), QStringLiteral("America/New_York \u2014 EST, UTC\u22125:00 (the later 01:30)"));
+    EXPECT_EQ(zoneLine(),
+              QStringLiteral("America/New_York \u2014 EST, UTC\u22125:00 (the later 01:30)"));
     ASSERT_TRUE(clickOk());
     EXPECT_DOUBLE_EQ(dialog->birthDetails().timeZone, -5.0);
 
@@ -219,7 +224,8 @@ TEST_F(BirthInfoZoneTest, ADamagedZoneFileIsReportedAndTheCountrysZonesOffered)
 {
     QTemporaryDir folder;
     const std::filesystem::path committed = std::filesystem::path(LUMIKAN_SOURCE_DIR) / "mondo";
-    std::filesystem::copy_file(committed / "us.bin", std::filesystem::path(folder.path().toStdString()) / "us.bin");
+    std::filesystem::copy_file(committed / "us.bin",
+                               std::filesystem::path(folder.path().toStdString()) / "us.bin");
     document::AtlasDatabase damaged(folder.path().toStdString());
     atlas = &damaged;
     open();
@@ -232,7 +238,8 @@ TEST_F(BirthInfoZoneTest, ADamagedZoneFileIsReportedAndTheCountrysZonesOffered)
     EXPECT_GT(list("zone")->count(), 20);
     list("zone")->setCurrentIndex(list("zone")->findText(QStringLiteral("America/Los_Angeles")));
     setDate(1, 7, QStringLiteral("1990"));
-    EXPECT_EQ(zoneLine(), QStringLiteral("America/Los_Angeles \u2014 PDT, summer time, UTC\u22127:00"));
+    EXPECT_EQ(zoneLine(),
+              QStringLiteral("America/Los_Angeles \u2014 PDT, summer time, UTC\u22127:00"));
 }
 
 } // namespace

@@ -294,7 +294,8 @@ TEST_F(SettingsDialog, TheRulingPlaceKeepsItsZoneAndTheDayLordRuleIsChosen)
         const auto dialog = open();
         CTabRPLocationDlg* page = dialog->rulingPlacePage();
         // The default: the day lord from local sunrise.
-        EXPECT_TRUE(page->findChild<QAbstractButton*>(QStringLiteral("dayLordSunrise"))->isChecked());
+        EXPECT_TRUE(
+            page->findChild<QAbstractButton*>(QStringLiteral("dayLordSunrise"))->isChecked());
         page->pickCountry(QStringLiteral("United States"));
         page->pickState(QStringLiteral("California"));
         page->pickCity(QStringLiteral("Los Angeles"));
@@ -308,7 +309,8 @@ TEST_F(SettingsDialog, TheRulingPlaceKeepsItsZoneAndTheDayLordRuleIsChosen)
         const auto dialog = open();
         CTabRPLocationDlg* page = dialog->rulingPlacePage();
         EXPECT_EQ(page->zone(), "America/Los_Angeles");
-        EXPECT_TRUE(page->findChild<QAbstractButton*>(QStringLiteral("dayLordUtDate"))->isChecked());
+        EXPECT_TRUE(
+            page->findChild<QAbstractButton*>(QStringLiteral("dayLordUtDate"))->isChecked());
         // An offset picked by hand replaces the zone.
         QComboBox* zones = page->timeZoneList();
         zones->setCurrentIndex(zones->findText(QStringLiteral("UTC -8:00")));
