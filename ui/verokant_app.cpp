@@ -224,8 +224,7 @@ void CVerokantApp::OnFileNew()
         return;
 
     auto doc = makeDocument();
-    const bool created = doc->CreateChart(
-        document::describeChart(dialog.birthDetails(), dialog.chartType(), dialog.horaryNumber()));
+    const bool created = doc->CreateChart(dialog.chartDescription());
     // A chart that cannot be computed has been reported; no window opens.
     if (!created)
         return;
