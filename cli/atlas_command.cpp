@@ -75,6 +75,7 @@ int listCountries(bool json)
             out.beginObject();
             out.field("code", country.code);
             out.field("name", country.name);
+            out.field("iso", country.iso);
             out.field("timeZoneHours", AtlasDatabase::CountryTimeZone(country.name));
             out.endObject();
         }
@@ -139,6 +140,7 @@ int listCities(const PlacePicker& picker, const AtlasDatabase& atlas, bool json)
         out.field("name", city.name);
         out.field("latitude", city.latitude);
         out.field("longitude", city.longitude);
+        out.field("zone", city.zone);
         out.endObject();
     }
     out.endArray();
@@ -164,6 +166,7 @@ int showCity(const PlacePicker& picker, bool json)
         out.field("longitudeText", longitude);
         out.field("timeZoneHours", picker.timeZoneHours());
         out.field("timeZoneEntry", zone);
+        out.field("zone", picker.zone());
         out.endObject();
         printJson(out);
         return kExitOk;
@@ -171,7 +174,7 @@ int showCity(const PlacePicker& picker, bool json)
     std::string text = picker.cityName() + ", " + picker.stateName() + ", " + picker.countryName() + "\n";
     text += "latitude   " + latitude + "\n";
     text += "longitude  " + longitude + "\n";
-    text += "time zone  " + std::string(zone.empty() ? "-" : zone) + "\n";
+    text += "zone       " + (picker.zone().empty() ? std::string("-") : picker.zone()) + "\n";
     printOut(text);
     return kExitOk;
 }
@@ -248,7 +251,18 @@ int runAtlasCommand(const std::vector<std::string>& args)
         return listCountries(parsed->json);
 
     const std::string& countryText = parsed->names[0];
-    const int country = document::findAtlasCountry(countryText);
+    const document::CountryLookup lookup = document::lookUpCountry(countryText);
+    if (lookup.ambiguous()) {
+        std::string names;
+        for (const int i : lookup.countries)
+            names += std::string(names.empty() ? "" : " and ") +
+                     std::string(document::atlasCountry(i)->name) + " (" +
+                     std::string(document::atlasCountry(i)->code) + ")";
+        std::fprintf(stderr, "lumikan-cli atlas: \"%s\" names two countries: %s\n",
+                     countryText.c_str(), names.c_str());
+        return kExitCodedError;
+    }
+    const int country = lookup.found() ? lookup.countries.front() : -1;
     if (country < 0) {
         std::fprintf(stderr, "lumikan-cli atlas: unknown country \"%s\" (run \"lumikan-cli atlas\" for the list)\n",
                      countryText.c_str());
@@ -262,6 +276,8 @@ int runAtlasCommand(const std::vector<std::string>& args)
         return kExitCodedError;
     }
 
+    if (!picker.zoneProblem().empty())
+        std::fprintf(stderr, "lumikan-cli atlas: %s\n", picker.zoneProblem().c_str());
     if (parsed->names.size() >= 2 && !picker.chooseState(parsed->names[1])) {
         std::fprintf(stderr, "lumikan-cli atlas: %s has no state \"%s\"\n", picker.countryName().c_str(),
                      parsed->names[1].c_str());

@@ -4,6 +4,8 @@
 
 #include "cli/json_writer.h"
 #include "cli/reasons_json.h"
+#include "document/birth_time_zone.h"
+#include "document/utc_offset_text.h"
 #include "engine/dasha.h"
 #include "engine/dignity_tables.h"
 #include "engine/kp_sub_table.h"
@@ -204,6 +206,33 @@ void writePlanetHouses(JsonWriter& json, std::string_view key, const std::vector
     json.endArray();
 }
 
+// What the chart's offset is and where it came from.
+std::string offsetLine(const document::CVerokantDoc& doc)
+{
+    const document::ChartDescription& d = doc.description();
+    const std::string_view source = document::offsetSourceName(d.offsetSource);
+    std::string text =
+        d.offsetDescription.isEmpty()
+            ? document::utcOffsetText(static_cast<int>(std::lround(d.birth.timeZone * 3600.0)))
+                  .toStdString()
+            : d.offsetDescription.toStdString();
+    if (d.offsetSource == document::OffsetSource::ChartFile)
+        return text + " (the offset stored in the chart file)";
+    return text + "; source: " + std::string(source);
+}
+
+void writeOffsetJson(JsonWriter& json, const document::CVerokantDoc& doc)
+{
+    const document::ChartDescription& d = doc.description();
+    json.key("timeZoneUsed");
+    json.beginObject();
+    json.field("offsetHours", d.birth.timeZone);
+    json.field("source", document::offsetSourceName(d.offsetSource));
+    json.field("zone", d.zone);
+    json.field("description", d.offsetDescription.toStdString());
+    json.endObject();
+}
+
 void writeBirthJson(JsonWriter& json, const BirthDetails& b)
 {
     json.key("birth");
@@ -280,6 +309,9 @@ void writeExtendedText(std::string& out, const document::CVerokantDoc& doc)
     out += "\nRULING PLANETS OF THE BIRTH MOMENT (";
     out += kRulingPlanetsOrderCaption;
     out += ")\n";
+    out += chart.options.dayLordRule == DayLordRule::LocalSunrise
+               ? "  Day lord from local sunrise (the KP day)\n"
+               : "  Day lord from the UT date\n";
     writeRankedText(out, rulingPlanetsOf(chart), form);
     const RulingPlace& place = chart.options.rulingPlace;
     appendf(out, "\nRULING PLANETS NOW at %.4f, %.4f (UTC%+.2f)\n", place.latitudeDeg,
@@ -376,6 +408,8 @@ void writeExtendedJson(JsonWriter& json, const document::CVerokantDoc& doc)
     json.field("rpLatitude", chart.options.rulingPlace.latitudeDeg);
     json.field("rpLongitude", chart.options.rulingPlace.longitudeDeg);
     json.field("rpTimeZone", chart.options.rulingPlace.timeZoneHours);
+    json.field("dayLordRule",
+               chart.options.dayLordRule == DayLordRule::LocalSunrise ? "sunrise" : "ut");
 
     json.key("vargas");
     json.beginObject();
@@ -488,6 +522,7 @@ std::string chartText(const document::CVerokantDoc& doc)
     if (!b.city.empty())
         appendf(out, "  %s", terminalField(b.city).c_str());
     out += '\n';
+    out += "Time zone: " + terminalField(offsetLine(doc)) + "\n";
     appendf(out, "Julian day (UT) %.6f   %s   Ascendant %s\n", chart.julianDayUt,
             doc.presentation().ayanamsaCaption.toStdString().c_str(),
             doc.presentation().ascendantText.toStdString().c_str());
@@ -514,6 +549,7 @@ std::string chartJson(const document::CVerokantDoc& doc)
     json.field("ascendantText", doc.presentation().ascendantText.toStdString());
     json.field("notes", doc.notes().toStdString());
     writeBirthJson(json, chart.birth);
+    writeOffsetJson(json, doc);
     json.field("julianDayUt", chart.julianDayUt);
     json.field("ayanamsaCaption", doc.presentation().ayanamsaCaption.toStdString());
     json.field("isHorary", chart.isHorary);

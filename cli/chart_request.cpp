@@ -1,5 +1,6 @@
 #include "cli/chart_request.h"
 
+#include "cli/birth_place_options.h"
 #include "cli/terminal_text.h"
 #include "document/birth_data_rules.h"
 #include "document/value_text.h"
@@ -71,16 +72,19 @@ bool parseGender(const std::string& text, int& gender)
 
 const std::set<std::string>& birthValuedOptions()
 {
-    static const std::set<std::string> names = {"name",    "date",   "time",    "tz",
-                                                "lat",     "lon",    "city",    "state",
-                                                "country", "gender", "ayanamsa", "horary"};
+    static const std::set<std::string> names = [] {
+        std::set<std::string> all = {"name",    "date",   "time",     "city",  "state",
+                                     "country", "gender", "ayanamsa", "horary"};
+        all.insert(placeValuedOptions().begin(), placeValuedOptions().end());
+        return all;
+    }();
     return names;
 }
 
 const std::set<std::string>& birthFlagOptions()
 {
-    static const std::set<std::string> names = {"no-uranus", "no-neptune", "no-pluto",
-                                                "no-fortuna", "json"};
+    static const std::set<std::string> names = {"no-uranus",  "no-neptune", "no-pluto",
+                                                "no-fortuna", "json",       "lmt"};
     return names;
 }
 
@@ -88,7 +92,7 @@ std::optional<ChartRequest> parseChartRequest(const Options& options, std::strin
 {
     ChartRequest request;
     engine::BirthDetails& birth = request.birth;
-    for (const char* required : {"date", "time", "tz", "lat", "lon"}) {
+    for (const char* required : {"date", "time"}) {
         if (!options.value(required)) {
             error = std::string("missing --") + required;
             return std::nullopt;
@@ -110,31 +114,12 @@ std::optional<ChartRequest> parseChartRequest(const Options& options, std::strin
             return std::nullopt;
         }
     }
-    const std::string tzText = *options.value("tz");
-    const std::string latText = *options.value("lat");
-    const std::string lonText = *options.value("lon");
-    const auto tz = parseDouble(tzText);
-    const auto lat = parseDouble(latText);
-    const auto lon = parseDouble(lonText);
-    if (!tz || !document::isTimeZoneValid(*tz)) {
-        error = badValue("tz", tzText, "hours east of UTC from -14 to 14 are needed");
+    const std::optional<BirthPlace> place = resolveBirthPlace(options, birth, error);
+    if (!place)
         return std::nullopt;
-    }
-    if (!lat || !document::isLatitudeValid(*lat)) {
-        error = badValue("lat", latText, "degrees north from -90 to 90 are needed");
-        return std::nullopt;
-    }
-    if (!lon || !document::isLongitudeValid(*lon)) {
-        error = badValue("lon", lonText, "degrees east from -180 to 180 are needed");
-        return std::nullopt;
-    }
-    birth.timeZone = *tz;
-    birth.latitude = *lat;
-    birth.longitude = *lon;
+    request.zone = place->zone;
+    request.offset = place->offset;
     birth.name = options.value("name").value_or("");
-    birth.city = options.value("city").value_or("");
-    birth.state = options.value("state").value_or("");
-    birth.country = options.value("country").value_or("");
     if (auto g = options.value("gender"); g && !parseGender(*g, birth.gender)) {
         error = badValue("gender", *g, "male, female, other or 0..3 is needed");
         return std::nullopt;
@@ -176,9 +161,13 @@ void ChartRequest::applyTo(document::ChartOptionOverrides& overrides) const
 
 document::ChartDescription ChartRequest::description() const
 {
-    return document::describeChart(
+    document::ChartDescription d = document::describeChart(
         birth, horaryNumber ? document::ChartType::Horary : document::ChartType::Natal,
         horaryNumber.value_or(1));
+    d.zone = zone;
+    d.offsetSource = offset.source;
+    d.offsetDescription = offset.description;
+    return d;
 }
 
 }  // namespace lumikan::cli

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "cli/options.h"
-#include "engine/chart.h"
+#include "document/birth_time_zone.h"
 #include "document/chart_description.h"
 #include "document/chart_options.h"
+#include "engine/chart.h"
 
 #include <optional>
 #include <set>
@@ -19,6 +20,8 @@ struct ChartRequest {
     double customAyanamsa = 0.0;
     std::optional<int> horaryNumber;
     bool noUranus = false, noNeptune = false, noPluto = false, noFortuna = false;
+    std::string zone;                // the birth place's IANA zone, when known
+    document::ResolvedOffset offset; // the offset used and its source
 
     // The chart's own options: ayanamsa and the optional bodies.
     void applyTo(document::ChartOptionOverrides& overrides) const;

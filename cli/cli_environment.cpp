@@ -2,6 +2,7 @@
 #include "document/local_clock.h"
 
 #include "document/birth_data_rules.h"
+#include "document/utc_offset_text.h"
 #include "document/value_text.h"
 
 #include <QDateTime>
@@ -26,8 +27,8 @@ std::unique_ptr<document::CVerokantDoc> CliEnvironment::newDocument()
 
 const std::set<std::string>& environmentValuedOptions()
 {
-    static const std::set<std::string> names = {"settings", "today",   "now",   "depth",
-                                                "dasha-year", "rp-lat", "rp-lon", "rp-tz"};
+    static const std::set<std::string> names = {
+        "settings", "today", "now", "depth", "dasha-year", "rp-lat", "rp-lon", "rp-tz", "day-lord"};
     return names;
 }
 
@@ -71,13 +72,27 @@ bool loadEnvironment(const Options& options, CliEnvironment& environment, std::s
         }
         o.dashaYear = *year;
     }
+    if (auto v = options.value("day-lord")) {
+        if (*v != "sunrise" && *v != "ut") {
+            error =
+                badValue("day-lord", *v,
+                         "sunrise (the KP day from local sunrise) or ut (the UT date) is needed");
+            return false;
+        }
+        o.dayLordRule =
+            *v == "sunrise" ? engine::DayLordRule::LocalSunrise : engine::DayLordRule::UtDate;
+    }
     const auto rpLat = options.value("rp-lat");
     const auto rpLon = options.value("rp-lon");
     const auto rpTz = options.value("rp-tz");
     if (rpLat || rpLon || rpTz) {
         const auto lat = parseDouble(rpLat.value_or(""));
         const auto lon = parseDouble(rpLon.value_or(""));
-        const auto tz = parseDouble(rpTz.value_or(""));
+        std::optional<double> tz = parseDouble(rpTz.value_or(""));
+        if (!tz) {
+            if (const auto seconds = document::parseUtcOffset(rpTz.value_or("")))
+                tz = *seconds / 3600.0;
+        }
         if (!lat || !lon || !tz || !document::isLatitudeValid(*lat) ||
             !document::isLongitudeValid(*lon) || !document::isTimeZoneValid(*tz)) {
             error = "--rp-lat, --rp-lon and --rp-tz go together: degrees north, degrees east, "

@@ -7,7 +7,7 @@
 
 namespace lumikan::cli {
 
-const std::set<std::string>& placeValuedOptions()
+const std::set<std::string>& momentPlaceOptions()
 {
     static const std::set<std::string> names = {"lat", "lon", "tz"};
     return names;

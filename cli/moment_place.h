@@ -18,7 +18,7 @@ struct PlaceAndOffset {
 };
 
 // Options that name a place: --lat D --lon D --tz H, all three together.
-const std::set<std::string>& placeValuedOptions();
+const std::set<std::string>& momentPlaceOptions();
 
 // The place the options give, `fallback` when they give none; empty with
 // `error` set when they give part of one or a bad value (or none and there is

@@ -42,7 +42,7 @@ int runSubsCommand(const std::vector<std::string>& args)
     Options options;
     std::string error;
     std::set<std::string> valued = environmentValuedOptions();
-    valued.insert(placeValuedOptions().begin(), placeValuedOptions().end());
+    valued.insert(momentPlaceOptions().begin(), momentPlaceOptions().end());
     valued.insert({"date", "body", "ayanamsa"});
     if (!options.parse(args, valued, {"json", "defaults"}, error) ||
         !options.positional().empty()) {

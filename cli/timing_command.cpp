@@ -295,7 +295,7 @@ int runTimingCommand(const std::vector<std::string>& args)
     Options options;
     std::string error;
     std::set<std::string> valued = environmentValuedOptions();
-    valued.insert(placeValuedOptions().begin(), placeValuedOptions().end());
+    valued.insert(momentPlaceOptions().begin(), momentPlaceOptions().end());
     valued.insert({"event", "houses", "cusp", "from", "to"});
     if (!options.parse(args, valued, {"json", "defaults", "rp-filter"}, error) ||
         options.positional().size() != 1) {

@@ -157,7 +157,7 @@ int runTransitCommand(const std::vector<std::string>& args)
     Options options;
     std::string error;
     std::set<std::string> valued = environmentValuedOptions();
-    valued.insert(placeValuedOptions().begin(), placeValuedOptions().end());
+    valued.insert(momentPlaceOptions().begin(), momentPlaceOptions().end());
     valued.insert("at");
     if (!options.parse(args, valued, {"json", "defaults"}, error) ||
         options.positional().size() != 1) {

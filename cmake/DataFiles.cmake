@@ -13,7 +13,7 @@ foreach(_f IN LISTS _lumikan_ephe_files)
     DEPENDS ${_f} VERBATIM)
 endforeach()
 
-file(GLOB _lumikan_mondo_files CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/mondo/*.bin")
+file(GLOB _lumikan_mondo_files CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/mondo/*.bin" "${CMAKE_SOURCE_DIR}/mondo/*.zones")
 set(_lumikan_mondo_outputs)
 foreach(_f IN LISTS _lumikan_mondo_files)
   get_filename_component(_name ${_f} NAME)

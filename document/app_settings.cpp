@@ -1,7 +1,8 @@
 #include "document/app_settings.h"
 
-#include "document/birth_data_rules.h"
+#include "document/atlas_zone_file.h"
 #include "document/atomic_file.h"
+#include "document/birth_data_rules.h"
 #include "document/ini_file.h"
 #include "document/regular_file.h"
 #include "document/text_encoding.h"
@@ -58,6 +59,10 @@ void LoadSettings(AppSettings& s, const QString& path)
         s.rpLongitude = d.rpLongitude;
         s.rpTimeZoneHours = d.rpTimeZoneHours;
     }
+    s.rpZone = toUtf8(ini.string("RP_Location", "Zone"));
+    if (!isZoneName(s.rpZone))
+        s.rpZone.clear();
+    s.dayLordRule = clampedFormat(ini.integer("RulingPlanets", "DayLord", d.dayLordRule), 2);
     s.planetNameFormat = clampedFormat(ini.integer("PlanetDisplay", "Format", 0), 3);
     s.nakshatraNameFormat = clampedFormat(ini.integer("PlanetDisplay", "NakshatraFormat", 0), 3);
     s.signNameFormat = clampedFormat(ini.integer("PlanetDisplay", "SignFormat", 0), 3);
@@ -98,6 +103,8 @@ bool SaveSettings(const AppSettings& s, const QString& path, QString* error)
     ini.setString("RP_Location", "Latitude", realText(s.rpLatitude));
     ini.setString("RP_Location", "Longitude", realText(s.rpLongitude));
     ini.setString("RP_Location", "TimezoneHours", realText(s.rpTimeZoneHours));
+    ini.setString("RP_Location", "Zone", toQString(s.rpZone));
+    ini.setString("RulingPlanets", "DayLord", QString::number(s.dayLordRule));
     ini.setString("PlanetDisplay", "Format", QString::number(s.planetNameFormat));
     ini.setString("PlanetDisplay", "NakshatraFormat", QString::number(s.nakshatraNameFormat));
     ini.setString("PlanetDisplay", "SignFormat", QString::number(s.signNameFormat));

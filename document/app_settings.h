@@ -25,6 +25,10 @@ struct AppSettings {
     double rpLatitude = 0.0;  // (0, 0) means no ruling-planet place is set
     double rpLongitude = 0.0;
     double rpTimeZoneHours = 0.0;
+    // IANA zone of the ruling-planet place when it came from the atlas; its
+    // offset for today's date then replaces rpTimeZoneHours. Empty otherwise.
+    std::string rpZone;
+    int dayLordRule = 0;          // 0 from local sunrise (KP), 1 from the UT date
     int planetNameFormat = 0;     // 0 "MON", 1 "Mon", 2 "Moon"
     int nakshatraNameFormat = 0;  // 0 capitals, 1 short, 2 full
     int signNameFormat = 0;       // 0 capitals, 1 two letters, 2 full

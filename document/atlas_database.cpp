@@ -14,121 +14,58 @@
 
 namespace lumikan::document {
 
-namespace {
-
-constexpr std::array<AtlasCountry, kAtlasCountryCount> kAtlasCountries = {{
-    {"af", "Afghanistan"},
-    {"al", "Albania"},
-    {"ag", "Algeria"},
-    {"an", "Andorra"},
-    {"ao", "Angola"},
-    {"av", "Anguilla"},
-    {"ac", "Antigua And Barbuda"},
-    {"ar", "Argentina"},
-    {"am", "Armenia"},
-    {"aa", "Aruba"},
-    {"at", "Ashmore And Cartier Islands"},
-    {"as", "Australia"},
-    {"au", "Austria"},
-    {"aj", "Azerbaijan"},
-    {"bf", "Bahamas, The"},
-    {"ba", "Bahrain"},
-    {"bg", "Bangladesh"},
-    {"bb", "Barbados"},
-    {"bo", "Belarus"},
-    {"be", "Belgium"},
-    {"bh", "Belize"},
-    {"bn", "Benin"},
-    {"bd", "Bermuda"},
-    {"bt", "Bhutan"},
-    {"bl", "Bolivia"},
-    {"bk", "Bosnia And Herzegovina"},
-    {"bc", "Botswana"},
-    {"br", "Brazil"},
-    {"io", "British Indian Ocean Territory"},
-    {"vi", "British Virgin Islands"},
-    {"bx", "Brunei"},
-    {"bu", "Bulgaria"},
-    {"uv", "Burkina Faso"},
-    {"bm", "Burma"},
-    {"by", "Burundi"},
-    {"cb", "Cambodia"},
-    {"cm", "Cameroon"},
-    {"ca", "Canada"},
-    {"ci", "Chile"},
-    {"ch", "China"},
-    {"co", "Colombia"},
-    {"cs", "Costa Rica"},
-    {"hr", "Croatia"},
-    {"cu", "Cuba"},
-    {"cy", "Cyprus"},
-    {"ez", "Czech Republic"},
-    {"da", "Denmark"},
-    {"eg", "Egypt"},
-    {"fr", "France"},
-    {"gm", "Germany"},
-    {"gr", "Greece"},
-    {"in", "India"},
-    {"id", "Indonesia"},
-    {"ir", "Iran"},
-    {"is", "Israel"},
-    {"it", "Italy"},
-    {"ja", "Japan"},
-    {"ke", "Kenya"},
-    {"kz", "Kazakhstan"},
-    {"mx", "Mexico"},
-    {"my", "Malaysia"},
-    {"np", "Nepal"},
-    {"nl", "Netherlands"},
-    {"nz", "New Zealand"},
-    {"ng", "Nigeria"},
-    {"no", "Norway"},
-    {"pk", "Pakistan"},
-    {"pl", "Poland"},
-    {"po", "Portugal"},
-    {"qa", "Qatar"},
-    {"ro", "Romania"},
-    {"rs", "Russia"},
-    {"sa", "Saudi Arabia"},
-    {"sg", "Singapore"},
-    {"sf", "South Africa"},
-    {"ks", "South Korea"},
-    {"sp", "Spain"},
-    {"ce", "Sri Lanka"},
-    {"sw", "Sweden"},
-    {"sz", "Switzerland"},
-    {"th", "Thailand"},
-    {"tu", "Turkey"},
-    {"ug", "Uganda"},
-    {"up", "Ukraine"},
-    {"ae", "United Arab Emirates"},
-    {"uk", "United Kingdom"},
-    {"us", "United States"},
-    {"uy", "Uruguay"},
-    {"uz", "Uzbekistan"},
-    {"vm", "Vietnam"},
-    {"za", "Zambia"},
-    {"zi", "Zimbabwe"},
-}};
-
-}  // namespace
-
-std::span<const AtlasCountry> atlasCountries()
-{
-    return kAtlasCountries;
-}
-
 const AtlasCountry* atlasCountry(int index)
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= kAtlasCountries.size())
+    const auto countries = atlasCountries();
+    if (index < 0 || static_cast<std::size_t>(index) >= countries.size())
         return nullptr;
-    return &kAtlasCountries[static_cast<std::size_t>(index)];
+    return &countries[static_cast<std::size_t>(index)];
+}
+
+std::vector<std::string_view> countryZones(const AtlasCountry& country)
+{
+    std::vector<std::string_view> zones;
+    std::string_view rest = country.zones;
+    while (!rest.empty()) {
+        const std::size_t blank = rest.find(' ');
+        const std::string_view zone = rest.substr(0, blank);
+        if (!zone.empty())
+            zones.push_back(zone);
+        rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+    }
+    return zones;
+}
+
+CountryLookup lookUpCountry(std::string_view text)
+{
+    CountryLookup lookup;
+    const auto countries = atlasCountries();
+    const auto add = [&](std::size_t i) {
+        const int index = static_cast<int>(i);
+        if (std::find(lookup.countries.begin(), lookup.countries.end(), index) ==
+            lookup.countries.end())
+            lookup.countries.push_back(index);
+    };
+    // A full name is never a code, so it settles the matter at once.
+    for (std::size_t i = 0; i < countries.size(); ++i) {
+        if (equalIgnoringCase(countries[i].name, text)) {
+            add(i);
+            return lookup;
+        }
+    }
+    for (std::size_t i = 0; i < countries.size(); ++i) {
+        if (equalIgnoringCase(countries[i].code, text) ||
+            (!countries[i].iso.empty() && equalIgnoringCase(countries[i].iso, text)))
+            add(i);
+    }
+    return lookup;
 }
 
 int findAtlasCountry(std::string_view codeOrName)
 {
-    for (std::size_t i = 0; i < kAtlasCountries.size(); ++i) {
-        const AtlasCountry& c = kAtlasCountries[i];
+    const auto countries = atlasCountries();
+    for (std::size_t i = 0; i < countries.size(); ++i) {
+        const AtlasCountry& c = countries[i];
         if (equalIgnoringCase(c.code, codeOrName) || equalIgnoringCase(c.name, codeOrName))
             return static_cast<int>(i);
     }
@@ -181,6 +118,7 @@ std::optional<AtlasView> AtlasView::parse(std::span<const std::uint8_t> bytes)
             return std::nullopt;
         citiesUsed = std::max(citiesUsed, end);
     }
+    view.cityTableCount_ = static_cast<std::uint32_t>(citiesUsed);
     for (std::uint64_t c = 0; c < citiesUsed; ++c) {
         const std::size_t record = view.cityTable_ + static_cast<std::size_t>(c) * kCityRecordSize;
         if (!nameInside(view.u32(record)))
@@ -227,6 +165,11 @@ std::size_t AtlasView::cityRecord(std::uint32_t state, std::uint32_t city) const
     return cityTable_ + (first + city) * kCityRecordSize;
 }
 
+std::uint32_t AtlasView::cityTableIndex(std::uint32_t state, std::uint32_t city) const
+{
+    return u32(stateRecord(state) + 4) + city;
+}
+
 std::string_view AtlasView::cityName(std::uint32_t state, std::uint32_t city) const
 {
     if (city >= cityCount(state))
@@ -245,7 +188,7 @@ AtlasCity AtlasView::city(std::uint32_t state, std::uint32_t city) const
     std::memcpy(&latitude, bytes_.data() + record + 4, 4);
     std::memcpy(&longitude, bytes_.data() + record + 8, 4);
     minutes = static_cast<std::int16_t>(bytes_[record + 12] | bytes_[record + 13] << 8);
-    return AtlasCity{validUtf8(string(u32(record))), latitude, longitude, minutes / 60.0};
+    return AtlasCity{validUtf8(string(u32(record))), latitude, longitude, minutes / 60.0, {}};
 }
 
 AtlasDatabase::AtlasDatabase(std::filesystem::path folder) : folder_(std::move(folder)) {}
@@ -312,7 +255,36 @@ bool AtlasDatabase::OpenCountry(std::string_view code)
         return false;
     }
     code_ = lower;
+    readZoneFile({mapping_, static_cast<std::size_t>(size)});
     return true;
+}
+
+void AtlasDatabase::readZoneFile(std::span<const std::uint8_t> atlasBytes)
+{
+    const int index = findAtlasCountry(code_);
+    const AtlasCountry* country = atlasCountry(index);
+    countryZones_ = country ? countryZones(*country) : std::vector<std::string_view>();
+    if (view_->cityTableCount() == 0)
+        return; // no city needs a zone
+    const std::filesystem::path path = folder_ / (code_ + ".zones");
+    // One byte per city and the names: far below this for any country.
+    constexpr qint64 kMaxZoneFileBytes = 4 * 1024 * 1024;
+    const FileRead read = readRegularFile(QFile::decodeName(path.c_str()), kMaxZoneFileBytes);
+    if (read.status == FileReadStatus::Ok) {
+        const auto* data = reinterpret_cast<const std::uint8_t*>(read.bytes.constData());
+        zoneFile_ = AtlasZoneFile::parse({data, static_cast<std::size_t>(read.bytes.size())},
+                                         atlasFingerprint(atlasBytes), view_->cityTableCount(),
+                                         countryZones_);
+    }
+    if (zoneFile_)
+        return;
+    const std::string name = country ? std::string(country->name) : code_;
+    zoneProblem_ =
+        "The time zones of the places of " + name + " could not be read: " + path.string() +
+        (read.status == FileReadStatus::Ok ? " is damaged." : " is missing or cannot be read.") +
+        (countryZones_.size() == 1
+             ? " The country's one time zone is used."
+             : " Choose the time zone of the place from the country's zones.");
 }
 
 void AtlasDatabase::close()
@@ -323,6 +295,9 @@ void AtlasDatabase::close()
     mapping_ = nullptr;
     file_.close();
     code_.clear();
+    zoneFile_.reset();
+    countryZones_.clear();
+    zoneProblem_.clear();
 }
 
 std::uint32_t AtlasDatabase::StateCount() const
@@ -342,7 +317,16 @@ std::uint32_t AtlasDatabase::CityCount(std::uint32_t state) const
 
 AtlasCity AtlasDatabase::City(std::uint32_t state, std::uint32_t city) const
 {
-    return view_ ? view_->city(state, city) : AtlasCity{};
+    if (!view_)
+        return {};
+    AtlasCity found = view_->city(state, city);
+    if (found.name.empty() && city >= view_->cityCount(state))
+        return found;
+    if (zoneFile_)
+        found.zone = std::string(zoneFile_->zoneOf(view_->cityTableIndex(state, city)));
+    else if (countryZones_.size() == 1)
+        found.zone = std::string(countryZones_.front());
+    return found;
 }
 
 int AtlasDatabase::FindState(std::string_view name) const

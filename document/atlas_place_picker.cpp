@@ -70,8 +70,14 @@ CountryChoice PlacePicker::chooseCountry(int countryIndex)
     countryIndex_ = countryIndex;
     countryCode_ = std::string(country->code);
     countryName_ = std::string(country->name);
+    countryZones_.clear();
+    for (const std::string_view zone : document::countryZones(*country))
+        countryZones_.emplace_back(zone);
+    zone_ = countryZones_.size() == 1 ? countryZones_.front() : std::string();
+    zoneProblem_.clear();
     if (!atlas_.OpenCountry(countryCode_))
         return CountryChoice::AtlasUnavailable;
+    zoneProblem_ = atlas_.zoneProblem();
 
     takeCountryTimeZone();
     const std::uint32_t count = atlas_.StateCount();
@@ -122,6 +128,7 @@ bool PlacePicker::chooseCity(std::string_view name)
     longitude_ = city.longitude;
     hasCoordinates_ = true;
     cityName_ = *found;
+    zone_ = city.zone;
     // The record's own time zone is not used: the country's standard one is.
     takeCountryTimeZone();
     return true;

@@ -94,6 +94,13 @@ public:
     double longitude() const { return longitude_; }  // degrees, east positive
     // The country's standard offset, set by a country or city choice.
     double timeZoneHours() const { return timeZoneHours_; }
+    // The chosen country's time zones (known even when its file will not open).
+    const std::vector<std::string>& countryZones() const { return countryZones_; }
+    // The IANA zone of the chosen city, or of the country when it has only
+    // one; empty when neither is known.
+    const std::string& zone() const { return zone_; }
+    // Why the country's cities came without zones of their own; empty when they did.
+    const std::string& zoneProblem() const { return zoneProblem_; }
     // Index of the matching picker entry, -1 when none matches.
     int timeZoneEntryIndex() const { return timeZoneEntryIndex_; }
 
@@ -117,6 +124,9 @@ private:
     double longitude_ = 0.0;
     double timeZoneHours_ = 0.0;
     int timeZoneEntryIndex_ = -1;
+    std::vector<std::string> countryZones_;
+    std::string zone_;
+    std::string zoneProblem_;
 };
 
 }  // namespace lumikan::document

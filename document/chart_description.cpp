@@ -16,7 +16,13 @@ QString composePlaceText(const engine::BirthDetails& birth)
 
 ChartDescription describeChart(const engine::BirthDetails& birth, ChartType type, int horaryNumber)
 {
-    return {birth, toQString(birth.name), composePlaceText(birth), type, horaryNumber};
+    ChartDescription description;
+    description.birth = birth;
+    description.displayName = toQString(birth.name);
+    description.placeText = composePlaceText(birth);
+    description.chartType = type;
+    description.horaryNumber = horaryNumber;
+    return description;
 }
 
 } // namespace lumikan::document

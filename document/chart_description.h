@@ -1,8 +1,11 @@
 #pragma once
 
+#include "document/birth_time_zone.h"
 #include "engine/chart.h"
 
 #include <QString>
+
+#include <string>
 
 namespace lumikan::document {
 
@@ -15,6 +18,12 @@ struct ChartDescription {
     QString placeText;
     ChartType chartType = ChartType::Natal;
     int horaryNumber = 1; // 1..249, for a horary chart
+    // The IANA zone of the birth place when known (not stored in chart files).
+    std::string zone;
+    // How the birth's offset was found, for the chart to say so: the source
+    // and the zone line ("Asia/Kolkata — IST, UTC+5:30"). Empty when not known.
+    OffsetSource offsetSource = OffsetSource::None;
+    QString offsetDescription;
 };
 
 // "Pune, Maharashtra, India": city, then state and country when given.

@@ -28,7 +28,23 @@ engine::ChartOptions chartOptionsFor(const AppSettings& s, const ChartOptionOver
     options.dashaDepth = std::clamp(o.dashaDepth.value_or(s.mahadashaDepth), 1, 4);
     options.dashaYearDays = engine::dashaYearLength(o.dashaYear.value_or(s.dashaYear));
     options.planetNameForm = s.planetNameFormat;
+    options.dayLordRule = o.dayLordRule.value_or(dayLordRuleFromSetting(s.dayLordRule));
     return options;
+}
+
+engine::DayLordRule dayLordRuleFromSetting(int value)
+{
+    return value == 0 ? engine::DayLordRule::LocalSunrise : engine::DayLordRule::UtDate;
+}
+
+std::string rulingPlaceZone(const AppSettings& s, const ChartOptionOverrides& o,
+                            const ChartDescription& description)
+{
+    const engine::RulingPlace place =
+        o.rulingPlace.value_or(engine::RulingPlace{s.rpLatitude, s.rpLongitude, s.rpTimeZoneHours});
+    if (place.latitudeDeg == 0.0 && place.longitudeDeg == 0.0)
+        return description.zone;
+    return o.rulingPlace ? std::string() : s.rpZone;
 }
 
 } // namespace lumikan::document

@@ -4,6 +4,7 @@
 #include "document/chart_titles.h"
 #include "document/messages.h"
 #include "document/text_encoding.h"
+#include "document/zone_resolver.h"
 #include "engine/coded_errors.h"
 #include "engine/ephemeris.h"
 
@@ -121,7 +122,12 @@ bool CVerokantDoc::readFrom(const QByteArray& bytes, QString& reason)
         return true;
     const ChartFileData& data = *read.data;
     // The file carries no chart type: an opened chart is natal.
-    description_ = {data.birth, data.displayName, data.placeText, ChartType::Natal, 1};
+    description_ = ChartDescription{};
+    description_.birth = data.birth;
+    description_.displayName = data.displayName;
+    description_.placeText = data.placeText;
+    // A file keeps the offset, not where it came from.
+    description_.offsetSource = OffsetSource::ChartFile;
     description_.birth.name = toUtf8(data.displayName);
     notes_ = data.notes;
     birthDateText_ = dateText(description_.birth);
@@ -248,8 +254,17 @@ void CVerokantDoc::RulingPlanetsAt(int hour, int minute, int second)
     moment.hour = hour;
     moment.minute = minute;
     moment.second = second;
+    // A place from the atlas keeps its zone's offset of today (summer time
+    // included), not the one fixed when the chart was cast.
+    engine::ChartOptions options = chart_->options;
+    const std::string zone = rulingPlaceZone(settings(), environment_.overrides, description_);
+    if (!zone.empty()) {
+        const ZoneReading reading = readZone(zone, moment);
+        if (reading.kind != LocalTimeKind::UnknownZone)
+            options.rulingPlace.timeZoneHours = reading.offset.hours();
+    }
     currentRulingPlanets_ =
-        engine::rulingPlanetsAt(chart_->options, moment, ephemeris(), currentRulingPlanets_);
+        engine::rulingPlanetsAt(options, moment, ephemeris(), currentRulingPlanets_);
     UpdateAllViews(HINT_REFRESH);
 }
 

@@ -99,6 +99,12 @@ struct RulingPlace {
     double timeZoneHours = 5.5;    // east of UTC
 };
 
+// How the ruling planets' day lord is reckoned.
+enum class DayLordRule {
+    LocalSunrise, // the KP day, from sunrise to sunrise at the place
+    UtDate,       // the weekday of the UT date of the moment
+};
+
 // How a chart is cast: everything besides the birth that its values depend on.
 struct ChartOptions {
     AyanamsaMode ayanamsa = AyanamsaMode::Krishnamurti;
@@ -108,6 +114,7 @@ struct ChartOptions {
     // A horary chart's first cusp (degrees); empty for a birth chart.
     std::optional<double> horaryAscendantDeg;
     RulingPlace rulingPlace;
+    DayLordRule dayLordRule = DayLordRule::LocalSunrise;
     int dashaDepth = 3;            // levels of the dasha kept, 1..4 (at least 3 are built)
     double dashaYearDays = 365.25; // the dasha year
     int planetNameForm = 0;        // form of the dasha lords' names, as for bodyName

@@ -224,7 +224,7 @@ ChartResult computeChart(const BirthDetails& birth, const ChartOptions& options,
     computeStrength(chart, ephemeris);
     for (PlanetPosition& p : chart.planets)
         p.charaKarakaRank = karakaRankOf(chart, p.body);
-    birthRulingPlanets(chart);
+    birthRulingPlanets(chart, ephemeris);
     buildSignificators(chart);
     buildVargasInto(chart, chart.vargas);
     chart.birthParticulars = buildBirthParticulars(chart);

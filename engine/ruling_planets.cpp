@@ -4,6 +4,8 @@
 #include "engine/kp_lords.h"
 #include "engine/zodiac.h"
 
+#include <optional>
+
 namespace lumikan::engine {
 
 namespace {
@@ -24,14 +26,68 @@ void setAscendantLords(RulingPlanets& rp, const KpLords& lords)
     rp.ascSubSubLord = lords.subSubLord;
 }
 
+// Sunrise as the strength computation takes it: standard refraction.
+constexpr double kPressureHpa = 1013.25;
+constexpr double kTemperatureC = 10.0;
+// Sunrises near the polar circles can lie a little more than a day apart.
+constexpr double kLongestDay = 1.1;
+// Two sunrises are never this close, so a search from just after one finds the next.
+constexpr double kPastSunrise = 0.01;
+
+std::optional<double> sunEvent(Ephemeris& ephemeris, double fromJd, double latitudeDeg,
+                               double longitudeDeg, bool rise)
+{
+    return ephemeris.nextSunRiseOrSet(fromJd, latitudeDeg, longitudeDeg, rise, kPressureHpa,
+                                      kTemperatureC);
+}
+
+// The last sunrise at or before the moment, when the Sun rose within the day
+// before it and sets within a day after rising.
+std::optional<double> lastSunrise(double jd, double latitudeDeg, double longitudeDeg,
+                                  Ephemeris& ephemeris)
+{
+    std::optional<double> rise = sunEvent(ephemeris, jd - 1.0, latitudeDeg, longitudeDeg, true);
+    if (rise && *rise > jd)
+        rise = sunEvent(ephemeris, jd - 2.0, latitudeDeg, longitudeDeg, true);
+    if (!rise || *rise > jd)
+        return std::nullopt;
+    // Days shorter than 24 hours can put two sunrises in the day before.
+    for (int step = 0; step < 2; ++step) {
+        const std::optional<double> next =
+            sunEvent(ephemeris, *rise + kPastSunrise, latitudeDeg, longitudeDeg, true);
+        if (!next || *next > jd)
+            break;
+        rise = next;
+    }
+    if (jd - *rise > kLongestDay)
+        return std::nullopt;
+    const std::optional<double> set = sunEvent(ephemeris, *rise, latitudeDeg, longitudeDeg, false);
+    if (!set || *set - *rise > kLongestDay)
+        return std::nullopt;
+    return rise;
+}
+
 }  // namespace
 
-void birthRulingPlanets(Chart& chart)
+BodyId dayLordAt(double julianDayUt, double latitudeDeg, double longitudeDeg, DayLordRule rule,
+                 Ephemeris& ephemeris)
+{
+    if (rule == DayLordRule::LocalSunrise) {
+        if (const auto rise = lastSunrise(julianDayUt, latitudeDeg, longitudeDeg, ephemeris)) {
+            // The sunrise's date in local mean time: sunrise never falls near
+            // local midnight, so this is the date of the place's calendar.
+            return weekdayLord(weekdayOf(*rise + longitudeDeg / 360.0));
+        }
+    }
+    return weekdayLord(weekdayOf(julianDayUt));
+}
+
+void birthRulingPlanets(Chart& chart, Ephemeris& ephemeris)
 {
     if (chart.planets.empty() || chart.cusps.empty())
         return;
-    // The weekday of the UT instant, not of the local date or from sunrise.
-    chart.dayLord = weekdayLord(weekdayOf(chart.julianDayUt));
+    chart.dayLord = dayLordAt(chart.julianDayUt, chart.birth.latitude, chart.birth.longitude,
+                              chart.options.dayLordRule, ephemeris);
     if (const PlanetPosition* moon = findPlanet(chart, body::Moon)) {
         chart.moonSignLord = signLord(moon->sign);
         chart.moonStarLord = moon->starLord;
@@ -84,7 +140,8 @@ RulingPlanets rulingPlanetsAt(const ChartOptions& options, const LocalDateTime& 
     }
     const double jd = julianDay(moment.year, moment.month, day, t);
     RulingPlanets current = previous;
-    current.dayLord = weekdayLord(weekdayOf(jd));
+    current.dayLord =
+        dayLordAt(jd, place.latitudeDeg, place.longitudeDeg, options.dayLordRule, ephemeris);
 
     ephemeris.useFrame(options.ayanamsa, options.customAyanamsaDeg);
     const auto cusps = ephemeris.placidusCusps(jd, place.latitudeDeg, place.longitudeDeg);

@@ -15,8 +15,19 @@ struct RulingPlanets {
     LordIndex ascSignLord = 0, ascStarLord = 0, ascSubLord = 0, ascSubSubLord = 0;
 };
 
-// Fills the chart's ruling planets of the birth moment (dayLord .. ascSubSubLord).
-void birthRulingPlanets(Chart& chart);
+class Ephemeris;
+
+// The weekday lord of a moment at a place. By the local-sunrise rule it is
+// the lord of the weekday on which the last sunrise at or before the moment
+// fell (an evening birth in the Americas keeps its local weekday, a birth
+// before sunrise takes the day before); where the Sun did not both rise and
+// set within a day of it (polar day or night), the UT-date rule applies.
+BodyId dayLordAt(double julianDayUt, double latitudeDeg, double longitudeDeg, DayLordRule rule,
+                 Ephemeris& ephemeris);
+
+// Fills the chart's ruling planets of the birth moment (dayLord .. ascSubSubLord),
+// the day lord by the chart's options.dayLordRule at the birth place.
+void birthRulingPlanets(Chart& chart, Ephemeris& ephemeris);
 
 // The birth set the chart holds, as one value.
 RulingPlanets rulingPlanetsOf(const Chart& chart);
@@ -25,8 +36,6 @@ RulingPlanets rulingPlanetsOf(const Chart& chart);
 // (with the birth time zone) when both coordinates are exactly 0.
 RulingPlace rulingPlaceFor(double latitudeDeg, double longitudeDeg, double timeZoneHours,
                            const BirthDetails& birth);
-
-class Ephemeris;
 
 // The ruling planets at a local moment (date and time of the ruling-planet
 // place of `options`, in its frame). The day lord is always set; the

@@ -434,15 +434,42 @@ CTabRPLocationDlg::CTabRPLocationDlg(RulingPlaceContext context, QWidget* parent
         box);
     tip->setStyleSheet(QStringLiteral("color: #006496;"));
     grid->addWidget(tip, 7, 0, 1, 3);
+    // The atlas place's zone gives each day's offset, summer time included.
+    zoneLabel_ = hintLabel(QString());
+    zoneLabel_->setObjectName(QStringLiteral("rpZone"));
+    grid->addWidget(zoneLabel_, 3, 2);
     grid->setColumnStretch(1, 1);
+
+    auto* dayLordBox = new QGroupBox(QStringLiteral("Day Lord of the Ruling Planets"), this);
+    auto* dayLordLayout = new QVBoxLayout(dayLordBox);
+    dayLordSunrise_ = new QRadioButton(QStringLiteral("From local sunrise (KP)"), dayLordBox);
+    dayLordSunrise_->setObjectName(QStringLiteral("dayLordSunrise"));
+    dayLordUtDate_ = new QRadioButton(QStringLiteral("From the UT date"), dayLordBox);
+    dayLordUtDate_->setObjectName(QStringLiteral("dayLordUtDate"));
+    dayLordLayout->addWidget(dayLordSunrise_);
+    dayLordLayout->addWidget(dayLordUtDate_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box);
+    layout->addWidget(dayLordBox);
     layout->addStretch(1);
 
     connect(country_, &QComboBox::activated, this, &CTabRPLocationDlg::countryChosen);
     connect(state_, &QComboBox::activated, this, &CTabRPLocationDlg::stateChosen);
     connect(city_, &QComboBox::activated, this, &CTabRPLocationDlg::cityChosen);
+    // An offset picked by hand is the place's from then on.
+    connect(timeZone_, &QComboBox::activated, this, [this] {
+        zoneId_.clear();
+        showZone();
+    });
+}
+
+void CTabRPLocationDlg::showZone()
+{
+    zoneLabel_->setText(
+        zoneId_.empty()
+            ? QString()
+            : QStringLiteral("Zone %1: each day's offset").arg(document::toQString(zoneId_)));
 }
 
 void CTabRPLocationDlg::fill(const document::AppSettings& s)
@@ -462,6 +489,9 @@ void CTabRPLocationDlg::fill(const document::AppSettings& s)
     latitude_->clear();
     longitude_->clear();
     timeZoneHours_ = s.rpTimeZoneHours;
+    (s.dayLordRule == 0 ? dayLordSunrise_ : dayLordUtDate_)->setChecked(true);
+    zoneId_.clear();
+    showZone();
 
     if (s.rpCountry.empty()) {
         // A first choice to start from; it is stored only on OK or Apply.
@@ -484,6 +514,8 @@ void CTabRPLocationDlg::fill(const document::AppSettings& s)
         timeZone_->setCurrentIndex(zone);
     else
         selectTimeZoneEntry(document::findTimeZoneEntry(s.rpTimeZoneHours));
+    zoneId_ = s.rpZone;
+    showZone();
 }
 
 void CTabRPLocationDlg::gather(document::AppSettings& s) const
@@ -497,6 +529,8 @@ void CTabRPLocationDlg::gather(document::AppSettings& s) const
     s.rpTimeZoneHours = timeZone_->currentIndex() >= 0
                             ? document::AtlasDatabase::ParseTimeZoneEntry(s.rpTimezone)
                             : timeZoneHours_;
+    s.rpZone = zoneId_;
+    s.dayLordRule = dayLordUtDate_->isChecked() ? 1 : 0;
 }
 
 void CTabRPLocationDlg::pickCountry(const QString& name)
@@ -540,6 +574,8 @@ void CTabRPLocationDlg::countryChosen(int listIndex)
     }
     selectTimeZoneEntry(picker_.timeZoneEntryIndex());
     timeZoneHours_ = picker_.timeZoneHours();
+    zoneId_ = picker_.zone();
+    showZone();
     std::vector<std::pair<QString, QVariant>> states;
     states.reserve(picker_.stateNames().size());
     for (const std::string& state : picker_.stateNames())
@@ -566,6 +602,8 @@ void CTabRPLocationDlg::cityChosen(int listIndex)
     showCoordinates(picker_.latitude(), picker_.longitude());
     selectTimeZoneEntry(picker_.timeZoneEntryIndex());
     timeZoneHours_ = picker_.timeZoneHours();
+    zoneId_ = picker_.zone();
+    showZone();
 }
 
 void CTabRPLocationDlg::selectTimeZoneEntry(int entryIndex)

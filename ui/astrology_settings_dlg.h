@@ -16,7 +16,9 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
+class QRadioButton;
 class QPushButton;
 class QTabWidget;
 
@@ -120,6 +122,8 @@ public:
     QComboBox* timeZoneList() const { return timeZone_; }
     QLineEdit* latitudeEdit() const { return latitude_; }
     QLineEdit* longitudeEdit() const { return longitude_; }
+    // The atlas zone of the place, empty once an offset is picked by hand.
+    const std::string& zone() const { return zoneId_; }
 
 private:
     void countryChosen(int listIndex);
@@ -128,6 +132,7 @@ private:
     void selectTimeZoneEntry(int entryIndex);
     void showCoordinates(double latitude, double longitude);
     void reportError(const QString& message);
+    void showZone();
 
     RulingPlaceContext context_;
     document::PlacePicker picker_;
@@ -138,6 +143,10 @@ private:
     QLineEdit* latitude_ = nullptr;
     QLineEdit* longitude_ = nullptr;
     double timeZoneHours_ = 0.0; // kept when no list entry matches
+    QLabel* zoneLabel_ = nullptr;
+    std::string zoneId_;
+    QRadioButton* dayLordSunrise_ = nullptr;
+    QRadioButton* dayLordUtDate_ = nullptr;
 };
 
 // "App Settings": window title format and colour theme.

@@ -5,11 +5,14 @@
 #include "document/local_clock.h"
 #include "document/messages.h"
 #include "document/text_encoding.h"
+#include "document/utc_offset_text.h"
 #include "engine/coded_errors.h"
 #include "render/font_substitution.h"
 #include "ui/qt_messages.h"
 
 #include <QAbstractItemView>
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDateTime>
@@ -22,6 +25,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QStringListModel>
 #include <QToolTip>
@@ -348,23 +352,62 @@ void CBirthInfoDlg::buildWidgets()
     coordinates_ = new SectionFrame(QStringLiteral("Coordinates"), this);
     auto* cg = new QGridLayout(coordinates_);
     cg->setHorizontalSpacing(10);
-    cg->setVerticalSpacing(10);
+    cg->setVerticalSpacing(8);
     longitude_ = numberField(QStringLiteral("Longitude"), 32, timePattern, coordinates_);
     longitude_->setObjectName(QStringLiteral("longitude"));
     longitude_->setToolTip(QStringLiteral("Decimal degrees, east positive"));
     latitude_ = numberField(QStringLiteral("Latitude"), 32, timePattern, coordinates_);
     latitude_->setObjectName(QStringLiteral("latitude"));
     latitude_->setToolTip(QStringLiteral("Decimal degrees, north positive"));
+    // The place's zone gives the offset of the date and time typed; an offset
+    // typed (or picked) here wins, and so does local mean time when ticked.
+    zone_ = new QComboBox(coordinates_);
+    zone_->setObjectName(QStringLiteral("zone"));
+    zone_->setPlaceholderText(QStringLiteral("Select the zone"));
+    zone_->setMaxVisibleItems(15);
+    zone_->setToolTip(QStringLiteral("The time zone of the birth place, with its history"));
+    zoneLine_ = new QLabel(coordinates_);
+    zoneLine_->setObjectName(QStringLiteral("zoneLine"));
+    zoneLine_->setWordWrap(true);
+    zoneLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     timeZone_ = new QComboBox(coordinates_);
     timeZone_->setObjectName(QStringLiteral("timeZone"));
-    timeZone_->setPlaceholderText(QStringLiteral("Select Timezone"));
+    timeZone_->setEditable(true);
+    timeZone_->setInsertPolicy(QComboBox::NoInsert);
+    timeZone_->lineEdit()->setPlaceholderText(QStringLiteral("UTC offset by hand"));
+    timeZone_->setToolTip(
+        QStringLiteral("An offset typed by hand (+05:30, -03:30) wins over the zone"));
     timeZone_->setMaxVisibleItems(15);
+    localMeanTime_ = new QCheckBox(QStringLiteral("Local mean time"), coordinates_);
+    localMeanTime_->setObjectName(QStringLiteral("localMeanTime"));
+    localMeanTime_->setToolTip(
+        QStringLiteral("The longitude's own time (longitude / 15 hours), for old births"));
+    foldRow_ = new QWidget(coordinates_);
+    foldRow_->setObjectName(QStringLiteral("foldChoice"));
+    auto* foldLayout = new QHBoxLayout(foldRow_);
+    foldLayout->setContentsMargins(0, 0, 0, 0);
+    foldEarlier_ = new QRadioButton(foldRow_);
+    foldEarlier_->setObjectName(QStringLiteral("foldEarlier"));
+    foldLater_ = new QRadioButton(foldRow_);
+    foldLater_->setObjectName(QStringLiteral("foldLater"));
+    auto* foldGroup = new QButtonGroup(foldRow_);
+    foldGroup->addButton(foldEarlier_);
+    foldGroup->addButton(foldLater_);
+    foldLayout->addWidget(foldEarlier_);
+    foldLayout->addWidget(foldLater_);
+    foldLayout->addStretch(1);
+    foldRow_->setVisible(false);
     cg->addWidget(fieldLabel(QStringLiteral("Longitude"), coordinates_), 0, 0);
     cg->addWidget(longitude_, 0, 1);
     cg->addWidget(fieldLabel(QStringLiteral("Latitude"), coordinates_), 0, 2);
     cg->addWidget(latitude_, 0, 3);
-    cg->addWidget(fieldLabel(QStringLiteral("Time zone"), coordinates_), 1, 0);
-    cg->addWidget(timeZone_, 1, 1, 1, 3);
+    // Three rows keep the dialog within a 680-pixel screen.
+    cg->addWidget(fieldLabel(QStringLiteral("Zone"), coordinates_), 1, 0);
+    cg->addWidget(zone_, 1, 1, 1, 2);
+    cg->addWidget(timeZone_, 1, 3);
+    cg->addWidget(zoneLine_, 2, 0, 1, 3);
+    cg->addWidget(localMeanTime_, 2, 3, Qt::AlignRight | Qt::AlignVCenter);
+    cg->addWidget(foldRow_, 3, 0, 1, 4);
     cg->setColumnStretch(1, 1);
     cg->setColumnStretch(3, 1);
     outer->addWidget(coordinates_);
@@ -404,6 +447,16 @@ void CBirthInfoDlg::buildWidgets()
         checkDateLive();
     });
     connect(day_, &QComboBox::currentIndexChanged, this, [this] { checkDateLive(); });
+    for (QComboBox* list : {day_, month_, amPm_})
+        connect(list, &QComboBox::currentIndexChanged, this, &CBirthInfoDlg::dateOrTimeChanged);
+    for (QLineEdit* field : {year_, hour_, minute_, second_})
+        connect(field, &QLineEdit::textChanged, this, &CBirthInfoDlg::dateOrTimeChanged);
+    connect(zone_, &QComboBox::currentIndexChanged, this, &CBirthInfoDlg::updateZoneLine);
+    connect(timeZone_, &QComboBox::currentTextChanged, this, &CBirthInfoDlg::updateZoneLine);
+    connect(localMeanTime_, &QCheckBox::toggled, this, &CBirthInfoDlg::updateZoneLine);
+    connect(longitude_, &QLineEdit::textChanged, this, &CBirthInfoDlg::updateZoneLine);
+    for (QRadioButton* fold : {foldEarlier_, foldLater_})
+        connect(fold, &QRadioButton::toggled, this, &CBirthInfoDlg::updateZoneLine);
     connect(year_, &QLineEdit::textEdited, this, &CBirthInfoDlg::yearEdited);
     for (QLineEdit* field : {hour_, minute_, second_})
         connect(field, &QLineEdit::textEdited, this, [this, field] { timeFieldEdited(field); });
@@ -422,10 +475,10 @@ void CBirthInfoDlg::buildWidgets()
     connect(city_->lineEdit(), &QLineEdit::textEdited, this, &CBirthInfoDlg::cityTyped);
 
     const QList<QWidget*> order = {
-        natalButton_, horaryButton_, name_,     gender_,   horaryNumberEdit_,
-        day_,         month_,        year_,     hour_,     minute_,
-        second_,      amPm_,         country_,  state_,    city_,
-        longitude_,   latitude_,     timeZone_, okButton_, cancelButton_};
+        natalButton_, horaryButton_, name_,     gender_,        horaryNumberEdit_, day_,
+        month_,       year_,         hour_,     minute_,        second_,           amPm_,
+        country_,     state_,        city_,     longitude_,     latitude_,         zone_,
+        foldEarlier_, foldLater_,    timeZone_, localMeanTime_, okButton_,         cancelButton_};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     for (QWidget* w : order)
@@ -440,7 +493,7 @@ void CBirthInfoDlg::fillLists()
     for (std::size_t i = 0; i < entries.size(); ++i)
         zones.emplace_back(document::toQString(entries[i]), static_cast<int>(i));
     addSorted(timeZone_, std::move(zones));
-    timeZone_->setCurrentIndex(-1);
+    clearTypedOffset();
     std::vector<std::pair<QString, QVariant>> countries;
     const auto list = document::AtlasDatabase::Countries();
     for (std::size_t i = 0; i < list.size(); ++i)
@@ -461,6 +514,7 @@ void CBirthInfoDlg::fillLists()
     horaryNumberEdit_->setText(QStringLiteral("1"));
     horaryLabel_->setVisible(false);
     horaryNumberEdit_->setVisible(false);
+    updateZoneLine();
     name_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -686,11 +740,17 @@ void CBirthInfoDlg::fillPlaceFromSettings()
             state_->findText(document::toQString(s.rpState), Qt::MatchFixedString) >= 0)
             stateChosen(document::toQString(s.rpState), document::toQString(s.rpCity));
     }
-    double hours = s.rpTimeZoneHours;
-    if (std::fabs(hours) <= 1e-6 && !s.rpTimezone.empty())
-        hours = document::AtlasDatabase::ParseTimeZoneEntry(s.rpTimezone);
-    selectTimeZoneEntry(document::findTimeZoneEntry(hours));
-    timeZoneValue_ = hours;
+    // A place with its zone takes the zone's offset of the question's moment;
+    // one stored with a fixed offset keeps it, as typed.
+    if (!s.rpZone.empty()) {
+        selectZone(s.rpZone);
+    } else {
+        double hours = s.rpTimeZoneHours;
+        if (std::fabs(hours) <= 1e-6 && !s.rpTimezone.empty())
+            hours = document::AtlasDatabase::ParseTimeZoneEntry(s.rpTimezone);
+        selectTimeZoneEntry(document::findTimeZoneEntry(hours));
+        timeZoneValue_ = hours;
+    }
     if (std::fabs(s.rpLatitude) > 1e-9 || std::fabs(s.rpLongitude) > 1e-9) {
         latitude_->setText(QString::fromStdString(document::formatCoordinate(s.rpLatitude, 4)));
         longitude_->setText(QString::fromStdString(document::formatCoordinate(s.rpLongitude, 4)));
@@ -745,6 +805,9 @@ void CBirthInfoDlg::countryChosen(int listIndex)
     state_->clear();
     city_->clear();
     cityMatches_->setStringList({});
+    // The country's zones are known even without its atlas file.
+    fillZones(picker_.countryZones(), picker_.zone());
+    clearTypedOffset();
     if (choice == document::CountryChoice::AtlasUnavailable) {
         const QString message = document::toQString(
             document::countryChoiceMessage(choice, document::PlacePickerOwner::BirthData));
@@ -754,8 +817,8 @@ void CBirthInfoDlg::countryChosen(int listIndex)
         }
         return;
     }
-    selectTimeZoneEntry(picker_.timeZoneEntryIndex());
-    timeZoneValue_ = picker_.timeZoneHours();
+    if (!picker_.zoneProblem().empty() && context_.messages)
+        context_.messages->warning(picker_.zoneProblem());
     std::vector<std::pair<QString, QVariant>> states;
     states.reserve(picker_.stateNames().size());
     for (const std::string& state : picker_.stateNames())
@@ -808,8 +871,9 @@ void CBirthInfoDlg::cityChosen(const QString& name)
         city_->setEditText(name);
     longitude_->setText(QString::fromStdString(document::formatCoordinate(picker_.longitude(), 4)));
     latitude_->setText(QString::fromStdString(document::formatCoordinate(picker_.latitude(), 4)));
-    selectTimeZoneEntry(picker_.timeZoneEntryIndex());
-    timeZoneValue_ = picker_.timeZoneHours();
+    // The city's zone gives the offset again, whatever was typed before.
+    selectZone(picker_.zone());
+    clearTypedOffset();
 }
 
 void CBirthInfoDlg::cityTyped(const QString& text)
@@ -835,6 +899,169 @@ void CBirthInfoDlg::selectTimeZoneEntry(int entryIndex)
     const int index = timeZone_->findData(entryIndex);
     if (index >= 0)
         timeZone_->setCurrentIndex(index);
+}
+
+void CBirthInfoDlg::fillZones(const std::vector<std::string>& zones, const std::string& zone)
+{
+    const QSignalBlocker block(zone_);
+    zone_->clear();
+    QStringList names;
+    for (const std::string& z : zones)
+        names.push_back(document::toQString(z));
+    names.sort(Qt::CaseInsensitive);
+    zone_->addItems(names);
+    zone_->setCurrentIndex(-1);
+    selectZone(zone);
+}
+
+void CBirthInfoDlg::selectZone(const std::string& zone)
+{
+    if (zone.empty()) {
+        zone_->setCurrentIndex(-1);
+        updateZoneLine();
+        return;
+    }
+    const QString name = document::toQString(zone);
+    int index = zone_->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        zone_->addItem(name);
+        index = zone_->count() - 1;
+    }
+    zone_->setCurrentIndex(index);
+    updateZoneLine();
+}
+
+void CBirthInfoDlg::clearTypedOffset()
+{
+    const QSignalBlocker block(timeZone_);
+    timeZone_->setCurrentIndex(-1);
+    timeZone_->clearEditText();
+    updateZoneLine();
+}
+
+std::optional<engine::LocalDateTime> CBirthInfoDlg::typedLocalTime() const
+{
+    if (!document::isBirthYearText(year_->text()))
+        return std::nullopt;
+    const int year = year_->text().toInt();
+    const int month = month_->currentData().toInt();
+    const int day = day_->currentData().toInt();
+    const int hour12 = document::leadingInteger(hour_->text());
+    const int minute = document::leadingInteger(minute_->text());
+    const int second = document::leadingInteger(second_->text());
+    if (month < 1 || day < 1 || day > document::daysInMonth(month, year) ||
+        !document::isBirthTimeValid(hour12, minute, second))
+        return std::nullopt;
+    const int hour = document::toHour24(hour12, amPm_->currentText() == QLatin1String("PM"));
+    return engine::LocalDateTime{year, month, day, hour, minute, second};
+}
+
+document::ResolvedOffset CBirthInfoDlg::currentOffset() const
+{
+    document::BirthTimeZone choice;
+    if (zone_->currentIndex() >= 0)
+        choice.zone = document::toUtf8(zone_->currentText());
+    const QString typed = timeZone_->currentText().trimmed();
+    if (!typed.isEmpty()) {
+        const auto seconds = document::parseUtcOffset(document::toUtf8(typed));
+        if (!seconds || !document::isTimeZoneValid(*seconds / 3600.0)) {
+            document::ResolvedOffset bad;
+            bad.status = document::OffsetStatus::NoOffset;
+            bad.source = document::OffsetSource::HandTyped;
+            bad.description =
+                QStringLiteral("\u201c%1\u201d is not an offset such as +05:30").arg(typed);
+            bad.problem = QString::fromLatin1(kBadTypedOffsetMessage);
+            return bad;
+        }
+        choice.handTypedSeconds = *seconds;
+    }
+    choice.localMeanTime = localMeanTime_->isChecked();
+    choice.longitudeDeg = document::leadingReal(longitude_->text());
+    if (foldEarlier_->isChecked())
+        choice.fold = document::FoldChoice::Earlier;
+    else if (foldLater_->isChecked())
+        choice.fold = document::FoldChoice::Later;
+    const std::optional<engine::LocalDateTime> local = typedLocalTime();
+    if (!local) {
+        // Without a date and time no offset can be read from the zone yet.
+        document::ResolvedOffset waiting;
+        waiting.description =
+            choice.zone.empty()
+                ? QString()
+                : document::toQString(choice.zone) +
+                      QStringLiteral(" \u2014 the offset follows the birth date and time");
+        if (choice.handTypedSeconds || choice.localMeanTime)
+            return document::resolveBirthOffset(choice, engine::LocalDateTime{});
+        return waiting;
+    }
+    return document::resolveBirthOffset(choice, *local);
+}
+
+void CBirthInfoDlg::dateOrTimeChanged()
+{
+    // A choice between two offsets belongs to the time it was made for.
+    QButtonGroup* group = foldEarlier_->group();
+    group->setExclusive(false);
+    foldEarlier_->setChecked(false);
+    foldLater_->setChecked(false);
+    group->setExclusive(true);
+    updateZoneLine();
+}
+
+void CBirthInfoDlg::updateZoneLine()
+{
+    if (zoneLine_ == nullptr || foldRow_ == nullptr)
+        return; // still being built
+    const document::ResolvedOffset offset = currentOffset();
+    const bool trouble =
+        offset.status == document::OffsetStatus::Gap ||
+        offset.status == document::OffsetStatus::UnknownZone ||
+        (offset.status == document::OffsetStatus::NoOffset && !offset.problem.isEmpty() &&
+         offset.source == document::OffsetSource::HandTyped);
+    zoneLine_->setText(offset.description.isEmpty()
+                           ? QStringLiteral("No zone: type the offset, or choose local mean time")
+                           : offset.description);
+    QPalette pal = zoneLine_->palette();
+    pal.setColor(QPalette::WindowText,
+                 trouble ? QColor(kErrorOutline) : palette().color(QPalette::WindowText));
+    zoneLine_->setPalette(pal);
+    zoneLine_->setToolTip(offset.problem);
+    const bool fold = offset.reading.kind == document::LocalTimeKind::Fold &&
+                      offset.source == document::OffsetSource::Zone;
+    if (fold) {
+        const auto label = [](const QString& which, const document::ZoneOffset& z) {
+            QString text = which + QStringLiteral(": ") + document::utcOffsetText(z.offsetSeconds);
+            if (!z.abbreviation.isEmpty() && z.abbreviation.front().isLetter())
+                text += QStringLiteral(" (") + z.abbreviation + QLatin1Char(')');
+            return text;
+        };
+        foldEarlier_->setText(label(QStringLiteral("Earlier"), offset.reading.offset));
+        foldLater_->setText(label(QStringLiteral("Later"), offset.reading.later));
+    }
+    foldRow_->setVisible(fold);
+    if (offset.ok())
+        timeZoneValue_ = offset.hours();
+}
+
+bool CBirthInfoDlg::confirmMissingOffset(const engine::BirthDetails& b)
+{
+    if (context_.messages == nullptr)
+        return true;
+    const bool noPlace = b.country.empty() && b.state.empty() &&
+                         (b.city.empty() || b.city == "Unknown") && b.latitude == 0.0 &&
+                         b.longitude == 0.0;
+    return context_.messages->question(noPlace ? kNoPlaceQuestion : kNoZoneQuestion) ==
+           document::Messages::Answer::Yes;
+}
+
+document::ChartDescription CBirthInfoDlg::chartDescription() const
+{
+    document::ChartDescription d = document::describeChart(working_, chartType_, horaryNumber_);
+    if (zone_->currentIndex() >= 0)
+        d.zone = document::toUtf8(zone_->currentText());
+    d.offsetSource = offsetUsed_.source;
+    d.offsetDescription = offsetUsed_.description;
+    return d;
 }
 
 // --- Keyboard and focus -----------------------------------------------------
@@ -882,6 +1109,38 @@ bool CBirthInfoDlg::eventFilter(QObject* watched, QEvent* event)
 }
 
 // --- OK ---------------------------------------------------------------------
+
+bool CBirthInfoDlg::takeOffset(engine::BirthDetails& b)
+{
+    offsetUsed_ = currentOffset();
+    if (offsetUsed_.ok()) {
+        b.timeZone = offsetUsed_.hours();
+        return true;
+    }
+    if (!offsetUsed_.problem.isEmpty() && offsetUsed_.status != document::OffsetStatus::NoOffset) {
+        // A skipped time, an unknown zone, or a repeated time without a choice.
+        if (context_.messages)
+            context_.messages->error(engine::error_code::kInvalidBirthData,
+                                     document::toUtf8(offsetUsed_.problem));
+        (foldRow_->isVisible() ? static_cast<QWidget*>(foldEarlier_) : static_cast<QWidget*>(hour_))
+            ->setFocus();
+        return false;
+    }
+    if (offsetUsed_.source == document::OffsetSource::HandTyped) {
+        if (context_.messages)
+            context_.messages->error(engine::error_code::kInvalidBirthData, kBadTypedOffsetMessage);
+        timeZone_->setFocus();
+        return false;
+    }
+    // Nothing gives an offset: cast at UTC+0:00 only when the user says so.
+    if (!confirmMissingOffset(b))
+        return false;
+    b.timeZone = timeZoneValue_;
+    offsetUsed_.source = document::OffsetSource::HandTyped;
+    offsetUsed_.description =
+        document::utcOffsetText(static_cast<int>(std::lround(b.timeZone * 3600.0)));
+    return true;
+}
 
 void CBirthInfoDlg::accept()
 {
@@ -931,9 +1190,8 @@ void CBirthInfoDlg::accept()
         (document::isLatitudeValid(b.latitude) ? longitude_ : latitude_)->setFocus();
         return;
     }
-    b.timeZone = timeZone_->currentIndex() >= 0 ? document::AtlasDatabase::ParseTimeZoneEntry(
-                                                      document::toUtf8(timeZone_->currentText()))
-                                                : timeZoneValue_;
+    if (!takeOffset(b))
+        return;
     b.gender =
         gender_->currentIndex() >= 0 && gender_->currentIndex() <= 2 ? gender_->currentIndex() : 3;
     horaryNumber_ = horary ? document::horaryNumberFromText(horaryNumberEdit_->text()) : 1;

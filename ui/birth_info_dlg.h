@@ -2,6 +2,8 @@
 
 #include "document/atlas_place_picker.h"
 #include "document/birth_data_rules.h"
+#include "document/birth_time_zone.h"
+#include "document/chart_description.h"
 #include "document/verokant_doc.h"
 #include "engine/chart.h"
 #include "engine/clock.h"
@@ -11,9 +13,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QCompleter;
+class QRadioButton;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -84,6 +91,10 @@ public:
     int horaryNumber() const { return horaryNumber_; }
     // Cancel was chosen in the missing-atlas question: the program is to close.
     bool exitRequested() const { return exitRequested_; }
+    // The new chart as described after OK, with its zone and where its offset came from.
+    document::ChartDescription chartDescription() const;
+    // The offset the date, time and place now give, as the zone line shows it.
+    document::ResolvedOffset currentOffset() const;
 
     // The flags behind the red outlines.
     bool nameFlag() const { return nameFlag_; }
@@ -130,6 +141,18 @@ private:
     void cityTyped(const QString& text);
     void selectTimeZoneEntry(int entryIndex);
     void fillPlaceFromSettings();
+    // The zone list of the chosen country, with `zone` selected (added when missing).
+    void fillZones(const std::vector<std::string>& zones, const std::string& zone);
+    void selectZone(const std::string& zone);
+    void clearTypedOffset();
+    void updateZoneLine();
+    void dateOrTimeChanged();
+    // The date and time typed, when they make a date and time.
+    std::optional<engine::LocalDateTime> typedLocalTime() const;
+    // The no-place and no-zone questions; true to go on.
+    bool confirmMissingOffset(const engine::BirthDetails& birth);
+    // The birth's offset at OK; false (reported) when none can be taken.
+    bool takeOffset(engine::BirthDetails& birth);
     bool askManualEntry(const QString& message);
 
     engine::LocalDateTime now() const;
@@ -172,6 +195,13 @@ private:
     QLineEdit* longitude_ = nullptr;
     QLineEdit* latitude_ = nullptr;
     QComboBox* timeZone_ = nullptr;
+    QComboBox* zone_ = nullptr;
+    QLabel* zoneLine_ = nullptr;
+    QCheckBox* localMeanTime_ = nullptr;
+    QWidget* foldRow_ = nullptr;
+    QRadioButton* foldEarlier_ = nullptr;
+    QRadioButton* foldLater_ = nullptr;
+    document::ResolvedOffset offsetUsed_;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
@@ -184,5 +214,14 @@ inline constexpr const char* kInvalidPlaceMessage =
     "longitude from -180 to 180 degrees (east positive).";
 inline constexpr const char* kInvalidTimeMessage =
     "Invalid time. Hours must be 01-12, Minutes 00-59, Seconds 00-59.";
+inline constexpr const char* kNoPlaceQuestion =
+    "No birth place is given: the chart would be cast for 0\u00b0 N, 0\u00b0 E with the birth "
+    "time read as UTC+0:00.\n\nCast it anyway?";
+inline constexpr const char* kNoZoneQuestion =
+    "No time zone is given for the birth place: the birth time would be read as UTC+0:00.\n\n"
+    "Cast it anyway?";
+inline constexpr const char* kBadTypedOffsetMessage =
+    "The offset typed is not one: type it as +05:30, -03:30 or 5.5 (from -14 to +14 hours), or "
+    "leave it empty to take the zone's.";
 
 }  // namespace lumikan::ui

@@ -407,10 +407,20 @@ void CMainFrame::updateTitles()
     const QString docTitle = child ? child->windowTitle() : QString();
     setWindowTitle(docTitle.isEmpty() ? productName()
                                       : productName() + QStringLiteral(" — ") + docTitle);
-    if (doc && doc->hasChart() && !doc->GetTitle().isEmpty())
-        status_->setTexts(chartStatusTexts(doc->birthDetails(), doc->presentation().ayanamsaCaption, doc->presentation().ascendantText));
-    else
+    if (doc && doc->hasChart() && !doc->GetTitle().isEmpty()) {
+        StatusTexts texts =
+            chartStatusTexts(doc->birthDetails(), doc->presentation().ayanamsaCaption,
+                             doc->presentation().ascendantText);
+        // The chart says where an offset not taken from the zone came from.
+        const document::OffsetSource source = doc->description().offsetSource;
+        if (source == document::OffsetSource::HandTyped)
+            texts[kPaneZone] += QStringLiteral(" typed");
+        else if (source == document::OffsetSource::LocalMeanTime)
+            texts[kPaneZone] += QStringLiteral(" LMT");
+        status_->setTexts(texts);
+    } else {
         status_->setTexts(noChartStatusTexts(app_.settings().ayanamsa));
+    }
 }
 
 void CMainFrame::updateMenus()

@@ -229,8 +229,7 @@ void CVerokantApp::OnFileNew()
         return;
 
     auto doc = makeDocument();
-    const bool created = doc->CreateChart(
-        document::describeChart(dialog.birthDetails(), dialog.chartType(), dialog.horaryNumber()));
+    const bool created = doc->CreateChart(dialog.chartDescription());
     // A chart that cannot be computed has been reported; no window opens.
     if (!created)
         return;
@@ -297,8 +296,13 @@ void CVerokantApp::OnFileImport()
         }
         const document::ChartFileData& data = *record.chart;
         auto doc = makeDocument();
-        if (!doc->CreateChart(
-                {data.birth, data.displayName, data.placeText, document::ChartType::Natal, 1})) {
+        document::ChartDescription description;
+        description.birth = data.birth;
+        description.displayName = data.displayName;
+        description.placeText = data.placeText;
+        // Like a chart file, an import file gives the offset without its origin.
+        description.offsetSource = document::OffsetSource::ChartFile;
+        if (!doc->CreateChart(description)) {
             record.error = "the chart cannot be computed";
             continue;
         }

@@ -1,7 +1,10 @@
 #include "chart_maker.h"
 
 #include "document/chart_file.h"
+#include "document/zone_resolver.h"
+#include "engine/ephemeris.h"
 #include "engine/kp_sub_table.h"
+#include "engine/ruling_planets.h"
 
 #include <QDir>
 #include <QFile>
@@ -261,4 +264,47 @@ TEST(ChartDocument, MissingDamagedAndEmptyFiles)
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         EXPECT_EQ(f.readAll(), before);
     }
+}
+
+TEST(ChartDocument, RulingPlanetsOfNowTakeTheAtlasPlacesZoneForToday)
+{
+    ASSERT_TRUE(isZoneAvailable("Europe/London")) << "install Debian's tzdata";
+    Workspace w;
+    w.now = {2026, 7, 15, 9, 0, 0}; // London keeps summer time (UTC+1)
+    w.settings.rpLatitude = 51.5074;
+    w.settings.rpLongitude = -0.1278;
+    w.settings.rpTimeZoneHours = 0.0; // the standard offset the settings dialog stored
+    auto doc = w.newChart(namedPuneBirth());
+    ASSERT_TRUE(doc);
+    const auto at = [&](double hours) {
+        engine::ChartOptions options = doc->chart().options;
+        options.rulingPlace.timeZoneHours = hours;
+        return engine::rulingPlanetsAt(options, w.now, engine::Ephemeris::shared());
+    };
+    const engine::RulingPlanets standard = at(0.0);
+    const engine::RulingPlanets summer = at(1.0);
+    ASSERT_NE(standard.ascSubLord * 10 + standard.ascStarLord,
+              summer.ascSubLord * 10 + summer.ascStarLord)
+        << "an hour moves the ascendant's lords";
+
+    // Without a zone the stored offset holds; with the place's zone, today's.
+    doc->RulingPlanetsAt(9, 0, 0);
+    EXPECT_EQ(doc->currentRulingPlanets().ascStarLord, standard.ascStarLord);
+    EXPECT_EQ(doc->currentRulingPlanets().ascSubLord, standard.ascSubLord);
+    w.settings.rpZone = "Europe/London";
+    doc->RulingPlanetsAt(9, 0, 0);
+    EXPECT_EQ(doc->currentRulingPlanets().ascStarLord, summer.ascStarLord);
+    EXPECT_EQ(doc->currentRulingPlanets().ascSubLord, summer.ascSubLord);
+    // A place given for this chart alone has no zone.
+    w.settings.rpZone = "Europe/London";
+    EXPECT_EQ(rulingPlaceZone(w.settings, ChartOptionOverrides{}, doc->description()),
+              "Europe/London");
+    ChartOptionOverrides overrides;
+    overrides.rulingPlace = engine::RulingPlace{51.5074, -0.1278, 0.0};
+    EXPECT_EQ(rulingPlaceZone(w.settings, overrides, doc->description()), "");
+    // Without a place of its own the birth place stands in, with the birth's zone.
+    ChartDescription pune = doc->description();
+    pune.zone = "Asia/Kolkata";
+    w.settings.rpLatitude = w.settings.rpLongitude = 0.0;
+    EXPECT_EQ(rulingPlaceZone(w.settings, ChartOptionOverrides{}, pune), "Asia/Kolkata");
 }

@@ -241,3 +241,31 @@ TEST(IniFile, LoadRefusesDevicesPipesAndOversizedFiles)
     EXPECT_TRUE(IniFile::load(dir.filePath("missing.ini"), &error).toText().isEmpty());
     EXPECT_TRUE(error.isEmpty()) << error.toStdString();
 }
+
+TEST(Settings, DayLordRuleAndRulingPlaceZoneAreNewKeysOldFilesDoWithout)
+{
+    // A file written before the keys existed: the day lord from sunrise, no zone.
+    const AppSettings old = loaded("[RP_Location]\nCountry=India\nLatitude=18.52\nLongitude=73.85\n"
+                                   "TimezoneHours=5.5\n");
+    EXPECT_EQ(old.dayLordRule, 0);
+    EXPECT_EQ(old.rpZone, "");
+    EXPECT_EQ(old.rpTimeZoneHours, 5.5);
+
+    const AppSettings set =
+        loaded("[RulingPlanets]\nDayLord=1\n[RP_Location]\nZone=Asia/Kolkata\n");
+    EXPECT_EQ(set.dayLordRule, 1);
+    EXPECT_EQ(set.rpZone, "Asia/Kolkata");
+    // Values no rule or zone has read as the defaults.
+    EXPECT_EQ(loaded("[RulingPlanets]\nDayLord=5\n").dayLordRule, 0);
+    EXPECT_EQ(loaded("[RP_Location]\nZone=../../etc/passwd\n").rpZone, "");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.ini");
+    AppSettings s;
+    s.dayLordRule = 1;
+    s.rpZone = "America/New_York";
+    ASSERT_TRUE(SaveSettings(s, path));
+    AppSettings back;
+    LoadSettings(back, path);
+    EXPECT_EQ(back, s);
+}

@@ -34,6 +34,7 @@ TEST(RulingPlanets, BirthSetFromTheUtWeekdayTheMoonAndCuspOne)
 {
     // 00:30 on Sunday 2 January 2000 at +5:30 is 19:00 UT on Saturday.
     Chart chart;
+    chart.options.dayLordRule = DayLordRule::UtDate;
     chart.birth = makeBirth(2000, 1, 2, 0, 30, 0, 5.5, 18.5, 73.9);
     chart.julianDayUt = birthJulianDayUt(chart.birth);
     PlanetPosition moon;
@@ -49,7 +50,7 @@ TEST(RulingPlanets, BirthSetFromTheUtWeekdayTheMoonAndCuspOne)
     asc.subSubLord = lord::Ketu;
     chart.planets = {moon};
     chart.cusps = {asc};
-    birthRulingPlanets(chart);
+    birthRulingPlanets(chart, Ephemeris::shared());
     const RulingPlanets rp = rulingPlanetsOf(chart);
     EXPECT_EQ(rp.dayLord, body::Saturn);
     EXPECT_EQ(rp.moonSignLord, lord::Sun);
@@ -64,20 +65,20 @@ TEST(RulingPlanets, BirthSetFromTheUtWeekdayTheMoonAndCuspOne)
     // Noon UT of 1 January 2000: trunc(2451546.5) mod 7 = 6, Saturday.
     chart.julianDayUt = 2451545.0;
     chart.dayLord = 0;
-    birthRulingPlanets(chart);
+    birthRulingPlanets(chart, Ephemeris::shared());
     EXPECT_EQ(chart.dayLord, body::Saturn);
     chart.julianDayUt = 2451545.5;  // midnight starts Sunday
-    birthRulingPlanets(chart);
+    birthRulingPlanets(chart, Ephemeris::shared());
     EXPECT_EQ(chart.dayLord, body::Sun);
 
     // Without a Moon its lords stay; without planets or cusps nothing changes.
     chart.planets.front().body = body::Mars;
     chart.moonStarLord = 66;
-    birthRulingPlanets(chart);
+    birthRulingPlanets(chart, Ephemeris::shared());
     EXPECT_EQ(chart.moonStarLord, 66);
     chart.cusps.clear();
     chart.dayLord = 77;
-    birthRulingPlanets(chart);
+    birthRulingPlanets(chart, Ephemeris::shared());
     EXPECT_EQ(chart.dayLord, 77);
 }
 
@@ -141,13 +142,20 @@ TEST(RulingPlanets, SetOfAMomentAtTheRulingPlanetPlace)
     EXPECT_EQ(now.moonSubSubLord, moon.subSubLord);
     EXPECT_EQ(now.ascSubLord, chart.cusps[0].subLord);
 
-    // 02:00 on Thursday 6 December at +5:30 is still Wednesday in UT.
+    // 02:00 on Thursday 6 December at +5:30 is still Wednesday in UT, and
+    // before Thursday's sunrise.
     now = rulingPlanetsAt(options, {1990, 12, 6, 2, 0, 0}, ephemeris, now);
     EXPECT_EQ(now.dayLord, body::Mercury);
-    // 23:00 at -5 on Wednesday is Thursday 04:00 UT.
+    options.dayLordRule = DayLordRule::UtDate;
+    EXPECT_EQ(rulingPlanetsAt(options, {1990, 12, 6, 2, 0, 0}, ephemeris, now).dayLord,
+              body::Mercury);
+    // 23:00 at -5 on Wednesday is Thursday 04:00 UT, still Wednesday's KP day.
     options.rulingPlace = {40.7, -74.0, -5.0};
     now = rulingPlanetsAt(options, {1990, 12, 5, 23, 0, 0}, ephemeris, now);
     EXPECT_EQ(now.dayLord, body::Jupiter);
+    options.dayLordRule = DayLordRule::LocalSunrise;
+    EXPECT_EQ(rulingPlanetsAt(options, {1990, 12, 5, 23, 0, 0}, ephemeris, now).dayLord,
+              body::Mercury);
 
     // Beyond the polar circle the houses fail: the day lord still changes,
     // the ascendant and Moon lords stay as they were.
@@ -159,4 +167,59 @@ TEST(RulingPlanets, SetOfAMomentAtTheRulingPlanetPlace)
     EXPECT_EQ(now.moonStarLord, 66);
 }
 
-}  // namespace
+TEST(RulingPlanets, DayLordRunsFromSunriseToSunriseAtThePlace)
+{
+    Ephemeris& ephemeris = Ephemeris::shared();
+    // New York, 13 July 1977 (a Wednesday), 20:52 EDT = 00:52 UT on Thursday.
+    const BirthDetails evening = makeBirth(1977, 7, 13, 20, 52, 0, -4.0, 40.7128, -74.0060);
+    const double jd = birthJulianDayUt(evening);
+    EXPECT_EQ(
+        dayLordAt(jd, evening.latitude, evening.longitude, DayLordRule::LocalSunrise, ephemeris),
+        body::Mercury);
+    EXPECT_EQ(dayLordAt(jd, evening.latitude, evening.longitude, DayLordRule::UtDate, ephemeris),
+              body::Jupiter);
+
+    // 04:00 EDT on that Wednesday is before its sunrise (about 05:35): Tuesday's
+    // lord by sunrise, while the UT date (08:00 UT) already says Wednesday.
+    const BirthDetails dawn = makeBirth(1977, 7, 13, 4, 0, 0, -4.0, 40.7128, -74.0060);
+    const double dawnJd = birthJulianDayUt(dawn);
+    EXPECT_EQ(
+        dayLordAt(dawnJd, dawn.latitude, dawn.longitude, DayLordRule::LocalSunrise, ephemeris),
+        body::Mars);
+    EXPECT_EQ(dayLordAt(dawnJd, dawn.latitude, dawn.longitude, DayLordRule::UtDate, ephemeris),
+              body::Mercury);
+    // An hour after sunrise it is Wednesday by both.
+    const double morningJd = dawnJd + 3.0 / 24.0;
+    EXPECT_EQ(
+        dayLordAt(morningJd, dawn.latitude, dawn.longitude, DayLordRule::LocalSunrise, ephemeris),
+        body::Mercury);
+
+    // Tromsø in midsummer: the Sun does not set, so the UT date rules.
+    // 21 June 2000 was a Wednesday; 23:30 UT at 69.6° N 18.9° E.
+    const double midnightSun = julianDay(2000, 6, 21, 23.5);
+    EXPECT_EQ(dayLordAt(midnightSun, 69.65, 18.96, DayLordRule::LocalSunrise, ephemeris),
+              body::Mercury);
+    // And in midwinter it does not rise: 21 December 2000, a Thursday, 23:30 UT.
+    const double polarNight = julianDay(2000, 12, 21, 23.5);
+    EXPECT_EQ(dayLordAt(polarNight, 69.65, 18.96, DayLordRule::LocalSunrise, ephemeris),
+              body::Jupiter);
+}
+
+TEST(RulingPlanets, TheChartsBirthSetFollowsItsDayLordRule)
+{
+    const BirthDetails evening = makeBirth(1977, 7, 13, 20, 52, 0, -4.0, 40.7128, -74.0060);
+    ChartOptions options = lumikan::test::chartOptions();
+    ASSERT_EQ(options.dayLordRule, DayLordRule::LocalSunrise); // the default
+    const ChartResult bySunrise = computeChart(evening, options, Ephemeris::shared());
+    ASSERT_TRUE(bySunrise.ok());
+    EXPECT_EQ(bySunrise.chart->dayLord, body::Mercury);
+    options.dayLordRule = DayLordRule::UtDate;
+    const ChartResult byUtDate = computeChart(evening, options, Ephemeris::shared());
+    ASSERT_TRUE(byUtDate.ok());
+    EXPECT_EQ(byUtDate.chart->dayLord, body::Jupiter);
+    // Nothing else of the birth set depends on the rule.
+    EXPECT_EQ(bySunrise.chart->ascSubLord, byUtDate.chart->ascSubLord);
+    EXPECT_EQ(bySunrise.chart->moonSubLord, byUtDate.chart->moonSubLord);
+}
+
+} // namespace

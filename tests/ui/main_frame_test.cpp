@@ -432,6 +432,7 @@ TEST_F(ShellTest, CancelInTheMissingAtlasQuestionClosesThroughTheSaveQuestions)
     start();
     Birth byHand;
     byHand.atlasPlace = false;
+    messages.answer = document::Messages::Answer::Yes; // cast without a place
     newChart(byHand);
     ASSERT_EQ(app->documents().size(), 1u);
     const QString unsaved = app->documents().front()->GetTitle();

@@ -284,3 +284,42 @@ TEST_F(SettingsDialog, TheShellReceivesTheAcceptedCopyOnApplyAndOk)
 
 } // namespace
 } // namespace lumikan::ui
+
+namespace lumikan::ui {
+namespace {
+
+TEST_F(SettingsDialog, TheRulingPlaceKeepsItsZoneAndTheDayLordRuleIsChosen)
+{
+    {
+        const auto dialog = open();
+        CTabRPLocationDlg* page = dialog->rulingPlacePage();
+        // The default: the day lord from local sunrise.
+        EXPECT_TRUE(
+            page->findChild<QAbstractButton*>(QStringLiteral("dayLordSunrise"))->isChecked());
+        page->pickCountry(QStringLiteral("United States"));
+        page->pickState(QStringLiteral("California"));
+        page->pickCity(QStringLiteral("Los Angeles"));
+        EXPECT_EQ(page->zone(), "America/Los_Angeles");
+        page->findChild<QAbstractButton*>(QStringLiteral("dayLordUtDate"))->click();
+        dialog->accept();
+    }
+    EXPECT_EQ(settings.rpZone, "America/Los_Angeles");
+    EXPECT_EQ(settings.dayLordRule, 1);
+    {
+        const auto dialog = open();
+        CTabRPLocationDlg* page = dialog->rulingPlacePage();
+        EXPECT_EQ(page->zone(), "America/Los_Angeles");
+        EXPECT_TRUE(
+            page->findChild<QAbstractButton*>(QStringLiteral("dayLordUtDate"))->isChecked());
+        // An offset picked by hand replaces the zone.
+        QComboBox* zones = page->timeZoneList();
+        zones->setCurrentIndex(zones->findText(QStringLiteral("UTC -8:00")));
+        emit zones->activated(zones->currentIndex());
+        dialog->accept();
+    }
+    EXPECT_EQ(settings.rpZone, "");
+    EXPECT_EQ(settings.rpTimeZoneHours, -8.0);
+}
+
+} // namespace
+} // namespace lumikan::ui

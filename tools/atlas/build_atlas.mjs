@@ -1,5 +1,8 @@
 // Converts the city data of the npm package country-state-city 3.2.1 into one
-// atlas file per country of the built-in country list: mondo/<code>.bin.
+// atlas file per country of the built-in country list, mondo/<code>.bin, with
+// the IANA time zone of every city beside it in mondo/<code>.zones (assigned
+// from the city's coordinates by @photostructure/tz-lookup), and writes the
+// program's country table, document/atlas_country_table.cpp.
 //
 //   cd tools/atlas && npm ci && node build_atlas.mjs [OUTPUT_DIR]
 //
@@ -18,13 +21,17 @@ const here = dirname(fileURLToPath(import.meta.url));
 const assets = 'country-state-city/lib/assets/';
 const cityRows = require(assets + 'city.json'); // [name, country, state, lat, lon]
 const stateRows = require(assets + 'state.json');
+const countryRows = require(assets + 'country.json'); // name, isoCode, timezones ...
+const tzLookup = require('@photostructure/tz-lookup');
 const version = require('country-state-city/package.json').version;
 if (version !== '3.2.1')
     console.warn(`warning: country-state-city ${version} installed, the files were made from 3.2.1`);
 
-// Code of the atlas file (FIPS-style, as the program lists it), ISO code of the
-// data, display name, standard offset in minutes (the program's table by name).
-// Ashmore and Cartier Islands have no ISO code and no cities: an empty file.
+// The program's first 92 countries, whose order, codes and files stay as they
+// are because stored settings refer to them: code of the atlas file
+// (FIPS-style), ISO code of the data, display name, standard offset in minutes
+// (the program's table by name). Ashmore and Cartier Islands have no ISO code
+// and no cities: an empty file.
 const countries = [
     ["af", "AF", "Afghanistan", 270],
     ["al", "AL", "Albania", 60],
@@ -120,6 +127,21 @@ const countries = [
     ["zi", "ZW", "Zimbabwe", 120],
 ];
 
+// Every other country or territory of the data follows the 92, in the data's
+// order, with its ISO code as file code; where that code already names one of
+// the 92 files, its ISO alpha-3 code instead. Append new ones at the end:
+// settings and files refer to the codes.
+const alpha3ForTakenCodes = {
+    AS: 'asm', BL: 'blm', CI: 'civ', GM: 'gmb', IS: 'isl', RS: 'srb', SZ: 'swz', VI: 'vir',
+};
+
+// Zones the data's country lists lack although whole regions keep them in the
+// tz database: Puerto Rico (a US state in the data) and northern Vietnam.
+const zoneAdditions = {
+    US: ['America/Puerto_Rico'],
+    VN: ['Asia/Bangkok'],
+};
+
 const headerSize = 36;
 const stateSize = 12;
 const citySize = 16;
@@ -194,7 +216,67 @@ function citiesByState() {
     return map;
 }
 
-function buildCountry(iso, minutes, cityIndex) {
+// The same zone under two names (Europe/Kiev and Europe/Kyiv) is one zone to ICU.
+function canonicalZone(zone) {
+    try {
+        return new Intl.DateTimeFormat('en', { timeZone: zone }).resolvedOptions().timeZone;
+    } catch {
+        return zone;
+    }
+}
+
+// The zones a country may give its cities: the data's list plus the additions,
+// a listed name replaced by the spelling tz-lookup uses for the same zone.
+function zoneListOf(iso) {
+    const row = countryRows.find(c => c.isoCode === iso);
+    const listed = (row?.timezones || []).map(t => t.zoneName).concat(zoneAdditions[iso] || []);
+    const cities = cityRows.filter(r => r[1] === iso);
+    const looked = new Set(cities.map(r => tzLookup(Number(r[3]), Number(r[4]))));
+    const zones = [];
+    for (const zone of listed) {
+        const modern = [...looked].find(z => z !== zone && !listed.includes(z) && canonicalZone(z) === canonicalZone(zone));
+        const name = modern || zone;
+        if (!zones.includes(name))
+            zones.push(name);
+    }
+    return zones;
+}
+
+function distance(a, b) {
+    const rad = Math.PI / 180;
+    const dLat = (b.lat - a.lat) * rad;
+    const dLon = (b.lon - a.lon) * rad;
+    const h = Math.sin(dLat / 2) ** 2 + Math.cos(a.lat * rad) * Math.cos(b.lat * rad) * Math.sin(dLon / 2) ** 2;
+    return Math.asin(Math.min(1, Math.sqrt(h)));
+}
+
+let zonesReplaced = 0;
+// tz-lookup's zone of each city of the country, or, where that zone is not the
+// country's (a border town given its neighbour's zone), the zone of the
+// nearest city of the same state that has one of the country's zones, else of
+// the same country, else the country's first zone.
+function assignZones(states, zones) {
+    const all = [];
+    for (const state of states)
+        for (const city of state.cities) {
+            const lat = Number(city.lat);
+            const lon = Number(city.lon);
+            all.push({ city, state, lat, lon, zone: tzLookup(lat, lon) });
+        }
+    const sound = all.filter(c => zones.includes(c.zone));
+    for (const c of all) {
+        if (zones.includes(c.zone))
+            continue;
+        ++zonesReplaced;
+        const nearest = pool => pool.reduce((best, o) => (best === null || distance(c, o) < distance(c, best) ? o : best), null);
+        const near = nearest(sound.filter(o => o.state === c.state)) || nearest(sound);
+        c.zone = near ? near.zone : zones[0];
+    }
+    for (const c of all)
+        c.city.zone = c.zone;
+}
+
+function buildCountry(iso, minutes, zones, cityIndex) {
     const states = [];
     if (iso) {
         for (const s of stateRows) {
@@ -207,6 +289,7 @@ function buildCountry(iso, minutes, cityIndex) {
         }
     }
     states.sort((a, b) => byName(a.name, b.name));
+    assignZones(states, zones);
 
     const pool = [];
     const poolOffsets = new Map();
@@ -232,6 +315,7 @@ function buildCountry(iso, minutes, cityIndex) {
     head.writeUInt32LE(cityTable, 28);
     head.writeUInt32LE(poolStart, 32);
 
+    const cityZones = [];
     let cityNumber = 0;
     states.forEach((state, i) => {
         const at = stateTable + stateSize * i;
@@ -244,19 +328,110 @@ function buildCountry(iso, minutes, cityIndex) {
             head.writeFloatLE(storedCoordinate(city.lat), c + 4);
             head.writeFloatLE(storedCoordinate(city.lon), c + 8);
             head.writeInt16LE(minutes, c + 12);
+            cityZones.push(city.zone);
         }
     });
-    return { bytes: Buffer.concat([head, ...pool]), states: states.length, cities: cityCount };
+    return { bytes: Buffer.concat([head, ...pool]), states: states.length, cities: cityCount, cityZones };
+}
+
+// FNV-1a, 32 bits: ties a zone file to the exact atlas file it was made with.
+function fnv1a(bytes) {
+    let hash = 0x811c9dc5;
+    for (const b of bytes)
+        hash = Math.imul(hash ^ b, 0x01000193) >>> 0;
+    return hash >>> 0;
+}
+
+// Layout (little-endian): "ATLZ", the FNV-1a hash of the country's .bin, the
+// number of cities of its city table, the number of zones Z (at most 255),
+// Z zero-terminated zone names, then one byte per city in city-table order:
+// the index of its zone.
+function buildZoneFile(atlasBytes, zones, cityZones) {
+    if (zones.length > 255)
+        throw new Error('too many zones');
+    const head = Buffer.alloc(16);
+    head.write('ATLZ', 0, 'latin1');
+    head.writeUInt32LE(fnv1a(atlasBytes), 4);
+    head.writeUInt32LE(cityZones.length, 8);
+    head.writeUInt32LE(zones.length, 12);
+    const names = Buffer.from(zones.map(z => z + '\0').join(''), 'latin1');
+    const indexes = Buffer.from(cityZones.map(z => {
+        const i = zones.indexOf(z);
+        if (i < 0)
+            throw new Error(`zone ${z} not in the list`);
+        return i;
+    }));
+    return Buffer.concat([head, names, indexes]);
+}
+
+function standardMinutes(name, iso) {
+    const row = countryRows.find(c => c.isoCode === iso);
+    return Math.round((row?.timezones?.[0]?.gmtOffset || 0) / 60);
+}
+
+function allCountries() {
+    const list = countries.map(([code, iso, name, minutes]) => ({ code, iso, name, minutes }));
+    const taken = new Set(list.map(c => c.iso));
+    for (const row of countryRows) {
+        if (taken.has(row.isoCode))
+            continue;
+        const iso = row.isoCode;
+        const code = alpha3ForTakenCodes[iso] || iso.toLowerCase();
+        if (list.some(c => c.code === code))
+            throw new Error(`code ${code} of ${row.name} is taken`);
+        list.push({ code, iso, name: row.name, minutes: standardMinutes(row.name, iso) });
+    }
+    return list;
+}
+
+function cString(text) {
+    return JSON.stringify(text);  // the names are printable; JSON escapes are C escapes here
+}
+
+function countryTable(list) {
+    const lines = list.map(c => `    {${cString(c.code)}, ${cString(c.iso || '')}, ${cString(c.name)}, ${cString(c.zones.join(' '))}},`);
+    return `// Generated by tools/atlas/build_atlas.mjs from country-state-city ${version}; do not edit.
+// The first ${countries.length} entries keep their order and codes: settings refer to them.
+#include "document/atlas_database.h"
+
+#include <array>
+
+namespace lumikan::document {
+
+namespace {
+
+// clang-format off
+constexpr std::array<AtlasCountry, kAtlasCountryCount> kAtlasCountries = {{
+${lines.join('\n')}
+}};
+// clang-format on
+
+} // namespace
+
+std::span<const AtlasCountry> atlasCountries()
+{
+    return kAtlasCountries;
+}
+
+} // namespace lumikan::document
+`;
 }
 
 const outDir = resolve(process.argv[2] || join(here, '..', '..', 'mondo'));
 mkdirSync(outDir, { recursive: true });
 const cityIndex = citiesByState();
+const list = allCountries();
 let total = 0;
-for (const [code, iso, name, minutes] of countries) {
-    const { bytes, states, cities } = buildCountry(iso, minutes, cityIndex);
-    writeFileSync(join(outDir, `${code}.bin`), bytes);
+for (const country of list) {
+    country.zones = country.iso ? zoneListOf(country.iso) : [];
+    const { bytes, states, cities, cityZones } = buildCountry(country.iso, country.minutes, country.zones, cityIndex);
+    writeFileSync(join(outDir, `${country.code}.bin`), bytes);
+    writeFileSync(join(outDir, `${country.code}.zones`), buildZoneFile(bytes, country.zones, cityZones));
     total += cities;
-    console.log(`${code}.bin  ${name}: ${states} states, ${cities} cities`);
+    console.log(`${country.code}.bin  ${country.name}: ${states} states, ${cities} cities, ${country.zones.length} zones`);
 }
-console.log(`${countries.length} files, ${total} cities, ${nudged} coordinates moved one float step`);
+const tableFile = process.argv[2] ? join(outDir, 'atlas_country_table.cpp')
+                                  : join(here, '..', '..', 'document', 'atlas_country_table.cpp');
+writeFileSync(tableFile, countryTable(list));
+console.log(`${list.length} countries, ${total} cities, ${nudged} coordinates moved one float step, ` +
+            `${zonesReplaced} cities given a zone of their own country instead of tz-lookup's`);
