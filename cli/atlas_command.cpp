@@ -1,6 +1,8 @@
 // lumikan-cli atlas [COUNTRY [STATE [CITY]]] [--find TEXT] [--json]
+#include "cli/command_help.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
+#include "cli/options.h"
 #include "cli/terminal_text.h"
 #include "document/atlas_database.h"
 #include "document/atlas_place_picker.h"
@@ -20,31 +22,23 @@ using document::AtlasDatabase;
 using document::PlacePicker;
 
 struct AtlasArguments {
-    std::vector<std::string> names;  // country, state, city
+    std::vector<std::string> names; // country, state, city
     std::optional<std::string> find;
     bool json = false;
 };
 
 std::optional<AtlasArguments> parseArguments(const std::vector<std::string>& args)
 {
-    AtlasArguments parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--json") {
-            parsed.json = true;
-        } else if (arg == "--find") {
-            if (i + 1 >= args.size() || parsed.find) {
-                std::fputs("lumikan-cli atlas: --find needs one text\n", stderr);
-                return std::nullopt;
-            }
-            parsed.find = args[++i];
-        } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
-            std::fprintf(stderr, "lumikan-cli atlas: unknown option \"%s\"\n", arg.c_str());
-            return std::nullopt;
-        } else {
-            parsed.names.push_back(arg);
-        }
+    Options options;
+    std::string error;
+    if (!options.parse(args, {"find"}, {"json"}, error)) {
+        std::fprintf(stderr, "lumikan-cli atlas: %s\n", error.c_str());
+        return std::nullopt;
     }
+    AtlasArguments parsed;
+    parsed.names = options.positional();
+    parsed.find = options.value("find");
+    parsed.json = options.has("json");
     if (parsed.names.size() > 3) {
         std::fputs("lumikan-cli atlas: at most COUNTRY STATE CITY\n", stderr);
         return std::nullopt;
@@ -54,6 +48,14 @@ std::optional<AtlasArguments> parseArguments(const std::vector<std::string>& arg
         return std::nullopt;
     }
     return parsed;
+}
+
+// Every atlas object starts alike.
+void beginAtlasJson(JsonWriter& out)
+{
+    out.beginObject();
+    out.field("schemaVersion", 2);
+    out.field("command", "atlas");
 }
 
 void printOut(const std::string& text)
@@ -70,6 +72,8 @@ int listCountries(bool json)
 {
     if (json) {
         JsonWriter out;
+        beginAtlasJson(out);
+        out.key("countries");
         out.beginArray();
         for (const auto& country : AtlasDatabase::Countries()) {
             out.beginObject();
@@ -80,6 +84,7 @@ int listCountries(bool json)
             out.endObject();
         }
         out.endArray();
+        out.endObject();
         printJson(out);
         return kExitOk;
     }
@@ -100,7 +105,7 @@ int listStates(const PlacePicker& picker, bool json)
 {
     if (json) {
         JsonWriter out;
-        out.beginObject();
+        beginAtlasJson(out);
         countryFields(out, picker);
         out.key("states");
         out.beginArray();
@@ -128,7 +133,7 @@ int listCities(const PlacePicker& picker, const AtlasDatabase& atlas, bool json)
         return kExitOk;
     }
     JsonWriter out;
-    out.beginObject();
+    beginAtlasJson(out);
     countryFields(out, picker);
     out.field("state", picker.stateName());
     out.key("cities");
@@ -156,22 +161,26 @@ int showCity(const PlacePicker& picker, bool json)
     const std::string_view zone = document::timeZoneEntry(picker.timeZoneEntryIndex());
     if (json) {
         JsonWriter out;
-        out.beginObject();
+        beginAtlasJson(out);
         countryFields(out, picker);
         out.field("state", picker.stateName());
         out.field("city", picker.cityName());
         out.field("latitude", picker.latitude());
         out.field("longitude", picker.longitude());
+        out.field("timeZoneHours", picker.timeZoneHours());
+        out.field("zone", picker.zone());
+        out.key("display");
+        out.beginObject();
         out.field("latitudeText", latitude);
         out.field("longitudeText", longitude);
-        out.field("timeZoneHours", picker.timeZoneHours());
         out.field("timeZoneEntry", zone);
-        out.field("zone", picker.zone());
+        out.endObject();
         out.endObject();
         printJson(out);
         return kExitOk;
     }
-    std::string text = picker.cityName() + ", " + picker.stateName() + ", " + picker.countryName() + "\n";
+    std::string text =
+        picker.cityName() + ", " + picker.stateName() + ", " + picker.countryName() + "\n";
     text += "latitude   " + latitude + "\n";
     text += "longitude  " + longitude + "\n";
     text += "zone       " + (picker.zone().empty() ? std::string("-") : picker.zone()) + "\n";
@@ -208,8 +217,8 @@ std::vector<Match> findCities(const AtlasDatabase& atlas, int onlyState, const s
     return found;
 }
 
-int showMatches(const AtlasDatabase& atlas, const PlacePicker& picker, const std::vector<Match>& found,
-                const std::string& text, bool json)
+int showMatches(const AtlasDatabase& atlas, const PlacePicker& picker,
+                const std::vector<Match>& found, const std::string& text, bool json)
 {
     if (!json) {
         std::string out;
@@ -219,7 +228,7 @@ int showMatches(const AtlasDatabase& atlas, const PlacePicker& picker, const std
         return kExitOk;
     }
     JsonWriter out;
-    out.beginObject();
+    beginAtlasJson(out);
     countryFields(out, picker);
     out.field("find", text);
     out.key("matches");
@@ -239,10 +248,14 @@ int showMatches(const AtlasDatabase& atlas, const PlacePicker& picker, const std
     return kExitOk;
 }
 
-}  // namespace
+} // namespace
 
 int runAtlasCommand(const std::vector<std::string>& args)
 {
+    if (wantsHelpFor(args)) {
+        std::fputs(commandHelp("atlas").c_str(), stdout);
+        return kExitOk;
+    }
     const std::optional<AtlasArguments> parsed = parseArguments(args);
     if (!parsed) {
         return kExitBadArguments;
@@ -264,33 +277,39 @@ int runAtlasCommand(const std::vector<std::string>& args)
     }
     const int country = lookup.found() ? lookup.countries.front() : -1;
     if (country < 0) {
-        std::fprintf(stderr, "lumikan-cli atlas: unknown country \"%s\" (run \"lumikan-cli atlas\" for the list)\n",
-                     countryText.c_str());
+        std::fprintf(
+            stderr,
+            "lumikan-cli atlas: unknown country \"%s\" (run \"lumikan-cli atlas\" for the list)\n",
+            countryText.c_str());
         return kExitCodedError;
     }
     AtlasDatabase& atlas = AtlasDatabase::instance();
     PlacePicker picker(atlas);
     if (picker.chooseCountry(country) != document::CountryChoice::Loaded) {
-        std::fprintf(stderr, "lumikan-cli atlas: unable to load the atlas file of %s (%s): missing or damaged\n",
-                     picker.countryName().c_str(), (atlas.folder() / (picker.countryCode() + ".bin")).c_str());
+        std::fprintf(
+            stderr,
+            "lumikan-cli atlas: unable to load the atlas file of %s (%s): missing or damaged\n",
+            picker.countryName().c_str(),
+            (atlas.folder() / (picker.countryCode() + ".bin")).c_str());
         return kExitCodedError;
     }
 
     if (!picker.zoneProblem().empty())
         std::fprintf(stderr, "lumikan-cli atlas: %s\n", picker.zoneProblem().c_str());
     if (parsed->names.size() >= 2 && !picker.chooseState(parsed->names[1])) {
-        std::fprintf(stderr, "lumikan-cli atlas: %s has no state \"%s\"\n", picker.countryName().c_str(),
-                     parsed->names[1].c_str());
+        std::fprintf(stderr, "lumikan-cli atlas: %s has no state \"%s\"\n",
+                     picker.countryName().c_str(), parsed->names[1].c_str());
         return kExitCodedError;
     }
     if (parsed->find) {
         const int onlyState = parsed->names.size() >= 2 ? picker.stateIndex() : -1;
-        return showMatches(atlas, picker, findCities(atlas, onlyState, *parsed->find), *parsed->find,
-                           parsed->json);
+        return showMatches(atlas, picker, findCities(atlas, onlyState, *parsed->find),
+                           *parsed->find, parsed->json);
     }
     if (parsed->names.size() == 1) {
         if (picker.stateNames().empty())
-            std::fprintf(stderr, "lumikan-cli atlas: the atlas has no places in %s\n", picker.countryName().c_str());
+            std::fprintf(stderr, "lumikan-cli atlas: the atlas has no places in %s\n",
+                         picker.countryName().c_str());
         return listStates(picker, parsed->json);
     }
     if (parsed->names.size() == 2)
@@ -304,11 +323,11 @@ int runAtlasCommand(const std::vector<std::string>& args)
             chosen = picker.chooseCity(picker.cityNames()[i]);
     }
     if (!chosen) {
-        std::fprintf(stderr, "lumikan-cli atlas: %s, %s has no city \"%s\"\n", picker.stateName().c_str(),
-                     picker.countryName().c_str(), cityText.c_str());
+        std::fprintf(stderr, "lumikan-cli atlas: %s, %s has no city \"%s\"\n",
+                     picker.stateName().c_str(), picker.countryName().c_str(), cityText.c_str());
         return kExitCodedError;
     }
     return showCity(picker, parsed->json);
 }
 
-}  // namespace lumikan::cli
+} // namespace lumikan::cli

@@ -78,6 +78,9 @@ std::optional<std::vector<std::string>> recordArguments(const document::FieldRec
             }
             continue;
         }
+        // An empty cell is a field not given.
+        if (field.text.empty())
+            continue;
         args.push_back("--" + field.name);
         args.push_back(field.text);
     }

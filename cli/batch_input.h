@@ -16,7 +16,8 @@ std::optional<std::vector<document::FieldRecord>> readBatchRecords(const std::st
                                                                    std::string& error);
 
 // Each record's fields become options: a field "x" is "--x", with its text as
-// the value; a flag's field holds true or false (also 1 or 0, or empty).
+// the value (an empty text is a field not given); a flag's field holds true or
+// false (also 1 or 0, or empty).
 // Names of fields for the flags in `flags`; a bad flag value gives `error`.
 std::optional<std::vector<std::string>> recordArguments(const document::FieldRecord& record,
                                                         const std::vector<std::string>& flags,

@@ -2,6 +2,8 @@
 
 #include "cli/json_names.h"
 #include "cli/reasons_json.h"
+#include "document/birth_time_zone.h"
+#include "document/utc_offset_text.h"
 #include "engine/kp_sub_table.h"
 #include "engine/ruling_planets.h"
 
@@ -359,12 +361,23 @@ void writeRows(JsonWriter& json, std::string_view key, const std::vector<Row>& r
     json.endArray();
 }
 
+// "Asia/Kolkata — IST, UTC+5:30", or the bare offset when its origin is not known.
+std::string timeZoneText(const document::CVerokantDoc& doc)
+{
+    const document::ChartDescription& d = doc.description();
+    if (!d.offsetDescription.isEmpty())
+        return d.offsetDescription.toStdString();
+    return document::utcOffsetText(static_cast<int>(std::lround(d.birth.timeZone * 3600.0)))
+        .toStdString();
+}
+
 void writeDisplay(JsonWriter& json, const document::CVerokantDoc& doc)
 {
     const document::ChartPresentation& p = doc.presentation();
     json.key("display");
     json.beginObject();
     json.field("title", doc.GetTitle().toStdString());
+    json.field("timeZone", timeZoneText(doc));
     json.field("ascendantText", p.ascendantText.toStdString());
     json.field("ayanamsaCaption", p.ayanamsaCaption.toStdString());
     json.field("runningDashaCaption", p.runningDashaCaption.toStdString());
@@ -414,6 +427,17 @@ void writeChartJson(JsonWriter& json, const document::CVerokantDoc& doc,
     json.endObject();
     json.field("notes", doc.notes().toStdString());
     writeBirth(json, chart.birth);
+    const document::ChartDescription& description = doc.description();
+    json.key("timeZoneUsed");
+    json.beginObject();
+    json.field("offsetHours", chart.birth.timeZone);
+    json.field("source", document::offsetSourceName(description.offsetSource));
+    json.key("zone");
+    if (description.zone.empty())
+        json.null();
+    else
+        json.value(description.zone);
+    json.endObject();
     json.field("julianDayUt", chart.julianDayUt);
     json.key("ayanamsa");
     json.beginObject();
@@ -430,6 +454,8 @@ void writeChartJson(JsonWriter& json, const document::CVerokantDoc& doc,
     json.field("includeFortuna", chart.includeFortuna);
     json.field("dashaDepth", chart.options.dashaDepth);
     json.field("dashaYearDays", chart.options.dashaYearDays);
+    json.field("dayLordRule",
+               chart.options.dayLordRule == DayLordRule::LocalSunrise ? "sunrise" : "ut");
 
     if (only.has(ChartSection::Planets)) {
         writePlanets(json, "planets", chart.planets);

@@ -68,24 +68,28 @@ bool parseGender(const std::string& text, int& gender)
     return true;
 }
 
-}  // namespace
+} // namespace
 
-const std::set<std::string>& birthValuedOptions()
+bool parseChartKind(const Options& options, ChartRequest& request, std::string& error)
 {
-    static const std::set<std::string> names = [] {
-        std::set<std::string> all = {"name",    "date",   "time",     "city",  "state",
-                                     "country", "gender", "ayanamsa", "horary"};
-        all.insert(placeValuedOptions().begin(), placeValuedOptions().end());
-        return all;
-    }();
-    return names;
-}
-
-const std::set<std::string>& birthFlagOptions()
-{
-    static const std::set<std::string> names = {"no-uranus",  "no-neptune", "no-pluto",
-                                                "no-fortuna", "json",       "lmt"};
-    return names;
+    if (auto a = options.value("ayanamsa"); a && !parseAyanamsa(*a, request)) {
+        error = badValue("ayanamsa", *a,
+                         "lahiri, sayana, raman, kp or custom:DEGREES (-60 to 60) is needed");
+        return false;
+    }
+    if (auto h = options.value("horary")) {
+        const auto n = parseInt(*h);
+        if (!n || *n < 1 || *n > document::kMaxHoraryNumber) {
+            error = badValue("horary", *h, "a KP horary number from 1 to 249 is needed");
+            return false;
+        }
+        request.horaryNumber = *n;
+    }
+    request.noUranus = options.has("no-uranus");
+    request.noNeptune = options.has("no-neptune");
+    request.noPluto = options.has("no-pluto");
+    request.noFortuna = options.has("no-fortuna");
+    return true;
 }
 
 std::optional<ChartRequest> parseChartRequest(const Options& options, std::string& error)
@@ -124,25 +128,10 @@ std::optional<ChartRequest> parseChartRequest(const Options& options, std::strin
         error = badValue("gender", *g, "male, female, other or 0..3 is needed");
         return std::nullopt;
     }
-    if (auto a = options.value("ayanamsa"); a && !parseAyanamsa(*a, request)) {
-        error = badValue("ayanamsa", *a,
-                         "lahiri, sayana, raman, kp or custom:DEGREES (-60 to 60) is needed");
+    if (!parseChartKind(options, request, error))
         return std::nullopt;
-    }
     if (birth.city.empty())
         birth.city = "Unknown";
-    if (auto h = options.value("horary")) {
-        const auto n = parseInt(*h);
-        if (!n || *n < 1 || *n > document::kMaxHoraryNumber) {
-            error = badValue("horary", *h, "a KP horary number from 1 to 249 is needed");
-            return std::nullopt;
-        }
-        request.horaryNumber = *n;
-    }
-    request.noUranus = options.has("no-uranus");
-    request.noNeptune = options.has("no-neptune");
-    request.noPluto = options.has("no-pluto");
-    request.noFortuna = options.has("no-fortuna");
     return request;
 }
 
@@ -170,4 +159,4 @@ document::ChartDescription ChartRequest::description() const
     return d;
 }
 
-}  // namespace lumikan::cli
+} // namespace lumikan::cli

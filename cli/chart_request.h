@@ -29,11 +29,11 @@ struct ChartRequest {
     document::ChartDescription description() const;
 };
 
-// Option names the birth-data commands accept.
-const std::set<std::string>& birthValuedOptions();
-const std::set<std::string>& birthFlagOptions();
-
-// Reads the birth options; on a bad or missing value returns empty with `error` set.
+// Reads the birth options and the chart's kind; on a bad or missing value
+// returns empty with `error` set.
 std::optional<ChartRequest> parseChartRequest(const Options& options, std::string& error);
+// Reads only the chart's kind (--ayanamsa, --horary, --no-uranus ...) into
+// `request`; false with `error` set on a bad value.
+bool parseChartKind(const Options& options, ChartRequest& request, std::string& error);
 
-}  // namespace lumikan::cli
+} // namespace lumikan::cli

@@ -1,5 +1,6 @@
 // lumikan-cli export FILE.lmk... --format json|csv|aaf
 // lumikan-cli import FILE --dir DIR [--format json|csv|aaf]
+#include "cli/command_help.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "cli/terminal_text.h"
@@ -43,6 +44,10 @@ std::optional<document::InterchangeFormat> formatOption(const Options& options, 
 
 int runExportCommand(const std::vector<std::string>& args)
 {
+    if (wantsHelpFor(args)) {
+        std::fputs(commandHelp("export").c_str(), stdout);
+        return kExitOk;
+    }
     Options options;
     std::string error;
     if (!options.parse(args, {"format"}, {}, error)) {
@@ -95,6 +100,10 @@ int runExportCommand(const std::vector<std::string>& args)
 
 int runImportCommand(const std::vector<std::string>& args)
 {
+    if (wantsHelpFor(args)) {
+        std::fputs(commandHelp("import").c_str(), stdout);
+        return kExitOk;
+    }
     Options options;
     std::string error;
     if (!options.parse(args, {"format", "dir"}, {}, error)) {

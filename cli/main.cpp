@@ -1,3 +1,4 @@
+#include "cli/command_help.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
 #include "engine/ephemeris.h"
@@ -11,36 +12,26 @@ namespace lumikan::cli {
 void printUsage()
 {
     std::fputs(
-        "usage: lumikan-cli <command> [options]\n"
+        "usage: lumikan-cli COMMAND [options]     lumikan-cli COMMAND --help tells its options\n"
         "\n"
         "commands:\n"
-        "  chart   cast a chart from birth data, or open a chart file, and print it\n"
-        "          FILE.lmk | --name N --date YYYY-MM-DD --time HH:MM:SS\n"
-        "          --place \"City[, State], Country\"\n"
-        "          | --lat D --lon D [--city C --state S --country K]\n"
-        "          [--zone Area/City | --tz +05:30 | --lmt] [--fold earlier|later]\n"
-        "          [--gender 0..3]\n"
-        "          [--ayanamsa lahiri|sayana|raman|kp|custom:V] [--horary N]\n"
-        "          [--no-uranus --no-neptune --no-pluto --no-fortuna] [--json]\n"
-        "  save    cast a chart from the same birth options and write FILE.lmk\n"
-        "          FILE.lmk --date ... [--notes TEXT]\n"
-        "          [--depth 1..4] [--dasha-year 0|1|2] [--rp-lat D --rp-lon D --rp-tz H]\n"
-        "          [--day-lord sunrise|ut]\n"
-        "  match   match two charts through the 27 rules (totals out of 252)\n"
-        "          BOY.lmk GIRL.lmk [--json]\n"
-        "  transit the sky of a moment against a chart (--help for its options)\n"
-        "          FILE.lmk [--at YYYY-MM-DDTHH:MM:SS] [--lat D --lon D --tz H] [--json]\n"
-        "  timing  when an event may come: promise, ranked dasha periods, Sun windows\n"
-        "          FILE.lmk --event KEY | --houses H,H,.. [--from D --to D] [--depth 3|4]\n"
-        "  subs    the ascendant's or the Moon's sub-lord changes of a day at a place\n"
-        "          --date YYYY-MM-DD --lat D --lon D --tz H [--body asc|moon] [--json]\n"
-        "common:   [--settings FILE | --defaults] [--today YYYY-MM-DD] [--now HH:MM:SS]\n"
-        "  atlas   list countries, states and cities of the atlas\n"
-        "          [COUNTRY [STATE [CITY]]] [--find TEXT] [--json]\n"
-        "  report  write the four-page printed report of a chart as a PDF\n"
-        "          FILE.lmk | --date ... --pdf OUT.pdf\n"
-        "  --version  the program's version and the ephemeris data it uses\n",
-        stderr);
+        "  chart    cast a chart from birth data, or open a chart file, and print it\n"
+        "           (--json, --only SECTIONS, --batch FILE for many births)\n"
+        "  save     cast a chart and write it as a chart file (--batch FILE --dir DIR)\n"
+        "  match    match two charts through the 27 rules (totals out of 252)\n"
+        "  report   write the four-page printed report of a chart as a PDF\n"
+        "  transit  the sky of a moment against a chart\n"
+        "  timing   when an event may come: promise, ranked dasha periods, Sun windows\n"
+        "  subs     the ascendant's or the Moon's sub-lord changes of a day at a place\n"
+        "  atlas    the countries, states and cities of the atlas\n"
+        "  export   chart files as JSON Lines, CSV or AAF\n"
+        "  import   chart files from JSON Lines, CSV or AAF\n"
+        "\n"
+        "  --version  the program's version, the Swiss Ephemeris version and its data\n"
+        "\n"
+        "Messages go to standard error, one line each. Exit status: 0 success, 1 a chart or\n"
+        "file that failed (or a batch with a failed line), 2 bad arguments.\n",
+        stdout);
 }
 
 void printVersion()
@@ -56,11 +47,16 @@ int main(int argc, char** argv)
 {
     using namespace lumikan::cli;
     if (argc < 2) {
-        printUsage();
+        std::fputs("lumikan-cli: give a command (lumikan-cli --help lists them)\n", stderr);
         return kExitBadArguments;
     }
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
+    // The report program may be missing; its help is this program's.
+    if (command == "report" && wantsHelpFor(args)) {
+        std::fputs(commandHelp("report").c_str(), stdout);
+        return kExitOk;
+    }
     if (command == "chart")
         return runChartCommand(args);
     if (command == "save")
@@ -85,9 +81,22 @@ int main(int argc, char** argv)
         printVersion();
         return kExitOk;
     }
-    if (command == "--help" || command == "-h" || command == "help") {
+    if (command == "--help" || command == "-h" || (command == "help" && args.empty())) {
         printUsage();
         return kExitOk;
+    }
+    if (command == "help" && args.size() == 1) {
+        if (const std::string help = commandHelp(args[0]); !help.empty()) {
+            std::fputs(help.c_str(), stdout);
+            return kExitOk;
+        }
+        // The commands that keep their help with themselves.
+        if (args[0] == "transit")
+            return runTransitCommand({"--help"});
+        if (args[0] == "timing")
+            return runTimingCommand({"--help"});
+        if (args[0] == "subs")
+            return runSubsCommand({"--help"});
     }
     std::fprintf(stderr, "lumikan-cli: unknown command \"%s\" (lumikan-cli --help lists them)\n",
                  terminalField(command).c_str());

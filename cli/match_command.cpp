@@ -4,6 +4,7 @@
 #include "cli/batch_runner.h"
 #include "cli/cli_environment.h"
 #include "cli/cli_prompts.h"
+#include "cli/command_help.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/terminal_text.h"
@@ -224,6 +225,10 @@ int runMatchBatch(const Options& options, CliEnvironment& environment)
 
 int runMatchCommand(const std::vector<std::string>& args)
 {
+    if (wantsHelpFor(args)) {
+        std::fputs(commandHelp("match").c_str(), stdout);
+        return kExitOk;
+    }
     Options options;
     std::string error;
     const std::set<std::string> valued = {"settings", "today", "dasha-year", "batch", "jobs"};

@@ -1,5 +1,7 @@
+#include "cli/chart_arguments.h"
 #include "cli/cli_environment.h"
 #include "cli/cli_prompts.h"
+#include "cli/command_help.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "render/font_substitution.h"
@@ -25,21 +27,18 @@ void qtMessagesToStderr(QtMsgType type, const QMessageLogContext&, const QString
 
 } // namespace
 
-// Defined with the chart command: the chart of a file or of birth options.
-std::unique_ptr<document::CVerokantDoc> openOrCastChart(const Options& options,
-                                                        CliEnvironment& environment,
-                                                        CliPrompts& prompts, int& exitStatus,
-                                                        bool positionalIsChartFile);
-const std::set<std::string>& chartValuedOptions();
-const std::set<std::string>& chartFlagOptions();
-
 int runReportCommand(const std::vector<std::string>& args)
 {
+    if (wantsHelpFor(args)) {
+        std::fputs(commandHelp("report").c_str(), stdout);
+        return kExitOk;
+    }
+    static const OptionGroup output = {{"pdf"}, {}};
+    const OptionGroup accepted = joined({&birthOptions(), &chartKindOptions(), &castOptions(),
+                                         &clockOptions(), &settingsOptions(), &output});
     Options options;
     std::string error;
-    std::set<std::string> valued = chartValuedOptions();
-    valued.insert("pdf");
-    if (!options.parse(args, valued, chartFlagOptions(), error)) {
+    if (!options.parse(args, accepted.valued, accepted.flags, error)) {
         std::fprintf(stderr, "lumikan-cli report: %s\n", error.c_str());
         return kExitBadArguments;
     }
@@ -61,7 +60,7 @@ int runReportCommand(const std::vector<std::string>& args)
     CliEnvironment environment;
     CliPrompts prompts(environment.messages);
     int status = kExitOk;
-    const auto doc = openOrCastChart(options, environment, prompts, status, true);
+    const auto doc = openOrCastChart("report", options, environment, prompts, status);
     if (!doc)
         return status;
     QString reason;

@@ -117,7 +117,8 @@ QByteArray writeInterchange(const std::vector<ChartFileData>& charts, Interchang
     return QByteArray::fromStdString(out);
 }
 
-QString freeChartFilePath(const QString& folder, const QString& displayName)
+QString freeChartFilePath(const QString& folder, const QString& displayName,
+                          const std::set<QString>& taken)
 {
     QString base = displayName.trimmed();
     for (QChar& c : base) {
@@ -131,7 +132,7 @@ QString freeChartFilePath(const QString& folder, const QString& displayName)
         base.prepend(QLatin1String("Chart"));
     const QDir dir(folder);
     QString path = dir.filePath(base + QLatin1String(".lmk"));
-    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink() || taken.count(path); ++n)
         path = dir.filePath(base + QLatin1Char(' ') + QString::number(n) + QLatin1String(".lmk"));
     return path;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,7 +41,8 @@ QByteArray writeInterchange(const std::vector<ChartFileData>& charts, Interchang
 
 // A path in `folder` for a new chart file named after the chart: its display
 // name with the characters file names cannot hold replaced, "Chart" when empty,
-// and " 2", " 3" ... added until no file has the name.
-QString freeChartFilePath(const QString& folder, const QString& displayName);
+// and " 2", " 3" ... added until no file has the name and it is not `taken`.
+QString freeChartFilePath(const QString& folder, const QString& displayName,
+                          const std::set<QString>& taken = {});
 
 } // namespace lumikan::document

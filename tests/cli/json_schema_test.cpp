@@ -52,3 +52,13 @@ TEST(JsonSchemaCheck, FindsEveryKindOfProblemAndRefusesUnknownKeywords)
             << found.toStdString();
     }
 }
+
+TEST(JsonSchemaCheck, FindsBodiesAndLordsGivenByNumber)
+{
+    EXPECT_EQ(lumikan::test::numberCodedPlanets(
+                  R"({"planets":[{"body":0,"signLord":4,"house":9}],"dasha":[{"lord":6,"years":16}],
+                      "houseSignificators":[{"house":1,"owners":[6],"occupants":["Sun"]}],
+                      "birthRulingPlanets":{"dayLord":"Moon"},"charaKarakaRanks":{"Sun":3}})")
+                  .size(),
+              4);
+}
