@@ -59,12 +59,19 @@ bool contains(const OptionGroup& group, const std::string& name)
     return group.valued.count(name) > 0 || group.flags.count(name) > 0;
 }
 
+const std::vector<std::string>& appliedOptionOrder()
+{
+    static const std::vector<std::string> order = {
+        "ayanamsa",   "horary", "no-uranus", "no-neptune", "no-pluto", "no-fortuna", "depth",
+        "dasha-year", "rp-lat", "rp-lon",    "rp-tz",      "day-lord", "today",      "now"};
+    return order;
+}
+
 std::vector<std::pair<std::string, std::string>> appliedChartOptions(const Options& options)
 {
-    const OptionGroup applied = joined({&chartKindOptions(), &castOptions(), &clockOptions()});
     std::vector<std::pair<std::string, std::string>> list;
-    for (const std::string& name : options.given())
-        if (contains(applied, name))
+    for (const std::string& name : appliedOptionOrder())
+        if (options.has(name))
             list.emplace_back(name, options.value(name).value_or("true"));
     return list;
 }

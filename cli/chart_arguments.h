@@ -38,8 +38,10 @@ OptionGroup joined(std::initializer_list<const OptionGroup*> groups);
 bool contains(const OptionGroup& group, const std::string& name);
 
 // The options given of the chart-kind, cast and clock groups, as given (the
-// flags with "true"): what a chart's output tells it was cast with.
+// flags with "true"): what a chart's output tells it was cast with, always in
+// the order of appliedOptionOrder() whatever the order typed.
 std::vector<std::pair<std::string, std::string>> appliedChartOptions(const Options& options);
+const std::vector<std::string>& appliedOptionOrder();
 
 // The first option given that belongs to `group`, or empty.
 std::optional<std::string> firstGiven(const Options& options, const OptionGroup& group);

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <map>
 #include <unistd.h>
 
 namespace lumikan::cli {
@@ -134,19 +135,21 @@ std::unique_ptr<document::CVerokantDoc> castRecord(const document::FieldRecord& 
     return doc;
 }
 
-// The chart options of the command line and of a record, as the JSON names them.
+// The chart options of the command line and of a record (which wins), and the
+// batch's own dasha depth unless one is given, in the usual order.
 std::vector<std::pair<std::string, std::string>> appliedOptions(const Options& commandLine,
                                                                 const Options& record)
 {
-    std::vector<std::pair<std::string, std::string>> list = appliedChartOptions(commandLine);
-    for (auto& entry : appliedChartOptions(record)) {
-        bool replaced = false;
-        for (auto& existing : list)
-            if (existing.first == entry.first)
-                existing.second = entry.second, replaced = true;
-        if (!replaced)
-            list.push_back(entry);
-    }
+    std::map<std::string, std::string> all;
+    for (auto& [name, value] : appliedChartOptions(commandLine))
+        all[name] = value;
+    for (auto& [name, value] : appliedChartOptions(record))
+        all[name] = value;
+    all.emplace("depth", std::to_string(kBatchDashaDepth));
+    std::vector<std::pair<std::string, std::string>> list;
+    for (const std::string& name : appliedOptionOrder())
+        if (const auto it = all.find(name); it != all.end())
+            list.emplace_back(name, it->second);
     return list;
 }
 
