@@ -11,6 +11,7 @@
 #include "cli/terminal_text.h"
 #include "document/chart_interchange.h"
 #include "document/text_encoding.h"
+#include "document/chart_options.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -180,6 +181,31 @@ int runChartBatch(const Options& options, CliEnvironment& environment,
     JsonWriter json;
     json.reserve(256 * 1024);
     const engine::LocalDateTime now = environment.now;
+    // The ruling planets of now depend on the place, its zone and the frame,
+    // not on the birth: charts that agree in these share them.
+    struct RulingNow {
+        engine::ChartOptions cast;
+        std::string zone;
+        engine::RulingPlanets planets;
+    };
+    std::vector<RulingNow> rulingNow;
+    auto rulingPlanetsNow = [&](document::CVerokantDoc& doc) -> const engine::RulingPlanets& {
+        const engine::ChartOptions& cast = doc.chart().options;
+        const std::string zone =
+            document::rulingPlaceZone(doc.settings(), doc.environment().overrides, doc.description());
+        for (const RulingNow& known : rulingNow) {
+            const engine::ChartOptions& k = known.cast;
+            if (known.zone == zone && k.rulingPlace.latitudeDeg == cast.rulingPlace.latitudeDeg &&
+                k.rulingPlace.longitudeDeg == cast.rulingPlace.longitudeDeg &&
+                k.rulingPlace.timeZoneHours == cast.rulingPlace.timeZoneHours &&
+                k.ayanamsa == cast.ayanamsa && k.customAyanamsaDeg == cast.customAyanamsaDeg &&
+                k.dayLordRule == cast.dayLordRule)
+                return known.planets;
+        }
+        doc.RulingPlanetsAt(now.hour, now.minute, now.second);
+        rulingNow.push_back({cast, zone, doc.currentRulingPlanets()});
+        return rulingNow.back().planets;
+    };
     auto work = [&](std::size_t i) -> BatchItemResult {
         const document::FieldRecord& record = (*records)[i];
         Options recordOptions;
@@ -187,8 +213,8 @@ int runChartBatch(const Options& options, CliEnvironment& environment,
         const auto doc = castRecord(record, options, environment, false, recordOptions, problem);
         if (!doc)
             return {errorLine(record.line, problem), true};
-        doc->RulingPlanetsAt(now.hour, now.minute, now.second);
         ChartJsonContext context;
+        context.currentRulingPlanets = &rulingPlanetsNow(*doc);
         context.sections = sections;
         context.appliedOptions = appliedOptions(options, recordOptions);
         json.clear();

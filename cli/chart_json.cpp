@@ -206,7 +206,7 @@ void writeRulingPlanets(JsonWriter& json, std::string_view key, const RulingPlan
     json.endObject();
 }
 
-void writeRuling(JsonWriter& json, const document::CVerokantDoc& doc)
+void writeRuling(JsonWriter& json, const document::CVerokantDoc& doc, const RulingPlanets& now)
 {
     const Chart& chart = doc.chart();
     writeRulingPlanets(json, "birthRulingPlanets", rulingPlanetsOf(chart));
@@ -216,10 +216,10 @@ void writeRuling(JsonWriter& json, const document::CVerokantDoc& doc)
     json.field("longitude", chart.options.rulingPlace.longitudeDeg);
     json.field("timeZone", chart.options.rulingPlace.timeZoneHours);
     json.endObject();
-    writeRulingPlanets(json, "currentRulingPlanets", doc.currentRulingPlanets());
+    writeRulingPlanets(json, "currentRulingPlanets", now);
     json.key("rankedRulingPlanets");
     json.beginArray();
-    for (const RankedRulingPlanet& row : rankedRulingPlanets(doc.currentRulingPlanets())) {
+    for (const RankedRulingPlanet& row : rankedRulingPlanets(now)) {
         json.beginObject();
         json.field("rank", row.rank);
         json.field("category", row.category);
@@ -478,7 +478,9 @@ void writeChartJson(JsonWriter& json, const document::CVerokantDoc& doc,
         json.raw(kpSubTableJson());
     }
     if (only.has(ChartSection::Ruling))
-        writeRuling(json, doc);
+        writeRuling(json, doc,
+                    context.currentRulingPlanets ? *context.currentRulingPlanets
+                                                 : doc.currentRulingPlanets());
     if (only.has(ChartSection::Vargas))
         writeVargas(json, chart);
     if (only.has(ChartSection::Particulars))

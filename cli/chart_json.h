@@ -17,6 +17,10 @@ struct ChartJsonContext {
     std::optional<std::string> file; // the chart file it was opened from
     // The chart options given (name without dashes, text as given).
     std::vector<std::pair<std::string, std::string>> appliedOptions;
+    // The ruling planets of now when computed apart from the document (a
+    // batch shares them between charts of one ruling place); else the
+    // document's.
+    const engine::RulingPlanets* currentRulingPlanets = nullptr;
 };
 
 // The chart as one JSON object of schema version 2 (docs/json.md).

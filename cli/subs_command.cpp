@@ -76,9 +76,7 @@ int runSubsCommand(const std::vector<std::string>& args)
         std::string ignored;
         one.parse({"--ayanamsa", *a}, {"ayanamsa"}, {}, ignored);
         std::string parseError;
-        if (auto parsed = parseChartRequest(one, parseError))
-            ayanamsaOnly = *parsed;
-        else
+        if (!parseChartKind(one, ayanamsaOnly, parseError))
             error = badValue("ayanamsa", *a, "lahiri, sayana, raman, kp or custom:V is needed");
     }
     if (!place || !error.empty()) {

@@ -1,5 +1,6 @@
 // lumikan-cli as a whole: its commands, help and version.
 #include "cli_run.h"
+#include "schema_check.h"
 
 #include <gtest/gtest.h>
 
@@ -47,4 +48,23 @@ TEST(CliProgram, VersionAndTheWrongCommands)
         EXPECT_TRUE(run.err.startsWith("lumikan-cli: ") && run.err.count('\n') == 1)
             << run.err.toStdString();
     }
+}
+
+TEST(CliProgram, AtlasJsonOfEveryKindValidates)
+{
+    const std::vector<std::pair<QStringList, QString>> runs = {
+        {{"atlas"}, "atlasCountries"},
+        {{"atlas", "India"}, "atlasStates"},
+        {{"atlas", "India", "Maharashtra"}, "atlasCities"},
+        {{"atlas", "India", "Maharashtra", "Pune"}, "atlasCity"},
+        {{"atlas", "India", "--find", "pun"}, "atlasFind"},
+    };
+    for (const auto& [args, kind] : runs) {
+        const CliRun run = cli(args + QStringList{"--json"});
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(lumikan::test::schemaProblems(run.out, kind), QStringList())
+            << kind.toStdString();
+    }
+    EXPECT_EQ(cli({"atlas", "--bogus"}).status, 2);
+    EXPECT_EQ(cli({"atlas", "India", "--find"}).status, 2);
 }

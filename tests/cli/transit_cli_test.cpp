@@ -1,5 +1,6 @@
 // lumikan-cli transit, timing and subs as a user runs them.
 #include "cli_run.h"
+#include "schema_check.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -48,6 +49,9 @@ TEST_F(TransitCli, PositionsEqualAChartCastForThatMoment)
     const QJsonObject transit = json(cli(
         QStringList{"transit", path_, "--at", "2024-03-10T12:00:00", "--json"} + kDelhi + kClock));
     EXPECT_EQ(transit["schemaVersion"].toInt(), 2);
+    const QByteArray compact = QJsonDocument(transit).toJson(QJsonDocument::Compact);
+    EXPECT_EQ(lumikan::test::schemaProblems(compact, "transit"), QStringList());
+    EXPECT_EQ(lumikan::test::numberCodedPlanets(compact), QStringList());
     const QJsonObject chart = json(cli(
         QStringList{"chart", "--json", "--defaults", "--date", "2024-03-10", "--time", "12:00:00"} +
         kDelhi));
@@ -79,6 +83,9 @@ TEST_F(TransitCli, TimingShowsThePromiseThenRankedPeriods)
     const QJsonObject t =
         json(cli(QStringList{"timing", path_, "--event", "marriage", "--json"} + kClock));
     EXPECT_EQ(t["schemaVersion"].toInt(), 2);
+    const QByteArray compact = QJsonDocument(t).toJson(QJsonDocument::Compact);
+    EXPECT_EQ(lumikan::test::schemaProblems(compact, "timing"), QStringList());
+    EXPECT_EQ(lumikan::test::numberCodedPlanets(compact), QStringList());
     EXPECT_EQ(t["event"].toObject()["negatingHouses"].toArray(), (QJsonArray{1, 6, 10}));
     const QJsonArray promise = t["promise"].toArray();
     ASSERT_EQ(promise.size(), 1);
@@ -134,6 +141,15 @@ TEST_F(TransitCli, SubsListsConfirmedChangesOfTheDay)
         cli(QStringList{"subs", "--date", "2024-03-10", "--body", "moon", "--json", "--defaults"} +
             kDelhi));
     EXPECT_GE(moon["changes"].toArray().size(), 8);
+    // Another ayanamsa moves every change (it was refused whatever its value).
+    const QJsonObject lahiri = json(cli(QStringList{"subs", "--date", "2024-03-10", "--json",
+                                                    "--ayanamsa", "lahiri", "--defaults"} +
+                                        kDelhi));
+    ASSERT_FALSE(lahiri["changes"].toArray().isEmpty());
+    EXPECT_NE(lahiri["changes"].toArray()[0], changes[0]);
+    EXPECT_EQ(
+        lumikan::test::schemaProblems(QJsonDocument(lahiri).toJson(QJsonDocument::Compact), "subs"),
+        QStringList());
 }
 
 TEST_F(TransitCli, HelpAndRefusedArguments)
