@@ -10,8 +10,8 @@
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
 #include "document/chart_interchange.h"
-#include "document/text_encoding.h"
 #include "document/chart_options.h"
+#include "document/text_encoding.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -67,16 +67,17 @@ std::string messagesText(const std::vector<std::string>& messages)
     return text.empty() ? "the chart cannot be cast" : text;
 }
 
-// What each record of a batch may give: its birth and its chart's kind.
-const OptionGroup& recordOptions(bool withNotes)
+// What each record of a batch may give: its birth and its chart's kind; a
+// record to save gives what reaches the file (its notes and their signature).
+const OptionGroup& recordOptions(bool toSave)
 {
     static const OptionGroup chart = joined({&birthOptions(), &chartKindOptions()});
     static const OptionGroup save = [] {
-        OptionGroup g = joined({&birthOptions(), &chartKindOptions()});
-        g.valued.insert("notes");
+        OptionGroup g = birthOptions();
+        g.valued.insert({"ayanamsa", "horary", "notes"});
         return g;
     }();
-    return withNotes ? save : chart;
+    return toSave ? save : chart;
 }
 
 // The chart of one batch record, cast with the command line's options and the
@@ -191,8 +192,8 @@ int runChartBatch(const Options& options, CliEnvironment& environment,
     std::vector<RulingNow> rulingNow;
     auto rulingPlanetsNow = [&](document::CVerokantDoc& doc) -> const engine::RulingPlanets& {
         const engine::ChartOptions& cast = doc.chart().options;
-        const std::string zone =
-            document::rulingPlaceZone(doc.settings(), doc.environment().overrides, doc.description());
+        const std::string zone = document::rulingPlaceZone(
+            doc.settings(), doc.environment().overrides, doc.description());
         for (const RulingNow& known : rulingNow) {
             const engine::ChartOptions& k = known.cast;
             if (known.zone == zone && k.rulingPlace.latitudeDeg == cast.rulingPlace.latitudeDeg &&
