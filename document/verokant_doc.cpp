@@ -243,6 +243,7 @@ void CVerokantDoc::RulingPlanetsAt(int hour, int minute, int second)
     moment.hour = hour;
     moment.minute = minute;
     moment.second = second;
+    currentRulingMoment_ = moment;
     currentRulingPlanets_ =
         engine::rulingPlanetsAt(chart_->options, moment, ephemeris(), currentRulingPlanets_);
     UpdateAllViews(HINT_REFRESH);

@@ -2,6 +2,7 @@
 #include "document/local_clock.h"
 
 #include "document/messages.h"
+#include "document/ruling_moment.h"
 #include "document/verokant_doc.h"
 #include "engine/coded_errors.h"
 #include "render/chart_appearance.h"
@@ -215,6 +216,11 @@ void CVerokantView::printPreview()
     previewChartReport(doc_, this);
 }
 
+void CVerokantView::exportPdf()
+{
+    exportChartReportPdfWithDialog(doc_, this);
+}
+
 void CVerokantView::createControls()
 {
     planetsTable_ = makeTable(kPlanetTableColumns, kPositionInitialWidths, planetTableTooltips(),
@@ -370,11 +376,14 @@ void CVerokantView::refreshRulingPlanets()
     rulingPlanets_->setPlace({QString::fromStdString(s.rpCity), QString::fromStdString(s.rpState),
                               QString::fromStdString(s.rpCountry), s.rpLatitude, s.rpLongitude,
                               s.rpTimeZoneHours});
-    if (doc_.hasChart())
+    if (doc_.hasChart()) {
         rulingPlanets_->setRows(rulingPlanetRows(
             engine::rankedRulingPlanets(doc_.currentRulingPlanets()), s.planetNameFormat));
-    else
+        rulingPlanets_->setTitle(document::rulingPlanetsTitle(doc_));
+    } else {
         rulingPlanets_->setRows({});
+        rulingPlanets_->setTitle(QStringLiteral("Ruling Planets"));
+    }
 }
 
 void CVerokantView::syncBirthTimeLists()
