@@ -23,12 +23,12 @@ void printUsage()
         "          FILE.lmk --date ... [--notes TEXT]\n"
         "          [--depth 1..4] [--dasha-year 0|1|2] [--rp-lat D --rp-lon D --rp-tz H]\n"
         "  match   match two charts through the 27 rules (totals out of 252)\n"
-        "          BOY.lmk GIRL.lmk [--json]\n"
+        "          BOY.lmk GIRL.lmk [--json | --pdf OUT.pdf [--paper a4|letter]]\n"
         "common:   [--settings FILE | --defaults] [--today YYYY-MM-DD] [--now HH:MM:SS]\n"
         "  atlas   list countries, states and cities of the atlas\n"
         "          [COUNTRY [STATE [CITY]]] [--find TEXT] [--json]\n"
-        "  report  write the four-page printed report of a chart as a PDF\n"
-        "          FILE.lmk | --date ... --pdf OUT.pdf\n"
+        "  report  write the printed report of a chart as a PDF\n"
+        "          FILE.lmk | --date ... --pdf OUT.pdf [--paper a4|letter]\n"
         "  --version  the program's version and the ephemeris data it uses\n",
         stderr);
 }
@@ -60,7 +60,7 @@ int main(int argc, char** argv)
     if (command == "atlas")
         return runAtlasCommand(args);
     if (command == "report")
-        return launchReportProgram(args);
+        return launchReportProgram("report", args);
     if (command == "--version") {
         printVersion();
         return kExitOk;
