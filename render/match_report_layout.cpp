@@ -31,6 +31,8 @@ const std::array<QString, kColumnCount> kHeadings = {QStringLiteral("Koot"),
                                                      QString(),
                                                      QStringLiteral("Compatibility")};
 
+constexpr qreal kLongestUnwrappedName = 200;
+
 QColor argb(QRgb value)
 {
     return QColor::fromRgba(value);
@@ -177,6 +179,9 @@ void fitColumns(SheetStyle& style, const std::vector<match::MatchRow>& rows)
         for (int c = 0; c < kColumnCount; ++c)
             need(c, texts[std::size_t(c)], style.cellFont(c));
     }
+    // A rule's name stays on one line unless it is unusually long.
+    ColumnNeed& names = needs[Koot];
+    names.minimum = std::max(names.minimum, std::min(names.natural, kLongestUnwrappedName));
     const std::vector<qreal> widths = fitColumnWidths(needs, kTableBudget);
     style.tableWidth = 0;
     for (int c = 0; c < kColumnCount; ++c) {
