@@ -27,18 +27,18 @@ void printUsage()
         "          [--depth 1..4] [--dasha-year 0|1|2] [--rp-lat D --rp-lon D --rp-tz H]\n"
         "          [--day-lord sunrise|ut]\n"
         "  match   match two charts through the 27 rules (totals out of 252)\n"
-        "          BOY.lmk GIRL.lmk [--json]\n"
+        "          BOY.lmk GIRL.lmk [--json | --pdf OUT.pdf [--paper a4|letter]]\n"
         "  transit the sky of a moment against a chart (--help for its options)\n"
-        "          FILE.lmk [--at YYYY-MM-DDTHH:MM:SS] [--lat D --lon D --tz H] [--json]\n"
+        "          FILE.lmk [--at YYYY-MM-DDTHH:MM:SS] [--place P | --lat D --lon D --tz H] [--json]\n"
         "  timing  when an event may come: promise, ranked dasha periods, Sun windows\n"
         "          FILE.lmk --event KEY | --houses H,H,.. [--from D --to D] [--depth 3|4]\n"
         "  subs    the ascendant's or the Moon's sub-lord changes of a day at a place\n"
-        "          --date YYYY-MM-DD --lat D --lon D --tz H [--body asc|moon] [--json]\n"
+        "          --date YYYY-MM-DD --place P | --lat D --lon D --tz H [--body asc|moon] [--json]\n"
         "common:   [--settings FILE | --defaults] [--today YYYY-MM-DD] [--now HH:MM:SS]\n"
         "  atlas   list countries, states and cities of the atlas\n"
         "          [COUNTRY [STATE [CITY]]] [--find TEXT] [--json]\n"
-        "  report  write the four-page printed report of a chart as a PDF\n"
-        "          FILE.lmk | --date ... --pdf OUT.pdf\n"
+        "  report  write the printed report of a chart as a PDF\n"
+        "          FILE.lmk | --date ... --pdf OUT.pdf [--paper a4|letter]\n"
         "  --version  the program's version and the ephemeris data it uses\n",
         stderr);
 }
@@ -76,7 +76,7 @@ int main(int argc, char** argv)
     if (command == "subs")
         return runSubsCommand(args);
     if (command == "report")
-        return launchReportProgram(args);
+        return launchReportProgram("report", args);
     if (command == "--version") {
         printVersion();
         return kExitOk;

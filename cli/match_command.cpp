@@ -2,6 +2,7 @@
 #include "cli/cli_prompts.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
+#include "cli/match_run.h"
 #include "cli/terminal_text.h"
 #include "document/match_documents.h"
 #include "match/match_report.h"
@@ -80,39 +81,25 @@ int runMatchCommand(const std::vector<std::string>& args)
     std::string error;
     std::set<std::string> flags = environmentFlagOptions();
     flags.insert("json");
-    if (!options.parse(args, environmentValuedOptions(), flags, error)) {
+    std::set<std::string> valued = environmentValuedOptions();
+    valued.insert("pdf");
+    valued.insert("paper");
+    if (!options.parse(args, valued, flags, error)) {
         std::fprintf(stderr, "lumikan-cli match: %s\n", error.c_str());
         return kExitBadArguments;
     }
-    if (options.positional().size() != 2) {
-        std::fputs("lumikan-cli match: give two chart files, the boy's and then the girl's\n", stderr);
-        return kExitCodedError;
-    }
-    CliEnvironment environment;
-    if (!loadEnvironment(options, environment, error)) {
-        std::fprintf(stderr, "lumikan-cli match: %s\n", error.c_str());
+    // The sheet as a PDF is drawn by the report program.
+    if (options.has("pdf"))
+        return launchReportProgram("match", args);
+    if (options.has("paper")) {
+        std::fputs("lumikan-cli match: --paper goes with --pdf OUT.pdf\n", stderr);
         return kExitBadArguments;
     }
-    CliPrompts prompts;
-    std::unique_ptr<document::CVerokantDoc> charts[2];
-    for (int i = 0; i < 2; ++i) {
-        charts[i] = environment.newDocument();
-        charts[i]->setPrompts(&prompts);
-        if (!charts[i]->OnOpenDocument(QString::fromStdString(options.positional()[i])))
-            return kExitCodedError;
-        if (!charts[i]->hasChart()) {
-            std::fprintf(stderr, "lumikan-cli match: %s holds no chart\n",
-                         options.positional()[i].c_str());
-            return kExitCodedError;
-        }
-    }
-    const match::MatchSubject boy = document::BuildMatchSubject(*charts[0]);
-    const match::MatchSubject girl = document::BuildMatchSubject(*charts[1]);
-    const match::MatchReport report = match::RunMatch(match::CreateMatchRules(), boy, girl);
-    const std::string out =
-        options.has("json") ? reportJson(report)
-                            : reportText(report, document::matchReportName(*charts[0], 1),
-                                         document::matchReportName(*charts[1], 2));
+    MatchRun run;
+    if (const int status = runMatchOf(options, "lumikan-cli match", run); status != kExitOk)
+        return status;
+    const std::string out = options.has("json") ? reportJson(run.report)
+                                                : reportText(run.report, run.boyName, run.girlName);
     std::fwrite(out.data(), 1, out.size(), stdout);
     return kExitOk;
 }

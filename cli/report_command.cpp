@@ -2,26 +2,12 @@
 #include "cli/cli_prompts.h"
 #include "cli/commands.h"
 #include "cli/options.h"
-#include "render/font_substitution.h"
-#include "render/report_pages.h"
-
-#include <QGuiApplication>
+#include "cli/report_program.h"
+#include "render/chart_report_output.h"
 
 #include <cstdio>
 
 namespace lumikan::cli {
-
-namespace {
-
-// Qt's own notices (such as a missing runtime folder) are not messages for
-// the user; only its errors reach standard error.
-void qtMessagesToStderr(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "lumikan-cli: %s\n", qPrintable(message));
-}
-
-} // namespace
 
 // Defined with the chart command: the chart of a file or of birth options.
 std::unique_ptr<document::CVerokantDoc> openOrCastChart(const Options& options,
@@ -37,7 +23,10 @@ int runReportCommand(const std::vector<std::string>& args)
     std::string error;
     std::set<std::string> valued = chartValuedOptions();
     valued.insert("pdf");
-    if (!options.parse(args, valued, chartFlagOptions(), error)) {
+    valued.insert("paper");
+    QPageSize paper;
+    if (!options.parse(args, valued, chartFlagOptions(), error) ||
+        !paperOption(options, paper, error)) {
         std::fprintf(stderr, "lumikan-cli report: %s\n", error.c_str());
         return kExitBadArguments;
     }
@@ -47,15 +36,7 @@ int runReportCommand(const std::vector<std::string>& args)
         return kExitBadArguments;
     }
 
-    // Fonts and painting need a GUI application object, never a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(qtMessagesToStderr);
-    static int argc = 1;
-    static char name[] = "lumikan-report";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-    render::installFontSubstitutions();
-
+    startDrawing();
     CliEnvironment environment;
     CliPrompts prompts;
     int status = kExitOk;
@@ -63,7 +44,7 @@ int runReportCommand(const std::vector<std::string>& args)
     if (!doc)
         return status;
     QString reason;
-    if (!render::exportChartReportPdf(*doc, QString::fromStdString(*pdf), &reason)) {
+    if (!render::exportChartReportPdf(*doc, QString::fromStdString(*pdf), paper, &reason)) {
         std::fprintf(stderr, "lumikan-cli report: cannot write %s: %s\n", pdf->c_str(),
                      qPrintable(reason));
         return kExitCodedError;
