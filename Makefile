@@ -4,7 +4,7 @@
 #                PREFIX (default ~/.local); make uninstall removes them again
 # make test - install what is missing, build, run every test, then the core
 #             tests again under AddressSanitizer + UndefinedBehaviorSanitizer
-# make screenshots - draw the main chart view offscreen into docs/screenshots
+# make screenshots - draw the main chart view and report pages offscreen into docs/screenshots
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps build run install uninstall test test-normal test-asan bench fuzz screenshots clean

@@ -73,10 +73,13 @@ std::string saveHelp()
 
 constexpr const char* kMatchHelp =
     "usage: lumikan-cli match BOY.lmk GIRL.lmk [--json] [--debug]\n"
+    "       lumikan-cli match BOY.lmk GIRL.lmk --pdf OUT.pdf|- [--paper a4|letter]\n"
     "       lumikan-cli match --batch PAIRS.csv|- [--jobs N] [--debug]\n"
     "Matches two charts through the 27 rules (totals out of 252).\n\n"
     "  --json                  one JSON object (schema 2)\n"
     "  --debug                 with the rules' working\n"
+    "  --pdf OUT.pdf|-         the match sheet as a PDF (- is standard output)\n"
+    "  --paper a4|letter       its paper (A4 when not given)\n"
     "  --batch FILE|-          pairs from CSV or JSON Lines with the fields boy and girl\n"
     "  --jobs N                worker processes (default: the processors)\n"
     "  --today YYYY-MM-DD      the day whose running dasha the rules compare\n"
@@ -87,8 +90,8 @@ constexpr const char* kMatchHelp =
 std::string reportHelp()
 {
     return std::string("usage: lumikan-cli report FILE.lmk | BIRTH --pdf OUT.pdf|- [options]\n"
-                       "Writes the four-page printed report of a chart as a PDF; - is standard "
-                       "output.\n\n") +
+                       "Writes the printed report of a chart as a PDF; - is standard output.\n\n"
+                       "  --paper a4|letter       the paper (A4 when not given)\n") +
            kBirthHelp + kChartKindHelp + kCastHelp + kCommonHelp;
 }
 

@@ -23,12 +23,14 @@ int runSubsCommand(const std::vector<std::string>& args);
 
 // The report draws with QtGui, so it is a program of its own beside
 // lumikan-cli; the other commands then start without loading the drawing
-// libraries. Runs it in place of this process with `args`; returns only when
-// it cannot be started.
+// libraries. Runs it in place of this process with `command` ("report" or
+// "match") and `args`; returns only when it cannot be started.
 inline constexpr const char* kReportProgramName = "lumikan-report";
-int launchReportProgram(const std::vector<std::string>& args);
-// The report program's command (not in the core-only build).
+int launchReportProgram(const std::string& command, const std::vector<std::string>& args);
+// The report program's commands (not in the core-only build): the chart
+// report, and the match sheet, each as a PDF.
 int runReportCommand(const std::vector<std::string>& args);
+int runMatchPdfCommand(const std::vector<std::string>& args);
 
 void printUsage();
 void printVersion();

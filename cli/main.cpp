@@ -76,7 +76,7 @@ int main(int argc, char** argv)
     if (command == "subs")
         return runSubsCommand(args);
     if (command == "report")
-        return launchReportProgram(args);
+        return launchReportProgram("report", args);
     if (command == "--version") {
         printVersion();
         return kExitOk;

@@ -231,13 +231,26 @@ int runMatchCommand(const std::vector<std::string>& args)
     }
     Options options;
     std::string error;
-    const std::set<std::string> valued = {"settings", "today", "dasha-year", "batch", "jobs"};
+    const std::set<std::string> valued = {"settings", "today", "now", "dasha-year",
+                                          "batch",    "jobs",  "pdf", "paper"};
     const std::set<std::string> flags = {"defaults", "json", "debug"};
     if (!options.parse(args, valued, flags, error)) {
         std::fprintf(stderr, "lumikan-cli match: %s\n", error.c_str());
         return kExitBadArguments;
     }
     const bool batch = options.value("batch").has_value();
+    if (options.value("paper") && !options.value("pdf")) {
+        std::fputs("lumikan-cli match: --paper goes with --pdf OUT.pdf\n", stderr);
+        return kExitBadArguments;
+    }
+    if (options.value("pdf")) {
+        for (const char* other : {"json", "debug", "batch", "jobs"}) {
+            if (options.has(other)) {
+                std::fprintf(stderr, "lumikan-cli match: --%s does not go with --pdf\n", other);
+                return kExitBadArguments;
+            }
+        }
+    }
     if (!batch && options.positional().size() != 2) {
         std::fputs("lumikan-cli match: give two chart files, the boy's and then the girl's\n",
                    stderr);
@@ -260,6 +273,9 @@ int runMatchCommand(const std::vector<std::string>& args)
             return kExitBadArguments;
         }
     }
+    // The sheet as a PDF is drawn by the report program.
+    if (options.value("pdf"))
+        return launchReportProgram("match", args);
     CliEnvironment environment;
     if (!loadEnvironment(options, environment, error)) {
         std::fprintf(stderr, "lumikan-cli match: %s\n", error.c_str());

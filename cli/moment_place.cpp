@@ -1,5 +1,7 @@
 #include "cli/moment_place.h"
 
+#include "cli/birth_place_options.h"
+
 #include "document/birth_data_rules.h"
 #include "document/value_text.h"
 
@@ -7,33 +9,32 @@
 
 namespace lumikan::cli {
 
-const std::set<std::string>& momentPlaceOptions()
-{
-    static const std::set<std::string> names = {"lat", "lon", "tz"};
-    return names;
-}
-
 std::optional<PlaceAndOffset> placeFromOptions(const Options& options,
+                                               const engine::LocalDateTime& local,
                                                const std::optional<PlaceAndOffset>& fallback,
                                                std::string& error)
 {
-    const auto lat = options.value("lat");
-    const auto lon = options.value("lon");
-    const auto tz = options.value("tz");
-    if (!lat && !lon && !tz) {
+    bool given = false;
+    for (const std::string& name : placeValuedOptions())
+        given = given || options.value(name).has_value();
+    for (const std::string& name : placeFlagOptions())
+        given = given || options.has(name);
+    if (!given) {
         if (!fallback)
-            error = "a place is needed: --lat D --lon D --tz H";
+            error = "a place is needed: --place P, or --lat D --lon D with --tz H or --zone Z";
         return fallback;
     }
-    const auto latitude = parseDouble(lat.value_or(""));
-    const auto longitude = parseDouble(lon.value_or(""));
-    const auto offset = parseDouble(tz.value_or(""));
-    if (!latitude || !longitude || !offset || !document::isLatitudeValid(*latitude) ||
-        !document::isLongitudeValid(*longitude) || !document::isTimeZoneValid(*offset)) {
-        error = "--lat, --lon and --tz go together: degrees north, degrees east, hours east of UTC";
+    engine::BirthDetails moment;
+    moment.year = local.year;
+    moment.month = local.month;
+    moment.day = local.day;
+    moment.hour = local.hour;
+    moment.minute = local.minute;
+    moment.second = local.second;
+    const auto place = resolveBirthPlace(options, moment, error);
+    if (!place)
         return std::nullopt;
-    }
-    return PlaceAndOffset{*latitude, *longitude, *offset};
+    return PlaceAndOffset{moment.latitude, moment.longitude, place->offset.hours()};
 }
 
 std::optional<engine::LocalDateTime> parseLocalMoment(const std::string& text)

@@ -17,13 +17,12 @@ struct PlaceAndOffset {
     double offsetHours = 0.0;  // east of UTC
 };
 
-// Options that name a place: --lat D --lon D --tz H, all three together.
-const std::set<std::string>& momentPlaceOptions();
-
-// The place the options give, `fallback` when they give none; empty with
-// `error` set when they give part of one or a bad value (or none and there is
-// no fallback). The one place where the place and its zone are resolved.
+// The place the options give (--place, or --lat/--lon; the offset from --tz,
+// --lmt, --zone or the atlas place's zone at the local moment `local`, as a
+// birth's), `fallback` when they give none; empty with `error` set when they
+// give part of one or a bad value (or none and there is no fallback).
 std::optional<PlaceAndOffset> placeFromOptions(const Options& options,
+                                               const engine::LocalDateTime& local,
                                                const std::optional<PlaceAndOffset>& fallback,
                                                std::string& error);
 

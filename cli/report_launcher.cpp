@@ -12,7 +12,7 @@
 
 namespace lumikan::cli {
 
-int launchReportProgram(const std::vector<std::string>& args)
+int launchReportProgram(const std::string& command, const std::vector<std::string>& args)
 {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -24,8 +24,9 @@ int launchReportProgram(const std::vector<std::string>& args)
     const std::string program = (self.parent_path() / kReportProgramName).string();
 
     std::vector<char*> argv;
-    argv.reserve(args.size() + 2);
+    argv.reserve(args.size() + 3);
     argv.push_back(const_cast<char*>(program.c_str()));
+    argv.push_back(const_cast<char*>(command.c_str()));
     for (const std::string& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);

@@ -1,11 +1,21 @@
-// lumikan-report: the printed report as a PDF. `lumikan-cli report` runs it
-// with its own arguments.
+// lumikan-report: the printed reports as PDF files. `lumikan-cli report` and
+// `lumikan-cli match --pdf` run it with their command and arguments.
 #include "cli/commands.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv)
 {
-    return lumikan::cli::runReportCommand(std::vector<std::string>(argv + 1, argv + argc));
+    using namespace lumikan::cli;
+    const std::string command = argc > 1 ? argv[1] : "";
+    const std::vector<std::string> args(argv + std::min(argc, 2), argv + argc);
+    if (command == "report")
+        return runReportCommand(args);
+    if (command == "match")
+        return runMatchPdfCommand(args);
+    std::fputs("lumikan-report: run it as lumikan-cli report or lumikan-cli match --pdf\n", stderr);
+    return kExitBadArguments;
 }

@@ -2,6 +2,7 @@
 #include "cli/cli_environment.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
+#include "cli/birth_place_options.h"
 #include "cli/moment_place.h"
 #include "cli/terminal_text.h"
 #include "cli/transit_support.h"
@@ -42,9 +43,9 @@ int runSubsCommand(const std::vector<std::string>& args)
     Options options;
     std::string error;
     std::set<std::string> valued = environmentValuedOptions();
-    valued.insert(momentPlaceOptions().begin(), momentPlaceOptions().end());
+    valued.insert(placeValuedOptions().begin(), placeValuedOptions().end());
     valued.insert({"date", "body", "ayanamsa"});
-    if (!options.parse(args, valued, {"json", "defaults"}, error) ||
+    if (!options.parse(args, valued, {"json", "defaults", "lmt"}, error) ||
         !options.positional().empty()) {
         std::fprintf(stderr, "lumikan-cli subs: %s\n",
                      error.empty() ? "takes no file; give --date and the place" : error.c_str());
@@ -65,7 +66,10 @@ int runSubsCommand(const std::vector<std::string>& args)
                                 : "--date YYYY-MM-DD is required");
         return kExitBadArguments;
     }
-    const auto place = placeFromOptions(options, std::nullopt, error);
+    const auto place =
+        date ? placeFromOptions(options, {date->year, date->month, date->day, 12, 0, 0},
+                                std::nullopt, error)
+             : std::nullopt;
     const std::string bodyText = options.value("body").value_or("asc");
     if (place && bodyText != "asc" && bodyText != "moon")
         error = badValue("body", bodyText, "asc or moon is needed");

@@ -1,3 +1,4 @@
+#include "cli/birth_place_options.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/reasons_json.h"
@@ -295,9 +296,9 @@ int runTimingCommand(const std::vector<std::string>& args)
     Options options;
     std::string error;
     std::set<std::string> valued = environmentValuedOptions();
-    valued.insert(momentPlaceOptions().begin(), momentPlaceOptions().end());
+    valued.insert(placeValuedOptions().begin(), placeValuedOptions().end());
     valued.insert({"event", "houses", "cusp", "from", "to"});
-    if (!options.parse(args, valued, {"json", "defaults", "rp-filter"}, error) ||
+    if (!options.parse(args, valued, {"json", "defaults", "rp-filter", "lmt"}, error) ||
         options.positional().size() != 1) {
         std::fprintf(stderr, "lumikan-cli timing: %s\n",
                      error.empty() ? "give exactly one FILE.lmk" : error.c_str());

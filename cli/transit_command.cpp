@@ -3,6 +3,7 @@
 #include "cli/cli_prompts.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
+#include "cli/birth_place_options.h"
 #include "cli/moment_place.h"
 #include "cli/reasons_json.h"
 #include "cli/terminal_text.h"
@@ -157,9 +158,9 @@ int runTransitCommand(const std::vector<std::string>& args)
     Options options;
     std::string error;
     std::set<std::string> valued = environmentValuedOptions();
-    valued.insert(momentPlaceOptions().begin(), momentPlaceOptions().end());
+    valued.insert(placeValuedOptions().begin(), placeValuedOptions().end());
     valued.insert("at");
-    if (!options.parse(args, valued, {"json", "defaults"}, error) ||
+    if (!options.parse(args, valued, {"json", "defaults", "lmt"}, error) ||
         options.positional().size() != 1) {
         std::fprintf(stderr, "lumikan-cli transit: %s\n",
                      error.empty() ? "give exactly one FILE.lmk" : error.c_str());

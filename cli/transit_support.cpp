@@ -41,13 +41,7 @@ std::optional<TransitMoment> transitMoment(const Options& options,
                                            const engine::Chart& chart,
                                            const std::string& momentOption, std::string& error)
 {
-    const engine::RulingPlace& rp = chart.options.rulingPlace;
-    const auto place = placeFromOptions(
-        options, PlaceAndOffset{rp.latitudeDeg, rp.longitudeDeg, rp.timeZoneHours}, error);
-    if (!place)
-        return std::nullopt;
     TransitMoment moment;
-    moment.place = *place;
     moment.local = environment.now;
     if (auto text = options.value(momentOption)) {
         const auto local = parseLocalMoment(*text);
@@ -57,6 +51,13 @@ std::optional<TransitMoment> transitMoment(const Options& options,
         }
         moment.local = *local;
     }
+    const engine::RulingPlace& rp = chart.options.rulingPlace;
+    const auto place = placeFromOptions(
+        options, moment.local, PlaceAndOffset{rp.latitudeDeg, rp.longitudeDeg, rp.timeZoneHours},
+        error);
+    if (!place)
+        return std::nullopt;
+    moment.place = *place;
     moment.julianDayUt = engine::julianDayOfLocal(moment.local, place->offsetHours);
     return moment;
 }

@@ -16,8 +16,9 @@ public:
     CVargaChartDoc();
 
     // Replaces the divisions with a copy of the source chart's, sets the
-    // title and updates the views.
+    // title to name that chart and updates the views.
     void SetChart(const CVerokantDoc& source);
+    // Divisions of no named chart: the plain title.
     void SetVargas(std::map<int, engine::VargaChart> vargas);
     const std::map<int, engine::VargaChart>& vargas() const { return vargas_; }
 
@@ -28,9 +29,15 @@ protected:
     QByteArray writeOut() override { return {}; }
 
 private:
+    void adopt(std::map<int, engine::VargaChart> vargas, const QString& title);
+
     std::map<int, engine::VargaChart> vargas_;
 };
 
 inline constexpr const char* kVargaWindowTitle = "Divisional Charts";
+
+// "Divisional Charts — Test Chart (5 Dec 1990 14:07, Pune)": which chart the
+// window shows; without a name, its date, time and place alone.
+QString vargaWindowTitle(const CVerokantDoc& source);
 
 } // namespace lumikan::document

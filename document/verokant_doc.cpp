@@ -254,6 +254,7 @@ void CVerokantDoc::RulingPlanetsAt(int hour, int minute, int second)
     moment.hour = hour;
     moment.minute = minute;
     moment.second = second;
+    currentRulingMoment_ = moment;
     // A place from the atlas keeps its zone's offset of today (summer time
     // included), not the one fixed when the chart was cast.
     engine::ChartOptions options = chart_->options;

@@ -76,6 +76,8 @@ public:
     // ruling-planet place; the views are asked to refresh.
     void RulingPlanetsAt(int hour, int minute, int second);
     const engine::RulingPlanets& currentRulingPlanets() const { return currentRulingPlanets_; }
+    // The local moment of the ruling-planet place they are for.
+    const engine::LocalDateTime& currentRulingMoment() const { return currentRulingMoment_; }
 
     const engine::BirthDetails& birthDetails() const { return description_.birth; }
     const ChartDescription& description() const { return description_; }
@@ -121,6 +123,7 @@ private:
     QString birthDateText_;
     bool openedEmpty_ = false; // the last file read held no chart
     engine::RulingPlanets currentRulingPlanets_;
+    engine::LocalDateTime currentRulingMoment_;
 };
 
 // The coded error for a command that needs a chart and finds none.

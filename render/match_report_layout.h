@@ -7,7 +7,7 @@
 #include <QLineF>
 #include <QPointF>
 #include <QRectF>
-#include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -20,25 +20,33 @@ class QPainter;
 
 namespace lumikan::render {
 
-// The match report sheet: a fixed layout in device pixels, 1400 wide, with the
-// table 740 wide from x = 108.
+// The match report sheet, in sheet pixels (a 96-dots-per-inch layout): the
+// section gauges in a gutter left of the table, the table as wide as its
+// texts need (740 at most, texts wrapping beyond that), the sheet as wide as
+// its content.
 
 namespace match_sheet {
 
-inline constexpr int kSheetWidth = 1400;
 inline constexpr int kPageGradientHeight = 4000;
+inline constexpr qreal kBandLeft = 18;
 inline constexpr qreal kTableLeft = 108;
-inline constexpr qreal kTableWidth = 740;
+inline constexpr qreal kTableBudget = 740;
+inline constexpr qreal kRightMargin = 18; // beside the table, as the band's left margin
 inline constexpr qreal kHeaderRowHeight = 24;
-inline constexpr qreal kRowHeight = 27;
+inline constexpr qreal kRowHeight = 27; // a row of one text line; taller rows grow
 inline constexpr qreal kBandHeight = 28;
+inline constexpr qreal kCellInsetX = 4;
+inline constexpr qreal kCellInsetY = 3;
 inline constexpr int kColumnCount = 8;
-inline constexpr std::array<qreal, kColumnCount> kColumnWidths = {100, 160, 68, 68,
-                                                                  42,  56,  36, 210};
+// The narrowest each column is; a column widens to its texts within the budget.
+inline constexpr std::array<qreal, kColumnCount> kMinimumColumnWidths = {100, 150, 68, 68,
+                                                                         42,  56,  36, 120};
+inline constexpr qreal kSectionGaugeRadius = 36;
+inline constexpr qreal kOverallGaugeRadius = 52;
 
 enum Column { Koot, Subject, Male, Female, Max, Marks, Symbol, Compatibility };
 
-// Colours, ARGB.
+// Colours, ARGB. Text colours are made readable on what they are drawn on.
 inline constexpr QRgb kPageTop = 0xFFFCF8F0;
 inline constexpr QRgb kPageBottom = 0xFFEEE4D0;
 inline constexpr QRgb kGold = 0xFFCC9932;
@@ -69,16 +77,16 @@ inline constexpr qreal kGaugePenWidth = 9;
 
 } // namespace match_sheet
 
-// A text set in a box. Cell texts wrap at words, show whole lines only and
-// end the last shown line in an ellipsis when the rest does not fit; other
-// texts wrap and are clipped to nothing.
+// A text set in a box as `lines`, each no wider than the box; the box holds
+// them all.
 struct SheetText {
     QString text;
     QRectF rect;
     QFont font;
     QColor color;
     Qt::Alignment alignment = Qt::AlignCenter;
-    bool cellText = false;
+    QStringList lines;
+    qreal lineHeight = 0;
 };
 
 // A rectangle filled with a linear gradient from `start` to `end` over
@@ -116,7 +124,7 @@ struct SheetGauge {
     QColor color;
     // Degrees, clockwise on the screen from −225° (lower left); no arc below 0.5.
     double sweepDeg = 0;
-    SheetText figures; // "%.1f/%d"
+    SheetText figures; // "%.1f/%d", set small enough to sit inside the ring
     SheetText caption; // "Score"
 
     bool hasArc() const { return sweepDeg > 0.5; }
@@ -138,6 +146,13 @@ struct SheetSection {
     SheetGauge gauge;
 };
 
+// A place a printed page may end: `preferred` between sections and before the
+// footer, otherwise between two rows.
+struct SheetBreak {
+    qreal y = 0;
+    bool preferred = false;
+};
+
 // What the report view shows: a copy of one match report and the two names.
 struct MatchReportContent {
     double totalScore = 0;
@@ -149,6 +164,7 @@ struct MatchReportContent {
 
 // Everything the painter draws, in paint order by member.
 struct MatchReportLayout {
+    QSizeF size; // the sheet: its content and margins
     SheetFill page;
     std::vector<SheetLine> ornaments;
     SheetText om;
@@ -159,16 +175,18 @@ struct MatchReportLayout {
     std::vector<SheetSection> sections;
     SheetGauge overall;
     SheetText verdict;
+    std::vector<SheetBreak> breaks; // top to bottom
+    qreal tableWidth = 0;
 };
 
-// The scrolling extent of a report with `rowCount` rows: 1400 wide; the height
-// is the header and the sections (216 without rows) plus the footer.
-QSize matchReportScrollSize(std::size_t rowCount);
-
-// The sheet of `content`. `visibleExtent` is the bottom-right corner of what
-// the window shows, in sheet pixels; the page is painted at least that far.
+// The sheet of `content`, its texts measured as `device` sets them (the
+// screen when null).
 MatchReportLayout layoutMatchReport(const MatchReportContent& content,
-                                    QSize visibleExtent = QSize());
+                                    const QPaintDevice* device = nullptr);
+
+// The page colour over `area` (sheet pixels): it fills the sheet, and a
+// window wider or taller than the sheet continues it.
+SheetFill matchPageFill(const QRectF& area);
 
 // score × 100 / maximum, or 0 when the maximum is not positive.
 double matchPercent(double score, double maximum);
@@ -176,14 +194,16 @@ double matchPercent(double score, double maximum);
 // The verdict paragraph for an overall percentage.
 QString matchVerdict(double percent, const QString& boyName, const QString& girlName);
 
-// The lines of a cell text that fit `box`: wrapped at words (inside a word
-// only when it is wider than the box), whole lines only but at least one, the
-// last ending in "…" when text is left over.
-// Measured as on `device` (the screen when null).
-QStringList fitCellText(const QString& text, const QFont& font, QSizeF box,
-                        QPaintDevice* device = nullptr);
+// The texts of a row's Male and Female cells: the chart's value with the
+// points it stands for, labelled: the boy's the points obtained ("Brahmin
+// (1.0 pts)"), the girl's those not obtained ("Brahmin (0.0 pts short)"); the
+// labelled points alone when the rule shows no value.
+QString maleCellText(const match::MatchRow& row);
+QString femaleCellText(const match::MatchRow& row);
 
-// Antialiased painting of a computed sheet.
-void paintMatchReport(QPainter& painter, const MatchReportLayout& layout);
+// Antialiased painting of a computed sheet; with a valid `area` (sheet
+// pixels) only what lies in it.
+void paintMatchReport(QPainter& painter, const MatchReportLayout& layout,
+                      const QRectF& area = QRectF());
 
 } // namespace lumikan::render

@@ -1,19 +1,27 @@
 #include "ui/chart_report.h"
 
 #include "document/verokant_doc.h"
-#include "render/report_pages.h"
+#include "render/chart_report_output.h"
 #include "ui/qt_messages.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 
 namespace lumikan::ui {
+
+QPageSize defaultPaperSize()
+{
+    const QPrinter printer(QPrinter::HighResolution);
+    const QPageSize size = printer.pageLayout().pageSize();
+    return size.isValid() ? size : QPageSize(QPageSize::A4);
+}
 
 bool printChartReport(const document::CVerokantDoc& doc, QPrinter& printer)
 {
@@ -25,12 +33,14 @@ bool printChartReport(const document::CVerokantDoc& doc, QPrinter& printer)
 void printChartReportWithDialog(const document::CVerokantDoc& doc, QWidget* parent)
 {
     QPrinter printer(QPrinter::HighResolution);
+    const render::ChartReportData data = render::collectChartReport(doc);
     QPrintDialog dialog(&printer, parent);
-    dialog.setMinMax(1, render::kReportPageCount);
+    dialog.setMinMax(1, render::chartReportPageCount(data, printer));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!printChartReport(doc, printer))
+    printer.setDocName(doc.GetTitle());
+    if (!render::renderChartReport(data, printer, printer.fromPage(), printer.toPage()))
         QMessageBox::warning(parent, productName(),
                              QStringLiteral("The report could not be printed."));
 }
@@ -70,7 +80,7 @@ void exportChartReportPdfWithDialog(const document::CVerokantDoc& doc, QWidget* 
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     QString reason;
-    if (!render::exportChartReportPdf(doc, path, &reason))
+    if (!render::exportChartReportPdf(doc, path, defaultPaperSize(), &reason))
         QMessageBox::critical(parent, productName(),
                               QStringLiteral("Unable to write the report to\n%1\n\n%2")
                                   .arg(QDir::toNativeSeparators(path), reason));

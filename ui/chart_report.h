@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageSize>
 #include <QString>
 
 class QPrinter;
@@ -11,11 +12,15 @@ class CVerokantDoc;
 
 namespace lumikan::ui {
 
-// The four-page chart report on a printer that is already set up; the
-// printer's page range is honoured. False when the printer cannot be used.
+// The paper a report is exported on: the default printer's.
+QPageSize defaultPaperSize();
+
+// The chart report on a printer that is already set up, laid out for its
+// paper; the printer's page range is honoured. False when the printer cannot
+// be used.
 bool printChartReport(const document::CVerokantDoc& doc, QPrinter& printer);
 
-// File > Print: the print dialog (pages 1 to 4), then the report.
+// File > Print: the print dialog (all the report's pages), then the report.
 void printChartReportWithDialog(const document::CVerokantDoc& doc, QWidget* parent);
 
 // File > Print Preview: the report in the print preview window.

@@ -170,7 +170,7 @@ void CMainFrame::createActions()
                            QStringLiteral("Write the printed pages to a PDF file"));
     connect(exportPdf_, &QAction::triggered, this, [this] {
         if (ChartViewCommands* commands = activeViewCommands(); commands && commands->canPrint())
-            exportChartReportPdfWithDialog(activeChild()->chartDocument(), this);
+            commands->exportPdf();
     });
 
     printSetup_ = addAction("filePrintSetup", QStringLiteral("P&rint Setup..."),
@@ -386,6 +386,11 @@ CChildFrame* CMainFrame::activeChild() const
 
 ChartViewCommands* CMainFrame::activeViewCommands() const
 {
+    // A window in front that is no chart window (a match report) answers for itself.
+    if (QMdiSubWindow* current = mdi_->currentSubWindow();
+        current && !qobject_cast<CChildFrame*>(current))
+        if (auto* commands = dynamic_cast<ChartViewCommands*>(current->widget()))
+            return commands;
     CChildFrame* child = activeChild();
     return child ? dynamic_cast<ChartViewCommands*>(child->viewWidget()) : nullptr;
 }

@@ -20,8 +20,8 @@ class CChildFrame;
 class CColorStatusBar;
 class CVerokantApp;
 
-// Commands a chart view handles itself. A view widget that implements this
-// interface gets Print, Print Preview and Matchmaking; without one they are
+// Commands a view handles itself. A view widget that implements this
+// interface gets Print, Print Preview and Export PDF; without one they are
 // disabled.
 class ChartViewCommands {
 public:
@@ -29,6 +29,7 @@ public:
     virtual bool canPrint() const { return false; }
     virtual void print() {}
     virtual void printPreview() {}
+    virtual void exportPdf() {}
 };
 
 // Where a main window of `screen` size goes: 90 % of it, at most 1920 x 1080,

@@ -1,19 +1,21 @@
 #include "ui/match_result_view.h"
 
-#include <QHelpEvent>
+#include "ui/match_report_output.h"
+
+#include <QLinearGradient>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace lumikan::ui {
 
 CMatchResultView::CMatchResultView(QWidget* parent) : QAbstractScrollArea(parent)
 {
-    // The sheet covers every pixel: nothing is erased first.
+    // The sheet and its page colour cover every pixel: nothing is erased first.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
     setFrameShape(QFrame::NoFrame);
@@ -38,75 +40,58 @@ void CMatchResultView::setReport(double totalScore, double totalMax,
 
 void CMatchResultView::OnInitialUpdate()
 {
-    scrollSize_ = render::matchReportScrollSize(content_.rows.size());
+    layout_ = render::layoutMatchReport(content_, viewport());
+    scrollSize_ =
+        QSize(int(std::ceil(layout_.size.width())), int(std::ceil(layout_.size.height())));
     updateScrollBars();
 }
 
-QPoint CMatchResultView::scrollOffset() const
+QPoint CMatchResultView::sheetOrigin() const
 {
-    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
-}
-
-render::MatchReportLayout CMatchResultView::sheetLayout() const
-{
-    const QPoint offset = scrollOffset();
-    const QSize visible = viewport()->size();
-    return render::layoutMatchReport(
-        content_, QSize(offset.x() + visible.width(), offset.y() + visible.height()));
+    const int spare = viewport()->width() - scrollSize_.width();
+    return {spare > 0 ? spare / 2 : -horizontalScrollBar()->value(), -verticalScrollBar()->value()};
 }
 
 void CMatchResultView::OnDraw(QPainter& painter) const
 {
-    render::paintMatchReport(painter, sheetLayout());
+    render::paintMatchReport(painter, layout_);
 }
 
-QString CMatchResultView::cutTextAt(QPoint viewportPos) const
+void CMatchResultView::print()
 {
-    const QPointF at = viewportPos + scrollOffset();
-    for (const render::SheetSection& section : sheetLayout().sections)
-        for (const render::SheetRow& row : section.rows)
-            for (const render::SheetCell& cell : row.cells) {
-                if (!cell.fill.rect.contains(at))
-                    continue;
-                const render::SheetText& t = cell.text;
-                const QStringList lines =
-                    render::fitCellText(t.text, t.font, t.rect.size(), viewport());
-                const QChar ellipsis(0x2026);
-                const bool cut = !lines.isEmpty() && lines.last().endsWith(ellipsis) &&
-                                 !t.text.endsWith(ellipsis);
-                return cut ? t.text : QString();
-            }
-    return {};
+    printMatchReportWithDialog(content_, this);
 }
 
-bool CMatchResultView::viewportEvent(QEvent* event)
+void CMatchResultView::printPreview()
 {
-    if (event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        const QString text = cutTextAt(help->pos());
-        if (text.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), text, viewport());
-        return true;
-    }
-    return QAbstractScrollArea::viewportEvent(event);
+    previewMatchReport(content_, this);
+}
+
+void CMatchResultView::exportPdf()
+{
+    exportMatchReportPdfWithDialog(content_, this);
 }
 
 QSize CMatchResultView::sizeHint() const
 {
-    // Room for the table and its gauges; the sheet scrolls for the rest.
+    // Room for the whole width of the sheet; it scrolls for the rest.
     const int bar = verticalScrollBar()->sizeHint().width();
-    return {std::min(scrollSize_.width(), 880) + bar, std::min(scrollSize_.height(), 760)};
+    return {scrollSize_.width() + bar, std::min(scrollSize_.height(), 760)};
 }
 
 void CMatchResultView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
-    const QPoint offset = scrollOffset();
-    painter.translate(-offset);
-    painter.setClipRect(event->rect().translated(offset));
-    OnDraw(painter);
+    const QPoint origin = sheetOrigin();
+    painter.translate(origin);
+    const QRectF area = QRectF(event->rect()).translated(-origin);
+    // The page colour runs on beside and below the sheet.
+    const render::SheetFill page = render::matchPageFill(area);
+    QLinearGradient gradient(page.from, page.to);
+    gradient.setColorAt(0, page.start);
+    gradient.setColorAt(1, page.end);
+    painter.fillRect(page.rect, gradient);
+    render::paintMatchReport(painter, layout_, area);
 }
 
 void CMatchResultView::resizeEvent(QResizeEvent* event)

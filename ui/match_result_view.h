@@ -2,6 +2,7 @@
 
 #include "match/match_report.h"
 #include "render/match_report_layout.h"
+#include "ui/main_frame.h"
 
 #include <QAbstractScrollArea>
 #include <QSize>
@@ -12,41 +13,45 @@
 namespace lumikan::ui {
 
 // The painted match report: one run's rows and totals, kept as they were when
-// the report was made (it is never recomputed when the charts change).
-class CMatchResultView : public QAbstractScrollArea {
+// the report was made (it is never recomputed when the charts change). The
+// sheet is centred in a window wider than it; File > Print, Print Preview and
+// Export PDF put it on paper.
+class CMatchResultView : public QAbstractScrollArea, public ChartViewCommands {
     Q_OBJECT
 public:
     explicit CMatchResultView(QWidget* parent = nullptr);
 
-    // Fills the view once, right after it is made; sets the scroll size and repaints.
+    // Fills the view once, right after it is made; lays the sheet out and repaints.
     void setReport(double totalScore, double totalMax, std::vector<match::MatchRow> rows,
                    const QString& boyName, const QString& girlName);
-    // Sets the scroll size of what the view holds.
+    // Lays out what the view holds and sets the scroll size.
     void OnInitialUpdate();
 
     const render::MatchReportContent& content() const { return content_; }
     QSize scrollSize() const { return scrollSize_; }
-    // The sheet as the window shows it now.
-    render::MatchReportLayout sheetLayout() const;
+    // The sheet as the window shows it.
+    const render::MatchReportLayout& sheetLayout() const { return layout_; }
+    // Where the sheet's top-left corner is in the viewport.
+    QPoint sheetOrigin() const;
     // Paints the sheet onto `painter`, which draws in sheet coordinates.
     void OnDraw(QPainter& painter) const;
 
-    // The whole text of the cell at `viewportPos` when the sheet shows it cut
-    // short; empty elsewhere. Hovering such a cell shows it as a tooltip.
-    QString cutTextAt(QPoint viewportPos) const;
+    bool canPrint() const override { return true; }
+    void print() override;
+    void printPreview() override;
+    void exportPdf() override;
 
     QSize sizeHint() const override;
 
 protected:
-    bool viewportEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void updateScrollBars();
-    QPoint scrollOffset() const;
 
     render::MatchReportContent content_;
+    render::MatchReportLayout layout_;
     QSize scrollSize_;
 };
 

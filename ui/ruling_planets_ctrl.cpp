@@ -102,8 +102,8 @@ RulingPlanetsLayout layoutRulingPlanets(QSize client, int rowCount)
 }
 
 CRulingPlanetsCtrl::CRulingPlanetsCtrl(QWidget* parent)
-    : QWidget(parent), placeLine_(rulingPlanetPlaceLine({})),
-      regular_(render::designFont(u"Segoe UI", 8.5)),
+    : QWidget(parent), title_(QStringLiteral("Ruling Planets")),
+      placeLine_(rulingPlanetPlaceLine({})), regular_(render::designFont(u"Segoe UI", 8.5)),
       bold_(render::designFont(u"Segoe UI Semibold", 7.8, QFont::DemiBold))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -112,6 +112,12 @@ CRulingPlanetsCtrl::CRulingPlanetsCtrl(QWidget* parent)
 void CRulingPlanetsCtrl::setRows(std::vector<RulingPlanetRow> rows)
 {
     rows_ = std::move(rows);
+    update();
+}
+
+void CRulingPlanetsCtrl::setTitle(const QString& title)
+{
+    title_ = title;
     update();
 }
 
@@ -130,8 +136,7 @@ void CRulingPlanetsCtrl::paintPanel(QPainter& painter) const
 
     painter.setFont(bold_);
     painter.setPen(QColor::fromRgb(kTitleColor));
-    painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     QStringLiteral("Ruling Planets"));
+    painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, title_);
     painter.setFont(regular_);
     painter.setPen(QColor::fromRgb(kCaptionColor));
     painter.drawText(layout.caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,

@@ -64,6 +64,9 @@ public:
 
     void setRows(std::vector<RulingPlanetRow> rows);
     void setPlace(const RulingPlanetPlace& place);
+    // The panel's title, naming the moment and place the planets are for.
+    void setTitle(const QString& title);
+    QString title() const { return title_; }
     const std::vector<RulingPlanetRow>& rows() const { return rows_; }
     QString placeLine() const { return placeLine_; }
 
@@ -75,6 +78,7 @@ protected:
 
 private:
     std::vector<RulingPlanetRow> rows_;
+    QString title_;
     QString placeLine_;
     QFont regular_, bold_;
 };

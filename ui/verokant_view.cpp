@@ -4,7 +4,7 @@
 #include "document/significator_why.h"
 
 #include "document/messages.h"
-#include "document/significator_why.h"
+#include "document/ruling_moment.h"
 #include "document/verokant_doc.h"
 #include "engine/coded_errors.h"
 #include "render/chart_appearance.h"
@@ -218,6 +218,11 @@ void CVerokantView::printPreview()
     previewChartReport(doc_, this);
 }
 
+void CVerokantView::exportPdf()
+{
+    exportChartReportPdfWithDialog(doc_, this);
+}
+
 void CVerokantView::createControls()
 {
     planetsTable_ = makeTable(kPlanetTableColumns, kPositionInitialWidths, planetTableTooltips(),
@@ -383,11 +388,14 @@ void CVerokantView::refreshRulingPlanets()
     rulingPlanets_->setPlace({QString::fromStdString(s.rpCity), QString::fromStdString(s.rpState),
                               QString::fromStdString(s.rpCountry), s.rpLatitude, s.rpLongitude,
                               s.rpTimeZoneHours});
-    if (doc_.hasChart())
+    if (doc_.hasChart()) {
         rulingPlanets_->setRows(rulingPlanetRows(
             engine::rankedRulingPlanets(doc_.currentRulingPlanets()), s.planetNameFormat));
-    else
+        rulingPlanets_->setTitle(document::rulingPlanetsTitle(doc_));
+    } else {
         rulingPlanets_->setRows({});
+        rulingPlanets_->setTitle(QStringLiteral("Ruling Planets"));
+    }
 }
 
 void CVerokantView::syncBirthTimeLists()

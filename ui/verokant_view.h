@@ -66,10 +66,11 @@ public:
     void OnUpdate(int hint) override;
     void CommitPendingEdits() override;
 
-    // File > Print and Print Preview: the four-page chart report.
+    // File > Print, Print Preview and Export PDF: the chart report.
     bool canPrint() const override;
     void print() override;
     void printPreview() override;
+    void exportPdf() override;
 
     document::CVerokantDoc& chartDocument() const { return doc_; }
 

@@ -50,7 +50,7 @@ TEST(CliMatch, WrongArgumentsExitTwoAndUnreadableChartsOne)
     const std::vector<QStringList> bad = {
         {"match", pair.boy, "--defaults"},
         {"match", pair.boy, pair.girl, pair.boy, "--defaults"},
-        {"match", pair.boy, pair.girl, "--now", "10:00:00"},
+        {"match", pair.boy, pair.girl, "--rp-lat", "10"},
         {"match", pair.boy, pair.girl, "--depth", "2"},
         {"match", pair.boy, pair.girl, "--jobs", "2"},
         {"match", pair.boy, pair.girl, "--json", "--json"},

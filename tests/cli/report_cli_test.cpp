@@ -1,4 +1,5 @@
-// lumikan-cli report: the printed report as a PDF, without a display.
+// lumikan-cli report and match --pdf: the printed reports as PDF files,
+// without a display.
 #include "cli_run.h"
 
 #include <QFile>
@@ -20,7 +21,7 @@ CliRun report(const QStringList& args)
 
 } // namespace
 
-TEST(CliReport, WritesAFourPagePdfAndReportsFailures)
+TEST(CliReport, WritesThePdfOnA4OrLetterAndReportsFailures)
 {
     if (!lumikan::test::kReportProgramBuilt)
         GTEST_SKIP() << "built without the report program";
@@ -39,7 +40,19 @@ TEST(CliReport, WritesAFourPagePdfAndReportsFailures)
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF-"));
-    EXPECT_EQ(bytes.count("/Type /Page\n"), 4);
+    EXPECT_GE(bytes.count("/Type /Page\n"), 4);
+    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 595.")) << "A4 unless asked otherwise";
+
+    // US Letter on request; nothing else.
+    const QString letterPath = dir.filePath("letter.pdf");
+    ASSERT_EQ(report({chartPath, "--defaults", "--paper", "letter", "--pdf", letterPath}).status,
+              0);
+    QFile letter(letterPath);
+    ASSERT_TRUE(letter.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(letter.readAll().contains("/MediaBox [0 0 612.000000 792."));
+    const CliRun a3 = report({chartPath, "--defaults", "--paper", "a3", "--pdf", letterPath});
+    EXPECT_EQ(a3.status, 2);
+    EXPECT_EQ(a3.err.toStdString(), "lumikan-cli report: --paper \"a3\": a4 or letter is needed\n");
 
     // Birth options serve as well as a chart file.
     EXPECT_EQ(report(kPune + QStringList{"--pdf", dir.filePath("cast.pdf")}).status, 0);
@@ -65,6 +78,53 @@ TEST(CliReport, WritesAFourPagePdfAndReportsFailures)
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_TRUE(unwritable.err.contains("cannot write")) << unwritable.err.toStdString();
     EXPECT_EQ(report({dir.filePath("missing.lmk"), "--defaults", "--pdf", pdfPath}).status, 1);
+}
+
+TEST(CliReport, MatchWritesItsSheetAsAPdfOnRequest)
+{
+    if (!lumikan::test::kReportProgramBuilt)
+        GTEST_SKIP() << "built without the report program";
+    QTemporaryDir dir;
+    const QString boy = dir.filePath("boy.lmk");
+    const QString girl = dir.filePath("girl.lmk");
+    ASSERT_EQ(lumikan::test::cli(QStringList{"save", boy} + kPune).status, 0);
+    ASSERT_EQ(lumikan::test::cli({"save", girl, "--defaults", "--name", "Asha", "--date",
+                                  "1993-03-14", "--time", "06:45:00", "--tz", "5.5", "--lat",
+                                  "18.5204", "--lon", "73.8567", "--gender", "1"})
+                  .status,
+              0);
+    auto match = [&](const QStringList& more) {
+        return lumikan::test::cli(QStringList{"match", boy, girl, "--defaults"} + more, true);
+    };
+
+    const QString pdfPath = dir.filePath("match.pdf");
+    const CliRun run = match({"--pdf", pdfPath, "--paper", "letter"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty()) << "the PDF instead of the text";
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    QFile pdf(pdfPath);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    EXPECT_GE(bytes.count("/Type /Page\n"), 2);
+    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 612.000000 792."));
+
+    const CliRun paperAlone = match({"--paper", "a4"});
+    EXPECT_EQ(paperAlone.status, 2);
+    EXPECT_TRUE(paperAlone.out.isEmpty());
+    EXPECT_TRUE(paperAlone.err.contains("--paper")) << paperAlone.err.toStdString();
+    EXPECT_EQ(match({"--pdf", pdfPath, "--json"}).status, 2) << "one output at a time";
+    const CliRun unwritable = match({"--pdf", dir.filePath("no/such/folder.pdf")});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_TRUE(unwritable.err.contains("cannot write")) << unwritable.err.toStdString();
+    EXPECT_EQ(lumikan::test::cli({"match", boy, "--defaults", "--pdf", pdfPath}, true).status, 2)
+        << "one chart is not a match: a bad argument";
+
+    // "-" is standard output, not a file named "-".
+    const CliRun piped = match({"--pdf", "-"});
+    ASSERT_EQ(piped.status, 0) << piped.err.toStdString();
+    EXPECT_TRUE(piped.out.startsWith("%PDF-"));
+    EXPECT_FALSE(QFile::exists("-"));
 }
 
 TEST(CliReport, WithoutTheReportProgramBesideItSaysSoAndFails)

@@ -1,8 +1,15 @@
 #include "render/match_report_layout.h"
+#include "render/match_report_print.h"
 
+#include "document/chart_maker.h"
+#include "document/match_documents.h"
 #include "gui_test_app.h"
+#include "render/contrast.h"
 
+#include <QFile>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +45,11 @@ MatchReportContent contentWithRows(std::size_t count)
     return c;
 }
 
+QSize sheetSize(const MatchReportLayout& layout)
+{
+    return layout.size.toSize() + QSize(1, 1);
+}
+
 QImage render(const MatchReportLayout& layout, QSize size)
 {
     QImage image = test::whiteImage(size.width(), size.height());
@@ -49,6 +61,11 @@ QImage render(const MatchReportLayout& layout, QSize size)
 
 // Colours compared channel by channel within `tolerance` (antialiasing at the
 // middle of a 9-pixel pen or inside a filled box leaves them exact).
+QColor argbColor(QRgb value)
+{
+    return QColor::fromRgba(value);
+}
+
 ::testing::AssertionResult colorNear(const QImage& image, QPointF at, QRgb expected,
                                      int tolerance = 6)
 {
@@ -75,21 +92,22 @@ protected:
     void SetUp() override { test::guiApp(); }
 };
 
-TEST_F(MatchReportTest, ScrollHeightFollowsTheRowCountAndHoldsTheFooter)
+TEST_F(MatchReportTest, HeightFollowsTheRowCountAndHoldsTheFooter)
 {
     struct Case {
         std::size_t rows;
         int height;
         std::size_t sections;
     };
-    // 0: 216 + 242; 8: 500 + 242; 9: 500 + 337; 27: 8 × 27 + 284 + 19 × 27 + 310.
+    // One-line rows: 0: 216 + 242; 8: 500 + 242; 9: 500 + 337; 27: 8 × 27 +
+    // 284 + 19 × 27 + 310.
     for (const Case& c : {Case{0, 458, 0}, Case{3, 365 + 242, 1}, Case{8, 742, 1}, Case{9, 837, 2},
                           Case{27, 1323, 2}}) {
         SCOPED_TRACE(testing::Message() << c.rows << " rows");
-        EXPECT_EQ(matchReportScrollSize(c.rows), QSize(1400, c.height));
         const MatchReportLayout layout = layoutMatchReport(contentWithRows(c.rows));
+        EXPECT_DOUBLE_EQ(layout.size.height(), c.height);
         ASSERT_EQ(layout.sections.size(), c.sections);
-        // The last divider closes the footer 4 pixels above the end of the scroll area.
+        // The last divider closes the footer 4 pixels above the end of the sheet.
         EXPECT_DOUBLE_EQ(layout.dividers.back().line.y1(), c.height - 4);
         if (c.sections == 2) {
             EXPECT_EQ(layout.sections[0].rows.size(), 8u);
@@ -98,29 +116,43 @@ TEST_F(MatchReportTest, ScrollHeightFollowsTheRowCountAndHoldsTheFooter)
     }
 }
 
-TEST_F(MatchReportTest, HeaderAndSectionsCarryTheirTextsAndPlaces)
+TEST_F(MatchReportTest, TheSheetIsAsWideAsItsContentWithTheHeadingCentredOverIt)
 {
     const MatchReportLayout layout = layoutMatchReport(contentWithRows(27));
-    EXPECT_EQ(layout.om.rect, QRectF(426, 18, 104, 52));
-    EXPECT_EQ(layout.title.rect, QRectF(108, 94, 740, 34));
+    // Short texts: every column about its narrowest, the table narrower than
+    // its budget.
+    qreal columns = 0;
+    for (const SheetCell& heading : layout.sections[0].headings)
+        columns += heading.fill.rect.width();
+    EXPECT_DOUBLE_EQ(layout.tableWidth, columns);
+    EXPECT_LE(layout.tableWidth, 100 + 150 + 68 + 68 + 42 + 56 + 36 + 125);
+    const qreal right = 108 + layout.tableWidth;
+    EXPECT_DOUBLE_EQ(layout.size.width(), right + 18) << "margins of 18 on both sides";
+    const qreal middle = (18 + right) / 2;
+    EXPECT_EQ(layout.om.rect, QRectF(middle - 52, 18, 104, 52));
+    EXPECT_EQ(layout.title.rect, QRectF(18, 94, right - 18, 34));
     EXPECT_EQ(layout.names.text, QStringLiteral("Ravi  ♥  Asha"));
-    EXPECT_EQ(layout.names.rect, QRectF(108, 166, 740, 28));
+    EXPECT_EQ(layout.names.rect, QRectF(18, 166, right - 18, 28));
+    EXPECT_DOUBLE_EQ(layout.overall.centre.x(), middle);
+    EXPECT_EQ(layout.ornaments[2].line.p1(), QPointF(layout.size.width() - 14, 14))
+        << "the right ornaments frame the sheet's corner";
 
     const SheetSection& first = layout.sections[0];
     const SheetSection& second = layout.sections[1];
-    EXPECT_EQ(first.band.rect, QRectF(18, 216, 830, 28));
+    EXPECT_EQ(first.band.rect, QRectF(18, 216, right - 18, 28));
     EXPECT_EQ(first.headings[0].fill.rect, QRectF(108, 246, 100, 24));
-    EXPECT_EQ(first.headings[7].fill.rect.right(), 848);
+    EXPECT_DOUBLE_EQ(first.headings[7].fill.rect.right(), right);
     EXPECT_EQ(first.rows[0].cells[0].fill.rect, QRectF(108, 270, 100, 27));
     // Each section gauge sits level with the middle of its rows.
     EXPECT_EQ(first.gauge.centre, QPointF(63, 270 + 4 * 27));
+    EXPECT_EQ(first.gauge.radius, 36);
     EXPECT_EQ(second.band.rect.top(), 500);
     EXPECT_EQ(second.gauge.centre, QPointF(63, 554 + 19 * 27 / 2.0));
     EXPECT_EQ(second.gauge.figures.text, QStringLiteral("19.0/38"));
     // Footer: 24 below the second section's 14-pixel gap.
-    EXPECT_EQ(layout.overall.centre, QPointF(478, 1081 + 24 + 64));
+    EXPECT_EQ(layout.overall.centre.y(), 1081 + 24 + 64);
     EXPECT_EQ(layout.overall.figures.text, QStringLiteral("27.0/54"));
-    EXPECT_EQ(layout.verdict.rect, QRectF(108, 1105 + 142, 740, 64));
+    EXPECT_EQ(layout.verdict.rect, QRectF(18, 1105 + 142, right - 18, 64));
 
     // Rows alternate from the first colour, restarting in each section.
     EXPECT_EQ(first.rows[0].cells[0].fill.start.rgba(), sheet::kRowEven);
@@ -128,7 +160,7 @@ TEST_F(MatchReportTest, HeaderAndSectionsCarryTheirTextsAndPlaces)
     EXPECT_EQ(second.rows[0].cells[0].fill.start.rgba(), sheet::kRowEven);
 }
 
-TEST_F(MatchReportTest, RowCellsShowValuesPointsNotObtainedAndZeroMaximum)
+TEST_F(MatchReportTest, RowCellsShowLabelledValuesPointsNotObtainedAndZeroMaximum)
 {
     MatchReportContent c;
     c.rows = {row("Nadi", 0, 8, "Antya", "Antya", "Progeny & Genetic Health"),
@@ -139,26 +171,29 @@ TEST_F(MatchReportTest, RowCellsShowValuesPointsNotObtainedAndZeroMaximum)
     const auto& nadi = rows[0].cells;
     EXPECT_EQ(nadi[sheet::Koot].text.text, QStringLiteral("Nadi"));
     EXPECT_EQ(nadi[sheet::Subject].text.text, QStringLiteral("Progeny & Genetic Health"));
-    EXPECT_EQ(nadi[sheet::Male].text.text, QStringLiteral("Antya(0.0)"));
-    EXPECT_EQ(nadi[sheet::Female].text.text, QStringLiteral("Antya(8.0)"))
+    EXPECT_EQ(nadi[sheet::Male].text.text, QStringLiteral("Antya (0.0 pts)"));
+    EXPECT_EQ(nadi[sheet::Female].text.text, QStringLiteral("Antya (8.0 pts short)"))
         << "the girl's cell shows the points not obtained";
     EXPECT_EQ(nadi[sheet::Max].text.text, QStringLiteral("8.0"));
     EXPECT_EQ(nadi[sheet::Marks].text.text, QStringLiteral("0.0"));
 
+    // A rule without values (the extended section's) still says what its
+    // numbers are.
     const SheetRow& zero = rows[1];
     EXPECT_EQ(zero.percent, 0.0);
     EXPECT_EQ(zero.cells[sheet::Subject].text.text, QStringLiteral("Mangal Dosha"))
         << "an empty subject shows the rule name";
-    EXPECT_EQ(zero.cells[sheet::Male].text.text, QStringLiteral("(0.0)"));
-    EXPECT_EQ(zero.cells[sheet::Female].text.text, QStringLiteral("(0.0)"));
+    EXPECT_EQ(zero.cells[sheet::Male].text.text, QStringLiteral("0.0 pts"));
+    EXPECT_EQ(zero.cells[sheet::Female].text.text, QStringLiteral("0.0 pts short"));
     EXPECT_EQ(zero.cells[sheet::Symbol].text.text, QStringLiteral("✘"));
     EXPECT_EQ(zero.cells[sheet::Compatibility].text.text, QStringLiteral("Needs attention"));
     EXPECT_EQ(zero.bar.filledWidth, 0.0);
-    EXPECT_EQ(zero.bar.track, QRectF(108 + 100 + 160 + 68 + 68 + 42 + 5, 270 + 27 + 27 - 9, 46, 5));
+    const QRectF marks = zero.cells[sheet::Marks].fill.rect;
+    EXPECT_EQ(zero.bar.track, QRectF(marks.left() + 5, marks.bottom() - 9, marks.width() - 10, 5));
 
     const auto& half = rows[2].cells;
-    EXPECT_EQ(half[sheet::Male].text.text, QStringLiteral("(3.5)"));
-    EXPECT_EQ(half[sheet::Female].text.text, QStringLiteral("(3.5)"));
+    EXPECT_EQ(half[sheet::Male].text.text, QStringLiteral("3.5 pts"));
+    EXPECT_EQ(half[sheet::Female].text.text, QStringLiteral("3.5 pts short"));
 
     const QImage image = render(layout, QSize(900, 420));
     test::keepImage(image, QStringLiteral("match_report_rows"));
@@ -167,6 +202,37 @@ TEST_F(MatchReportTest, RowCellsShowValuesPointsNotObtainedAndZeroMaximum)
     EXPECT_TRUE(colorNear(image,
                           zero.cells[sheet::Compatibility].fill.rect.bottomRight() - QPointF(6, 3),
                           sheet::kCellAttention));
+}
+
+TEST_F(MatchReportTest, LongCellTextsWrapWholeAndTheRowGrows)
+{
+    MatchReportContent c;
+    c.rows = {row("KP 1-7 SubLord Axis Matching", 10, 15, "", "",
+                  "Checks cross linkage between 1st and 7th house sub-lords, and the KP "
+                  "Marriage Match of both charts, with every detail a long subject can hold."),
+              row("Varna", 1, 1, "", "", "Work")};
+    const MatchReportLayout layout = layoutMatchReport(c);
+    EXPECT_LE(layout.tableWidth, sheet::kTableBudget);
+    const SheetRow& tall = layout.sections[0].rows[0];
+    const SheetRow& plain = layout.sections[0].rows[1];
+    EXPECT_GT(tall.cells[0].fill.rect.height(), sheet::kRowHeight);
+    EXPECT_EQ(plain.cells[0].fill.rect.height(), sheet::kRowHeight);
+    EXPECT_EQ(plain.cells[0].fill.rect.top(), tall.cells[0].fill.rect.bottom());
+    for (const SheetRow* r : {&tall, &plain}) {
+        for (const SheetCell& cell : r->cells) {
+            const SheetText& t = cell.text;
+            SCOPED_TRACE(t.text.toStdString());
+            const QFontMetricsF fm(t.font);
+            for (const QString& line : t.lines)
+                EXPECT_LE(fm.horizontalAdvance(line), t.rect.width() + 0.01) << line.toStdString();
+            EXPECT_EQ(t.lines.join(QLatin1Char(' ')).simplified(), t.text.simplified());
+            EXPECT_LE(qreal(t.lines.size()) * t.lineHeight, t.rect.height() + 0.01);
+            EXPECT_TRUE(cell.fill.rect.contains(t.rect));
+        }
+    }
+    EXPECT_GT(tall.cells[sheet::Subject].text.lines.size(), 1);
+    // The bar stays at the foot of a tall row.
+    EXPECT_DOUBLE_EQ(tall.bar.track.top(), tall.cells[0].fill.rect.bottom() - 9);
 }
 
 TEST_F(MatchReportTest, RowsJudgeAtSeventyFiveAndFiftyPercent)
@@ -197,8 +263,11 @@ TEST_F(MatchReportTest, RowsJudgeAtSeventyFiveAndFiftyPercent)
         const SheetRow& r = layout.sections[0].rows[i];
         EXPECT_EQ(r.cells[sheet::Symbol].text.text, cases[i].symbol);
         EXPECT_EQ(r.cells[sheet::Compatibility].text.text, cases[i].verdict);
-        EXPECT_EQ(r.cells[sheet::Symbol].text.color.rgba(),
-                  r.percent >= 50 ? sheet::kGood : sheet::kPoor);
+        // The mark in the row's colour, darkened where it would not read.
+        const QColor mark = r.cells[sheet::Symbol].text.color;
+        const QColor band = argbColor(r.percent >= 50 ? sheet::kGood : sheet::kPoor);
+        EXPECT_NEAR(mark.hslHueF(), band.hslHueF(), 0.01);
+        EXPECT_LE(mark.lightnessF(), band.lightnessF());
         const QRectF cell = r.cells[sheet::Compatibility].fill.rect;
         EXPECT_TRUE(colorNear(image, cell.bottomRight() - QPointF(6, 3), cases[i].cell));
         const QRectF bar = r.bar.track;
@@ -224,7 +293,7 @@ TEST_F(MatchReportTest, SectionGaugeTurnsGoldAtFiftyFivePercent)
     EXPECT_EQ(first.figures.text, QStringLiteral("11.0/20"));
     EXPECT_NEAR(first.sweepDeg, 270 * 0.55, 1e-9);
 
-    const QImage image = render(layout, matchReportScrollSize(c.rows.size()));
+    const QImage image = render(layout, sheetSize(layout));
     test::keepImage(image, QStringLiteral("match_report_section_gauges"));
     EXPECT_TRUE(colorNear(image, onRing(first, 10), sheet::kSectionGaugeGood));
     EXPECT_TRUE(colorNear(image, onRing(first, 270 * 0.55 - 12), sheet::kSectionGaugeGood));
@@ -260,7 +329,7 @@ TEST_F(MatchReportTest, OverallGaugeAndVerdictAtTheirThresholds)
         EXPECT_EQ(layout.overall.color.rgba(), k.gauge);
         EXPECT_TRUE(layout.verdict.text.startsWith(QString::fromUtf8(k.verdictStart)))
             << layout.verdict.text.toStdString();
-        const QImage image = render(layout, matchReportScrollSize(0));
+        const QImage image = render(layout, sheetSize(layout));
         EXPECT_TRUE(colorNear(image, onRing(layout.overall, 5), k.gauge));
         EXPECT_TRUE(colorNear(image, onRing(layout.overall, 270 * k.score / 100 - 8), k.gauge));
         EXPECT_TRUE(
@@ -283,7 +352,7 @@ TEST_F(MatchReportTest, OverallGaugeAndVerdictAtTheirThresholds)
     EXPECT_EQ(noneLayout.overall.color.rgba(), sheet::kPoor);
     EXPECT_FALSE(noneLayout.overall.hasArc());
     EXPECT_EQ(noneLayout.overall.figures.text, QStringLiteral("5.0/0"));
-    const QImage image = render(noneLayout, matchReportScrollSize(0));
+    const QImage image = render(noneLayout, sheetSize(noneLayout));
     EXPECT_TRUE(colorNear(image, onRing(noneLayout.overall, 5), sheet::kGaugeTrack));
 
     // A name that looks like a placeholder is shown as typed.
@@ -291,50 +360,143 @@ TEST_F(MatchReportTest, OverallGaugeAndVerdictAtTheirThresholds)
                     .startsWith(QStringLiteral("The stars shine brightly upon %2 and Asha.")));
 }
 
-TEST_F(MatchReportTest, CellTextShowsWholeLinesAndEndsInAnEllipsis)
-{
-    const QFont font = designFont(u"Palatino Linotype", 7.5);
-    const QFontMetricsF metrics(font);
-    const QString subject = QStringLiteral("Checks for Vedha Dosha based on Nakshatra positions.");
-    const QSizeF cell(152, 21); // a Subject cell inside its insets: room for one line
-
-    EXPECT_EQ(fitCellText(QStringLiteral("Tara"), font, cell), QStringList{"Tara"});
-
-    const QStringList one = fitCellText(subject, font, cell);
-    ASSERT_EQ(one.size(), 1);
-    EXPECT_TRUE(one[0].endsWith(QChar(0x2026))) << one[0].toStdString();
-    EXPECT_TRUE(one[0].startsWith(QStringLiteral("Checks for Vedha")));
-    EXPECT_LE(metrics.horizontalAdvance(one[0]), cell.width());
-
-    // Taller: the first line breaks at a word, the second takes the rest.
-    const QStringList two = fitCellText(subject, font, QSizeF(152, 3 * metrics.lineSpacing() - 1));
-    ASSERT_EQ(two.size(), 2);
-    EXPECT_FALSE(two[0].endsWith(QChar(0x2026)));
-    EXPECT_TRUE(subject.startsWith(two[0] + QLatin1Char(' '))) << two[0].toStdString();
-
-    // A box lower than a line still shows one.
-    EXPECT_EQ(fitCellText(QStringLiteral("Gana"), font, QSizeF(60, 4)).size(), 1);
-}
-
 TEST_F(MatchReportTest, GaugeFiguresStayInsideTheRing)
 {
     MatchReportContent c;
     for (int i = 0; i < 8; ++i)
         c.rows.push_back(row("Rule", 4.5, 4.5));
-    c.rows.push_back(row("Extended", 216, 216));
+    c.rows.push_back(row("Extended", 98.5, 216));
     c.totalScore = 252;
     c.totalMax = 252;
     const MatchReportLayout layout = layoutMatchReport(c);
+    EXPECT_EQ(layout.sections[1].gauge.figures.text, QStringLiteral("98.5/216"));
+    EXPECT_EQ(layout.overall.figures.font.pointSizeF(), 10.0) << "the overall ring has room";
+    const QImage image = render(layout, sheetSize(layout));
+    test::keepImage(image, QStringLiteral("match_report_gauges"));
     for (const SheetGauge* g :
          {&layout.sections[0].gauge, &layout.sections[1].gauge, &layout.overall}) {
         SCOPED_TRACE(g->figures.text.toStdString());
-        const qreal inside = 2 * g->radius - sheet::kGaugePenWidth;
-        EXPECT_LE(QFontMetricsF(g->figures.font).horizontalAdvance(g->figures.text), inside);
         EXPECT_GE(g->figures.font.pointSizeF(), 6.0);
-        EXPECT_NEAR(g->sweepDeg, 270, 1e-9);
+        // Inside the ring's band only the ring's colours: no figure ink.
+        const qreal r = g->radius - sheet::kGaugePenWidth / 2 + 1.5;
+        for (int degrees = 0; degrees < 360; degrees += 2) {
+            const double a = degrees * M_PI / 180;
+            const QPoint at =
+                QPointF(g->centre.x() + r * std::cos(a), g->centre.y() - r * std::sin(a)).toPoint();
+            EXPECT_GT(qGray(image.pixel(at)), 70) << "ink on the ring at " << degrees << "°";
+        }
     }
-    EXPECT_EQ(layout.sections[1].gauge.figures.text, QStringLiteral("216.0/216"));
-    EXPECT_EQ(layout.overall.figures.font.pointSizeF(), 10.0) << "the overall ring has room";
+}
+
+TEST_F(MatchReportTest, EveryTextReadsOnWhatItIsDrawnOn)
+{
+    const MatchReportLayout layout = layoutMatchReport(contentWithRows(27));
+    auto onPage = [](const SheetText& t) {
+        return std::min(contrastRatio(t.color, argbColor(sheet::kPageTop)),
+                        contrastRatio(t.color, argbColor(sheet::kPageBottom)));
+    };
+    for (const SheetText* t : {&layout.om, &layout.title, &layout.subtitle, &layout.names,
+                               &layout.verdict, &layout.overall.figures, &layout.overall.caption})
+        EXPECT_GE(onPage(*t), kMinimumTextContrast) << t->text.toStdString();
+    for (const SheetSection& section : layout.sections) {
+        EXPECT_GE(onPage(section.gauge.figures), kMinimumTextContrast);
+        EXPECT_GE(onPage(section.gauge.caption), kMinimumTextContrast);
+        for (QRgb band : {sheet::kTitle, sheet::kBandEnd})
+            EXPECT_GE(contrastRatio(section.title.color, argbColor(band)), kMinimumTextContrast);
+        std::vector<const SheetCell*> cells;
+        for (const SheetCell& cell : section.headings)
+            cells.push_back(&cell);
+        for (const SheetRow& r : section.rows)
+            for (const SheetCell& cell : r.cells)
+                cells.push_back(&cell);
+        for (const SheetCell* cell : cells) {
+            if (cell->text.text.isEmpty())
+                continue;
+            for (const QColor& back : {cell->fill.start, cell->fill.end}) {
+                if (back.isValid()) {
+                    EXPECT_GE(contrastRatio(cell->text.color, back), kMinimumTextContrast)
+                        << cell->text.text.toStdString();
+                }
+            }
+        }
+    }
+}
+
+TEST_F(MatchReportTest, PagesEndBetweenSectionsOrRowsAndNeverCutAGauge)
+{
+    // Sections start at 216 and 500, the footer at 1105; rows of 27 between.
+    const MatchReportLayout layout = layoutMatchReport(contentWithRows(27));
+    ASSERT_FALSE(layout.breaks.empty());
+    std::vector<qreal> preferred;
+    for (const SheetBreak& b : layout.breaks) {
+        if (b.preferred)
+            preferred.push_back(b.y);
+        for (const SheetSection& s : layout.sections) {
+            const qreal reach = s.gauge.radius + sheet::kGaugePenWidth / 2;
+            EXPECT_FALSE(b.y > s.gauge.centre.y() - reach && b.y < s.gauge.centre.y() + reach)
+                << "a page ending at " << b.y << " would cut the gauge";
+        }
+    }
+    EXPECT_EQ(preferred, (std::vector<qreal>{216, 500, 1105}));
+
+    // A page of 1000 holds the heading and the first section, not the second.
+    using Spans = std::vector<std::pair<qreal, qreal>>;
+    EXPECT_EQ(matchReportPageSpans(layout.breaks, 1323, 1000), (Spans{{0, 500}, {500, 1323}}));
+    // A page of 400: the first section starts a page; the long second one
+    // ends a page between rows.
+    const Spans small = matchReportPageSpans(layout.breaks, 1323, 400);
+    ASSERT_GE(small.size(), 4u);
+    EXPECT_EQ(small[0], std::make_pair(qreal(0), qreal(216)));
+    for (std::size_t i = 1; i < small.size(); ++i) {
+        EXPECT_EQ(small[i].first, small[i - 1].second);
+        EXPECT_LE(small[i].second - small[i].first, 400);
+        const bool atBreak =
+            std::any_of(layout.breaks.begin(), layout.breaks.end(),
+                        [&](const SheetBreak& b) { return b.y == small[i].first; });
+        EXPECT_TRUE(atBreak) << small[i].first;
+    }
+    EXPECT_EQ(small.back().second, 1323);
+    // Without any place to end, a page ends where it is full.
+    EXPECT_EQ(matchReportPageSpans({}, 250, 100), (Spans{{0, 100}, {100, 200}, {200, 250}}));
+}
+
+TEST_F(MatchReportTest, TheRealReportNamesEveryRuleInFullAndGivesItsTotals)
+{
+    test::ChartMaker maker;
+    auto boy = maker.puneChart("Ravi Deshpande", 1990, 12, 5, 14, 0);
+    auto girl = maker.puneChart("Asha Kulkarni", 1993, 3, 14, 6, 1);
+    ASSERT_TRUE(boy && girl);
+    const match::MatchReport report =
+        match::RunMatch(match::CreateMatchRules(), document::BuildMatchSubject(*boy),
+                        document::BuildMatchSubject(*girl));
+    MatchReportContent c{report.totalScore, report.totalMax, report.rows,
+                         QStringLiteral("Ravi Deshpande"), QStringLiteral("Asha Kulkarni")};
+    const MatchReportLayout layout = layoutMatchReport(c);
+    ASSERT_EQ(layout.sections.size(), 2u);
+    std::size_t index = 0;
+    for (const SheetSection& section : layout.sections)
+        for (const SheetRow& r : section.rows) {
+            const SheetText& koot = r.cells[sheet::Koot].text;
+            EXPECT_EQ(koot.text.toStdString(), report.rows.at(index++).name);
+            EXPECT_EQ(koot.lines, QStringList{koot.text}) << "whole, on one line";
+        }
+    EXPECT_EQ(index, report.rows.size());
+    EXPECT_EQ(layout.overall.figures.text,
+              QString::asprintf("%.1f/%d", report.totalScore, int(report.totalMax)));
+    EXPECT_EQ(layout.sections[0].gauge.figures.text,
+              QString::asprintf("%.1f/36", layout.sections[0].score));
+
+    // On paper: A4 and US Letter, each page with the names and its number.
+    QTemporaryDir dir;
+    for (const QPageSize& size : {QPageSize(QPageSize::A4), QPageSize(QPageSize::Letter)}) {
+        const QString path = dir.filePath(QStringLiteral("match.pdf"));
+        ASSERT_TRUE(exportMatchReportPdf(c, path, size));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        EXPECT_GE(pdf.count("/Type /Page\n"), 2) << size.name().toStdString();
+    }
+    EXPECT_FALSE(exportMatchReportPdf(c, dir.filePath(QStringLiteral("missing/match.pdf"))));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "document/chart_maker.h"
 #include "qt_test_app.h"
+#include "render/chart_report_output.h"
 
 #include <QApplication>
 #include <QFile>
@@ -17,7 +18,7 @@
 namespace lumikan::ui {
 namespace {
 
-TEST(ChartReportPrinting, ThePrinterGetsTheChosenPagesAndThePreviewAllFour)
+TEST(ChartReportPrinting, ThePrinterGetsTheChosenPagesAndThePreviewThemAll)
 {
     test::qtApp();
     test::PuneChart chart;
@@ -44,7 +45,10 @@ TEST(ChartReportPrinting, ThePrinterGetsTheChosenPagesAndThePreviewAllFour)
         preview->reject();
     });
     previewChartReport(*chart.doc, nullptr);
-    EXPECT_EQ(previewPages, 4);
+    QPrinter paper(QPrinter::HighResolution);
+    const int count = render::chartReportPageCount(render::collectChartReport(*chart.doc), paper);
+    EXPECT_GE(count, 4);
+    EXPECT_EQ(previewPages, count);
 }
 
 } // namespace

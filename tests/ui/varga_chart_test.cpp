@@ -142,6 +142,9 @@ TEST_F(VargaWindow, EachWindowKeepsItsCopyAndScrollsInsteadOfWrapping)
     auto* view = qobject_cast<CVargaChartView*>(window->widget());
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(window->isMaximized());
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Divisional Charts \u2014 Test Chart (5 Dec 1990 14:07, Pune)"))
+        << "the title names the chart";
     EXPECT_EQ(openVargaWindow(*source.doc, area) == window, false)
         << "each command opens a new window";
 

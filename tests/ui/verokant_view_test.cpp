@@ -196,11 +196,17 @@ TEST(ChartView, SettingsChangeRenamesAndRulingTimeRefreshesThePanel)
     EXPECT_NE(karaka, karaka.toUpper()) << "full names, not capitals";
     EXPECT_TRUE(v.rulingPlanetsPanel()->placeLine().startsWith("Nagpur  |  Lat: 21.1458"));
     EXPECT_EQ(v.rulingTimeList(0)->currentText(), "10") << "back to the current time";
+    // The panel says which moment and place its planets are for.
+    EXPECT_EQ(v.rulingPlanetsPanel()->title(),
+              QStringLiteral("Ruling planets now \u2014 15 Mar 2026 10:30 IST, Nagpur"));
 
     // A ruling time chosen in the view goes to the document and the panel.
     const engine::RulingPlanets atTen = f.doc->currentRulingPlanets();
     v.rulingTimeList(0)->setCurrentIndex(22);
     const engine::RulingPlanets atTwentyTwo = f.doc->currentRulingPlanets();
+    EXPECT_EQ(v.rulingPlanetsPanel()->title(),
+              QStringLiteral("Ruling planets \u2014 15 Mar 2026 22:30 IST, Nagpur"))
+        << "another time than now";
     auto ascendantLords = [](const engine::RulingPlanets& r) {
         return std::tuple(r.ascSignLord, r.ascStarLord, r.ascSubLord, r.ascSubSubLord);
     };

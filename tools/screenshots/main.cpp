@@ -10,6 +10,8 @@
 #include "render/font_substitution.h"
 #include "ui/verokant_view.h"
 
+#include "report_pictures.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -124,5 +126,7 @@ int main(int argc, char** argv)
         doc.RemoveView(&view);
         std::printf("%s\n", qPrintable(path));
     }
-    return 0;
+    // The printed pages in the first theme, whatever the last picture used.
+    render::selectColorTheme(0);
+    return writeReportPictures(doc, environment, folder) ? 0 : 1;
 }
