@@ -1,6 +1,8 @@
 #include "ui/color_status_bar.h"
 
 #include "document/text_encoding.h"
+#include "render/chart_appearance.h"
+#include "ui/screen_colors.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -194,8 +196,16 @@ void CColorStatusBar::paintEvent(QPaintEvent*)
         if (r.width() <= 0)
             continue;
         const QString text = paneText(pane);
-        if (backgrounds_.contains(pane) && backgrounds_[pane].isValid() && !text.isEmpty())
-            p.fillRect(r.adjusted(1, 1, -1, -1), backgrounds_[pane]);
+        const bool filled =
+            backgrounds_.contains(pane) && backgrounds_[pane].isValid() && !text.isEmpty();
+        // The panes' light colours turn dark with a dark theme; the text follows.
+        const TextOnSurface colors =
+            filled ? themedText(textColors_.value(pane, QColor(kDefaultText)), backgrounds_[pane],
+                                render::currentTheme())
+                   : readablePair(textColors_.value(pane, palette().color(QPalette::ButtonText)),
+                                  palette().color(QPalette::Button));
+        if (filled)
+            p.fillRect(r.adjusted(1, 1, -1, -1), colors.back);
         if (pane >= 1) {
             p.setPen(QColor(kSeparator));
             p.drawLine(r.left(), r.top() + 2, r.left(), r.bottom() - 2);
@@ -203,7 +213,7 @@ void CColorStatusBar::paintEvent(QPaintEvent*)
         if (text.isEmpty())
             continue;
         const QRect textRect = r.adjusted(kTextInset, 0, -kTextInset, 0);
-        p.setPen(textColors_.value(pane, QColor(kDefaultText)));
+        p.setPen(colors.text);
         const QString shown = fontMetrics().elidedText(text, Qt::ElideRight, textRect.width());
         p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
     }

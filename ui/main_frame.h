@@ -9,6 +9,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class QUndoStack;
 
 namespace lumikan::document {
 class CVerokantDoc;
@@ -29,6 +30,9 @@ public:
     virtual bool canPrint() const { return false; }
     virtual void print() {}
     virtual void printPreview() {}
+    // The document's Undo history; the view's own edits (birth time, notes)
+    // go onto it. Without one they apply at once and cannot be undone.
+    virtual void setUndoStack(QUndoStack*) {}
 };
 
 // Where a main window of `screen` size goes: 90 % of it, at most 1920 x 1080,

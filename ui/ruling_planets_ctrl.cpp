@@ -1,6 +1,8 @@
 #include "ui/ruling_planets_ctrl.h"
 
+#include "render/chart_appearance.h"
 #include "render/font_substitution.h"
+#include "ui/screen_colors.h"
 
 #include <QPainter>
 #include <QStringList>
@@ -124,37 +126,55 @@ void CRulingPlanetsCtrl::setPlace(const RulingPlanetPlace& place)
 void CRulingPlanetsCtrl::paintPanel(QPainter& painter) const
 {
     const RulingPlanetsLayout layout = layoutRulingPlanets(size(), int(rows_.size()));
+    const render::ColorTheme& theme = render::currentTheme();
+    const QColor header = themedSurface(QColor::fromRgb(kHeaderBack), theme);
+    auto onHeader = [&header](QRgb text) { return readablePair(QColor::fromRgb(text), header).text; };
     painter.save();
-    painter.fillRect(rect(), Qt::white);
-    painter.fillRect(layout.header, QColor::fromRgb(kHeaderBack));
+    painter.fillRect(rect(), themedSurface(Qt::white, theme));
+    painter.fillRect(layout.header, header);
 
     painter.setFont(bold_);
-    painter.setPen(QColor::fromRgb(kTitleColor));
+    painter.setPen(onHeader(kTitleColor));
     painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                      QStringLiteral("Ruling Planets"));
     painter.setFont(regular_);
-    painter.setPen(QColor::fromRgb(kCaptionColor));
-    painter.drawText(layout.caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     latin1(engine::kRulingPlanetsOrderCaption));
-    painter.setPen(QColor::fromRgb(kPlaceColor));
+    painter.setPen(onHeader(kCaptionColor));
     const QFontMetrics metrics(regular_, painter.device());
-    painter.drawText(layout.placeLine, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     metrics.elidedText(placeLine_, Qt::ElideRight, layout.placeLine.width()));
+    // In a narrow panel the caption wraps and the place line gives up the room.
+    const QString caption = latin1(engine::kRulingPlanetsOrderCaption);
+    QRect captionRect = layout.caption;
+    QRect placeRect = layout.placeLine;
+    const int captionHeight = metrics.boundingRect(captionRect, Qt::TextWordWrap, caption).height();
+    if (captionHeight > captionRect.height()) {
+        captionRect.setHeight(captionHeight);
+        placeRect.setTop(captionRect.bottom() + 1);
+    }
+    painter.drawText(captionRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
+    painter.setPen(onHeader(kPlaceColor));
+    // A long place wraps onto a second line when there is one, before anything is cut.
+    const int lines = std::max(placeRect.height() / metrics.lineSpacing(), 1);
+    const QString place =
+        metrics.boundingRect(placeRect, Qt::TextWordWrap, placeLine_).height() <= placeRect.height()
+            ? placeLine_
+            : metrics.elidedText(placeLine_, Qt::ElideRight, lines * placeRect.width() * 9 / 10);
+    painter.drawText(placeRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, place);
 
-    painter.setPen(QColor::fromRgb(kSeparatorColor));
+    painter.setPen(themedSurface(QColor::fromRgb(kSeparatorColor), theme));
     painter.drawLine(0, layout.separatorY, width() - 1, layout.separatorY);
 
+    const QColor outline = themedSurface(QColor::fromRgb(kRowOutline), theme);
     for (std::size_t i = 0; i < layout.rows.size(); ++i) {
         const RulingPlanetsLayout::Row& box = layout.rows[i];
         const RulingPlanetRow& row = rows_[i];
+        const TextOnSurface colors = themedText(row.text, row.background, theme);
         painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QColor::fromRgb(kRowOutline));
-        painter.setBrush(row.background);
+        painter.setPen(outline);
+        painter.setBrush(colors.back);
         // The outline runs along the box's last pixel row and column.
         painter.drawRoundedRect(QRectF(box.box).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
         painter.setRenderHint(QPainter::Antialiasing, false);
 
-        painter.setPen(row.text);
+        painter.setPen(colors.text);
         painter.setFont(regular_);
         painter.drawText(box.rank, Qt::AlignCenter | Qt::TextSingleLine, QString::number(row.rank));
         painter.drawText(box.category, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
@@ -164,6 +184,23 @@ void CRulingPlanetsCtrl::paintPanel(QPainter& painter) const
                          row.planetName);
     }
     painter.restore();
+}
+
+int CRulingPlanetsCtrl::contentWidth() const
+{
+    const QFontMetrics regular(regular_);
+    const QFontMetrics bold(bold_);
+    int categories = 0;
+    int planets = 0;
+    for (const RulingPlanetRow& row : rows_) {
+        categories = std::max(categories, regular.horizontalAdvance(row.category));
+        planets = std::max(planets, bold.horizontalAdvance(row.planetName));
+    }
+    // The rows: rank box to 40, the category, then the planet's 84-pixel box
+    // from width - 96 to width - 12.
+    // The caption wraps where it must, so it asks for no width of its own.
+    return std::max({16 + bold.horizontalAdvance(QStringLiteral("Ruling Planets")),
+                     40 + categories + 2 + std::max(planets + 12, 96)});
 }
 
 void CRulingPlanetsCtrl::paintEvent(QPaintEvent*)

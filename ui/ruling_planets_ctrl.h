@@ -69,6 +69,8 @@ public:
 
     // Paints the whole panel at the widget's size.
     void paintPanel(QPainter& painter) const;
+    // The width at which the titles, the categories and the planets read whole.
+    int contentWidth() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
