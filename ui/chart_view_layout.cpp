@@ -152,7 +152,8 @@ std::optional<ChartViewLayout> layoutChartView(QSize client, const ChartViewNeed
     layout.rulingTimeLabel = rulingRow.label;
     layout.titleBarHeights[std::size_t(Panel::RulingPlanetsAndDasha)] = rulingRow.titleBarHeight;
     const int extra = rulingRow.titleBarHeight - kPanelTitleHeight;
-    layout.rulingPlanets = QRect(ruling.x() + 10, ruling.y() + 31 + extra, ruling.width() - 20, 304);
+    layout.rulingPlanets =
+        QRect(ruling.x() + 10, ruling.y() + 31 + extra, ruling.width() - 20, 304);
     layout.dashaArea = QRect(ruling.x() + 14, ruling.y() + 341 + extra, ruling.width() - 28,
                              std::max(ruling.height() - 351 - extra, 80));
     return layout;
@@ -161,9 +162,9 @@ std::optional<ChartViewLayout> layoutChartView(QSize client, const ChartViewNeed
 QSize minimumChartViewSize(const ChartViewNeeds& needs)
 {
     const int width = 32 + needs.leftColumnWidth + needs.chartsColumnWidth + needs.rightColumnWidth;
-    const int height = std::max(25 + std::max(needs.topRowHeight, kMinTopRowHeight) +
-                                    needs.bottomRowHeight,
-                                17 + needs.rightColumnHeight);
+    const int height =
+        std::max(25 + std::max(needs.topRowHeight, kMinTopRowHeight) + needs.bottomRowHeight,
+                 17 + needs.rightColumnHeight);
     return {std::max(width, kMinLayoutSize), std::max(height, kMinLayoutSize)};
 }
 

@@ -60,7 +60,10 @@ QString antardashaItemText(const engine::DashaPeriod& p)
             .arg(utf8(p.lordName))
             .arg(p.years)
             .arg(p.months);
-    return QStringLiteral("%1 Antardasha (%2m %3d)").arg(utf8(p.lordName)).arg(p.months).arg(p.days);
+    return QStringLiteral("%1 Antardasha (%2m %3d)")
+        .arg(utf8(p.lordName))
+        .arg(p.months)
+        .arg(p.days);
 }
 
 QString pratyantardashaItemText(const engine::DashaPeriod& p)
@@ -157,8 +160,9 @@ QTreeWidgetItem* CDashaTreeCtrl::addItem(QTreeWidgetItem* parent, const QString&
     if (period) {
         item->setText(StartColumn, utf8(period->start));
         item->setText(EndColumn, utf8(period->end));
-        item->setToolTip(PeriodColumn, QStringLiteral("%1: %2 to %3")
-                                           .arg(text, utf8(period->start), utf8(period->end)));
+        item->setToolTip(
+            PeriodColumn,
+            QStringLiteral("%1: %2 to %3").arg(text, utf8(period->start), utf8(period->end)));
     }
     item->setSizeHint(PeriodColumn, QSize(-1, kItemHeight));
     if (bold) {
@@ -182,10 +186,11 @@ void CDashaTreeCtrl::setDasha(const std::vector<engine::DashaPeriod>& mahadashas
     for (const engine::DashaPeriod& maha : mahadashas) {
         QTreeWidgetItem* mahaItem = addItem(root, mahadashaItemText(maha), &maha, true);
         for (const engine::DashaPeriod& antar : maha.antardashas) {
-            QTreeWidgetItem* antarItem = addItem(mahaItem, antardashaItemText(antar), &antar, false);
+            QTreeWidgetItem* antarItem =
+                addItem(mahaItem, antardashaItemText(antar), &antar, false);
             for (const engine::DashaPeriod& pratyantar : antar.pratyantardashas) {
-                QTreeWidgetItem* pratyantarItem = addItem(
-                    antarItem, pratyantardashaItemText(pratyantar), &pratyantar, false);
+                QTreeWidgetItem* pratyantarItem =
+                    addItem(antarItem, pratyantardashaItemText(pratyantar), &pratyantar, false);
                 for (const engine::DashaPeriod& sookshma : pratyantar.sookshmas)
                     addItem(pratyantarItem, sookshmaItemText(sookshma), &sookshma, false);
             }

@@ -4,8 +4,8 @@
 #include "ui/chart_view_layout.h"
 
 #include <QEvent>
-#include <QHelpEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>

@@ -128,7 +128,9 @@ void CRulingPlanetsCtrl::paintPanel(QPainter& painter) const
     const RulingPlanetsLayout layout = layoutRulingPlanets(size(), int(rows_.size()));
     const render::ColorTheme& theme = render::currentTheme();
     const QColor header = themedSurface(QColor::fromRgb(kHeaderBack), theme);
-    auto onHeader = [&header](QRgb text) { return readablePair(QColor::fromRgb(text), header).text; };
+    auto onHeader = [&header](QRgb text) {
+        return readablePair(QColor::fromRgb(text), header).text;
+    };
     painter.save();
     painter.fillRect(rect(), themedSurface(Qt::white, theme));
     painter.fillRect(layout.header, header);

@@ -90,7 +90,8 @@ QPalette chromePalette(const render::ColorTheme& theme, const QPalette& standard
         p.setColor(group, QPalette::ToolTipBase, tip.back);
         p.setColor(group, QPalette::ToolTipText, tip.text);
         p.setColor(group, QPalette::Link, render::readableOn(QColor(0x4C, 0x9A, 0xFF), base));
-        p.setColor(group, QPalette::LinkVisited, render::readableOn(QColor(0xB4, 0x8C, 0xF0), base));
+        p.setColor(group, QPalette::LinkVisited,
+                   render::readableOn(QColor(0xB4, 0x8C, 0xF0), base));
         p.setColor(group, QPalette::BrightText, Qt::white);
         const bool disabled = group == QPalette::Disabled;
         // Disabled controls are meant to recede; they stay legible but dimmer.

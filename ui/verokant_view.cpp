@@ -231,10 +231,10 @@ void CVerokantView::setTabOrders()
 {
     // Left to right, top to bottom: positions, birth time, ruling time and
     // dasha, significators, notes.
-    const std::vector<QWidget*> order = {
-        planetsTable_,  cuspsTable_,    birthTime_[0], birthTime_[1],       birthTime_[2],
-        rulingTime_[0], rulingTime_[1], rulingTime_[2], dashaTree_,         significatorsTable_,
-        notesEditor_};
+    const std::vector<QWidget*> order = {planetsTable_,       cuspsTable_,    birthTime_[0],
+                                         birthTime_[1],       birthTime_[2],  rulingTime_[0],
+                                         rulingTime_[1],      rulingTime_[2], dashaTree_,
+                                         significatorsTable_, notesEditor_};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -246,12 +246,11 @@ void CVerokantView::focusNextPanel(bool forward)
     int current = -1;
     const QWidget* focus = QApplication::focusWidget();
     for (int i = 0; i < count && focus; ++i) {
-        const bool inGroup = (panels[std::size_t(i)] == birthTime_[0] &&
-                              std::find(birthTime_.begin(), birthTime_.end(), focus) !=
-                                  birthTime_.end()) ||
-                             (panels[std::size_t(i)] == rulingTime_[0] &&
-                              std::find(rulingTime_.begin(), rulingTime_.end(), focus) !=
-                                  rulingTime_.end());
+        const bool inGroup =
+            (panels[std::size_t(i)] == birthTime_[0] &&
+             std::find(birthTime_.begin(), birthTime_.end(), focus) != birthTime_.end()) ||
+            (panels[std::size_t(i)] == rulingTime_[0] &&
+             std::find(rulingTime_.begin(), rulingTime_.end(), focus) != rulingTime_.end());
         if (panels[std::size_t(i)] == focus || panels[std::size_t(i)]->isAncestorOf(focus) ||
             inGroup)
             current = i;
@@ -282,10 +281,12 @@ ChartViewNeeds CVerokantView::measureNeeds() const
     auto want = [&](const CHoverListCtrl* table, int leastRows) {
         return table->headerHeight() + std::max(table->rowCount(), leastRows) * rowHeight + pad;
     };
-    needs.topRowHeight = kPanelTitleHeight + m + want(planetsTable_, 1) + g + want(cuspsTable_, 12) + m;
+    needs.topRowHeight =
+        kPanelTitleHeight + m + want(planetsTable_, 1) + g + want(cuspsTable_, 12) + m;
     needs.leftColumnWidth =
         std::max({planetsTable_->contentWidth(), cuspsTable_->contentWidth()}) + 2 * m;
-    needs.leftColumnWidth = std::max(needs.leftColumnWidth, significatorsTable_->contentWidth() + 8);
+    needs.leftColumnWidth =
+        std::max(needs.leftColumnWidth, significatorsTable_->contentWidth() + 8);
     needs.bottomRowHeight =
         std::max(36 + significatorsTable_->headerHeight() +
                      kLeastSignificatorRows * significatorsTable_->rowHeight() + 2,
@@ -342,8 +343,8 @@ void CVerokantView::createControls()
 
     // A table that needs more room (a new font) gets it at the next layout.
     for (CHoverListCtrl* table : {planetsTable_, cuspsTable_, significatorsTable_})
-        connect(table, &CHoverListCtrl::contentNeedsChanged, this,
-                &CVerokantView::layoutControls, Qt::QueuedConnection);
+        connect(table, &CHoverListCtrl::contentNeedsChanged, this, &CVerokantView::layoutControls,
+                Qt::QueuedConnection);
     significatorsTable_->setColumnFit(CHoverListCtrl::ColumnFit::ShareByWeights);
     significatorsTable_->setColumnWeights(kSignificatorColumnWeights);
 
@@ -678,8 +679,8 @@ void CVerokantView::drawPanel(QPainter& painter, Panel panel, const QString& tit
 
 void CVerokantView::drawCharts(QPainter& painter)
 {
-    const QRect inside = chartsPanelInside(layout_->panel(Panel::Charts),
-                                           layout_->titleBarHeight(Panel::Charts));
+    const QRect inside =
+        chartsPanelInside(layout_->panel(Panel::Charts), layout_->titleBarHeight(Panel::Charts));
     const render::ChartsPanelPlacement placement = render::placeChartsInPanel(inside);
     render::setChartTextSize(placement.textSize);
     const engine::Chart& chart = doc_.chart();

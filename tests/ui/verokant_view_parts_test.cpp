@@ -6,9 +6,9 @@
 #include "ui/planet_tooltip.h"
 #include "ui/verokant_view.h"
 
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QClipboard>
 #include <QPainter>
 
 #include <gtest/gtest.h>

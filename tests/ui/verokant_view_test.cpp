@@ -107,8 +107,8 @@ TEST(ChartView, LaysOutItsControlsByWhatTheyNeedAndNeverSmaller)
     EXPECT_EQ(cusps.top() + cusps.height(), positions.top() + positions.height() - 4);
     // Every planet and every cusp row without scrolling.
     const CHoverListCtrl& planetTable = *v.planetsTable();
-    EXPECT_GE(planets.height(), planetTable.headerHeight() +
-                                    planetTable.rowCount() * planetTable.rowHeight());
+    EXPECT_GE(planets.height(),
+              planetTable.headerHeight() + planetTable.rowCount() * planetTable.rowHeight());
     EXPECT_GE(cusps.height(), v.cuspsTable()->headerHeight() + 12 * v.cuspsTable()->rowHeight());
     // The dasha tree sits at the top of its area, as tall as its rows or the area.
     EXPECT_EQ(v.dashaTree()->geometry().topLeft(), expected.dashaArea.topLeft());
