@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -16,6 +17,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -129,8 +131,14 @@ private:
     void showCoordinates(double latitude, double longitude);
     void reportError(const QString& message);
 
+    // What the lists and fields show, to tell whether the user changed any.
+    QStringList shownTexts() const;
+
     RulingPlaceContext context_;
     document::PlacePicker picker_;
+    document::AppSettings filled_; // the settings the page was filled from
+    QStringList filledTexts_;      // and what it showed then
+    QLabel* unsetNote_ = nullptr;
     QComboBox* country_ = nullptr;
     QComboBox* state_ = nullptr;
     QComboBox* city_ = nullptr;

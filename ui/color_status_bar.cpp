@@ -165,6 +165,16 @@ QRect CColorStatusBar::paneRect(int pane) const
     return pane == kPanePrompt ? QRect(0, 0, qMax(0, right), height()) : QRect();
 }
 
+TextOnSurface CColorStatusBar::paneColors(int pane) const
+{
+    // The panes' light colours turn dark with a dark theme; the text follows.
+    if (backgrounds_.contains(pane) && backgrounds_[pane].isValid())
+        return themedText(textColors_.value(pane, QColor(kDefaultText)), backgrounds_[pane],
+                          render::currentTheme());
+    return readablePair(textColors_.value(pane, palette().color(QPalette::ButtonText)),
+                        palette().color(QPalette::Button));
+}
+
 QSize CColorStatusBar::sizeHint() const
 {
     QSize hint = QStatusBar::sizeHint();
@@ -198,12 +208,7 @@ void CColorStatusBar::paintEvent(QPaintEvent*)
         const QString text = paneText(pane);
         const bool filled =
             backgrounds_.contains(pane) && backgrounds_[pane].isValid() && !text.isEmpty();
-        // The panes' light colours turn dark with a dark theme; the text follows.
-        const TextOnSurface colors =
-            filled ? themedText(textColors_.value(pane, QColor(kDefaultText)), backgrounds_[pane],
-                                render::currentTheme())
-                   : readablePair(textColors_.value(pane, palette().color(QPalette::ButtonText)),
-                                  palette().color(QPalette::Button));
+        const TextOnSurface colors = paneColors(pane);
         if (filled)
             p.fillRect(r.adjusted(1, 1, -1, -1), colors.back);
         if (pane >= 1) {

@@ -9,6 +9,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class QUndoGroup;
 class QUndoStack;
 
 namespace lumikan::document {
@@ -51,6 +52,10 @@ public:
     QMdiArea* mdiArea() const { return mdi_; }
     CColorStatusBar* colorStatusBar() const { return status_; }
     QToolBar* toolBar() const { return toolBar_; }
+    // The Undo histories of the open charts; the active chart's is in force.
+    QUndoGroup* undoGroup() const { return undoGroup_; }
+    // The workspace behind the chart windows in the theme's light or dark.
+    void applyThemeColors();
 
     // The chart window in front (the last active one while a dialog has the focus).
     CChildFrame* activeChild() const;
@@ -78,11 +83,14 @@ private:
     void fillWindowMenu();
     void fillFileAndViewMenus(bool hasDocument);
     ChartViewCommands* activeViewCommands() const;
+    // Cut, Copy, Paste and Select All act on the text field with the focus.
+    void editFocusedText(const char* slot);
 
     CVerokantApp& app_;
     QMdiArea* mdi_ = nullptr;
     CColorStatusBar* status_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QUndoGroup* undoGroup_ = nullptr;
 
     QAction* new_ = nullptr;
     QAction* open_ = nullptr;
@@ -106,7 +114,16 @@ private:
     QAction* compareMode_ = nullptr;
     QAction* matchmaking_ = nullptr;
     QAction* about_ = nullptr;
+    QAction* userGuide_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    QAction* cut_ = nullptr;
+    QAction* copy_ = nullptr;
+    QAction* paste_ = nullptr;
+    QAction* selectAll_ = nullptr;
+    QAction* editBirthData_ = nullptr;
     QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QMenu* optionsMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;

@@ -43,6 +43,7 @@ public:
 
     // Background, text and cue in the colours of the theme in force.
     void applyThemeColors();
+    const QColor& placeholderColor() const { return placeholderColor_; }
 
 signals:
     // The user changed the text (the cue coming or going is no change).

@@ -82,6 +82,22 @@ QString rulingPlanetPlaceLine(const RulingPlanetPlace& place)
                              place.longitudeDeg, place.timeZoneHours);
 }
 
+RulingPanelColors rulingPanelColors(const render::ColorTheme& theme)
+{
+    RulingPanelColors colors;
+    colors.background = themedSurface(Qt::white, theme);
+    colors.header = themedSurface(QColor::fromRgb(kHeaderBack), theme);
+    auto onHeader = [&colors](QRgb text) {
+        return readablePair(QColor::fromRgb(text), colors.header).text;
+    };
+    colors.title = onHeader(kTitleColor);
+    colors.caption = onHeader(kCaptionColor);
+    colors.place = onHeader(kPlaceColor);
+    colors.separator = themedSurface(QColor::fromRgb(kSeparatorColor), theme);
+    colors.rowOutline = themedSurface(QColor::fromRgb(kRowOutline), theme);
+    return colors;
+}
+
 RulingPlanetsLayout layoutRulingPlanets(QSize client, int rowCount)
 {
     const int width = client.width();
@@ -127,20 +143,17 @@ void CRulingPlanetsCtrl::paintPanel(QPainter& painter) const
 {
     const RulingPlanetsLayout layout = layoutRulingPlanets(size(), int(rows_.size()));
     const render::ColorTheme& theme = render::currentTheme();
-    const QColor header = themedSurface(QColor::fromRgb(kHeaderBack), theme);
-    auto onHeader = [&header](QRgb text) {
-        return readablePair(QColor::fromRgb(text), header).text;
-    };
+    const RulingPanelColors colors = rulingPanelColors(theme);
     painter.save();
-    painter.fillRect(rect(), themedSurface(Qt::white, theme));
-    painter.fillRect(layout.header, header);
+    painter.fillRect(rect(), colors.background);
+    painter.fillRect(layout.header, colors.header);
 
     painter.setFont(bold_);
-    painter.setPen(onHeader(kTitleColor));
+    painter.setPen(colors.title);
     painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                      QStringLiteral("Ruling Planets"));
     painter.setFont(regular_);
-    painter.setPen(onHeader(kCaptionColor));
+    painter.setPen(colors.caption);
     const QFontMetrics metrics(regular_, painter.device());
     // In a narrow panel the caption wraps and the place line gives up the room.
     const QString caption = latin1(engine::kRulingPlanetsOrderCaption);
@@ -152,7 +165,7 @@ void CRulingPlanetsCtrl::paintPanel(QPainter& painter) const
         placeRect.setTop(captionRect.bottom() + 1);
     }
     painter.drawText(captionRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
-    painter.setPen(onHeader(kPlaceColor));
+    painter.setPen(colors.place);
     // A long place wraps onto a second line when there is one, before anything is cut.
     const int lines = std::max(placeRect.height() / metrics.lineSpacing(), 1);
     const QString place =
@@ -161,22 +174,21 @@ void CRulingPlanetsCtrl::paintPanel(QPainter& painter) const
             : metrics.elidedText(placeLine_, Qt::ElideRight, lines * placeRect.width() * 9 / 10);
     painter.drawText(placeRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, place);
 
-    painter.setPen(themedSurface(QColor::fromRgb(kSeparatorColor), theme));
+    painter.setPen(colors.separator);
     painter.drawLine(0, layout.separatorY, width() - 1, layout.separatorY);
 
-    const QColor outline = themedSurface(QColor::fromRgb(kRowOutline), theme);
     for (std::size_t i = 0; i < layout.rows.size(); ++i) {
         const RulingPlanetsLayout::Row& box = layout.rows[i];
         const RulingPlanetRow& row = rows_[i];
-        const TextOnSurface colors = themedText(row.text, row.background, theme);
+        const TextOnSurface rowColors = themedText(row.text, row.background, theme);
         painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(outline);
-        painter.setBrush(colors.back);
+        painter.setPen(colors.rowOutline);
+        painter.setBrush(rowColors.back);
         // The outline runs along the box's last pixel row and column.
         painter.drawRoundedRect(QRectF(box.box).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
         painter.setRenderHint(QPainter::Antialiasing, false);
 
-        painter.setPen(colors.text);
+        painter.setPen(rowColors.text);
         painter.setFont(regular_);
         painter.drawText(box.rank, Qt::AlignCenter | Qt::TextSingleLine, QString::number(row.rank));
         painter.drawText(box.category, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ruling_planets.h"
+#include "render/color_theme.h"
 
 #include <QColor>
 #include <QRect>
@@ -54,6 +55,13 @@ struct RulingPlanetsLayout {
     std::vector<Row> rows;
 };
 RulingPlanetsLayout layoutRulingPlanets(QSize client, int rowCount);
+
+// The panel's own colours in a theme: its light surfaces, turned dark with a
+// dark theme, and the texts on them made readable.
+struct RulingPanelColors {
+    QColor background, header, title, caption, place, separator, rowOutline;
+};
+RulingPanelColors rulingPanelColors(const render::ColorTheme& theme);
 
 // The ruling planets of the chosen moment and place as ranked coloured bars.
 class CRulingPlanetsCtrl : public QWidget {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QStyle>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -65,8 +66,17 @@ TextOnSurface headerColors(const render::ColorTheme& theme)
 
 QPalette chromePalette(const render::ColorTheme& theme, const QPalette& standard)
 {
-    if (!isDarkTheme(theme))
-        return standard;
+    if (!isDarkTheme(theme)) {
+        // The style's own colours, but for a selection too light for its text.
+        QPalette p(standard);
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            const TextOnSurface selection = readablePair(p.color(group, QPalette::HighlightedText),
+                                                         p.color(group, QPalette::Highlight));
+            p.setColor(group, QPalette::Highlight, selection.back);
+            p.setColor(group, QPalette::HighlightedText, selection.text);
+        }
+        return p;
+    }
     const QColor window = rgb(theme.rowLight);
     const QColor base = rgb(theme.panelBody);
     const QColor button = rgb(theme.hoverBack);
@@ -106,6 +116,14 @@ QPalette chromePalette(const render::ColorTheme& theme, const QPalette& standard
                    render::readableOn(text.darker(140), base, disabled ? 2.5 : 4.5));
     }
     return p;
+}
+
+void setReadableTextColor(QWidget* label, const QColor& color)
+{
+    QPalette colors = label->palette();
+    colors.setColor(QPalette::WindowText,
+                    render::readableOn(color, colors.color(QPalette::Window)));
+    label->setPalette(colors);
 }
 
 void applyChromePalette(const render::ColorTheme& theme)

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QPalette>
 
+class QWidget;
+
 namespace lumikan::ui {
 
 // How the fixed colours of the panels, cards and status bar are shown in a
@@ -39,6 +41,9 @@ TextOnSurface headerColors(const render::ColorTheme& theme);
 // The palette of menus, toolbar, status bar, dialogs and message boxes in a
 // dark theme; `standard` (the style's own) in a light one.
 QPalette chromePalette(const render::ColorTheme& theme, const QPalette& standard);
+
+// A label's text in `color`, made readable on the window it stands on.
+void setReadableTextColor(QWidget* label, const QColor& color);
 
 // Puts the chrome palette of `theme` on the whole application.
 void applyChromePalette(const render::ColorTheme& theme);
