@@ -5,6 +5,7 @@
 #include "render/font_substitution.h"
 #include "ui/screen_colors.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -149,8 +150,28 @@ bool CNotesEditor::event(QEvent* event)
     return QTextEdit::event(event);
 }
 
+bool CNotesEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    // The chart windows' area takes Ctrl+Tab for itself before any widget
+    // sees it; while the notes have the focus it leaves the notes instead.
+    if (event->type() == QEvent::KeyPress && hasFocus()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            (key->modifiers() & Qt::ControlModifier)) {
+            const bool back =
+                key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            QWidget::focusNextPrevChild(!back);
+            return true;
+        }
+    }
+    return QTextEdit::eventFilter(watched, event);
+}
+
 void CNotesEditor::focusInEvent(QFocusEvent* event)
 {
+    // Installed last, the filter is asked first.
+    qApp->removeEventFilter(this);
+    qApp->installEventFilter(this);
     QTextEdit::focusInEvent(event);
     // Closing the context menu hands the focus back; that is no new visit.
     if (event->reason() == Qt::PopupFocusReason)
@@ -165,6 +186,7 @@ void CNotesEditor::focusInEvent(QFocusEvent* event)
 
 void CNotesEditor::focusOutEvent(QFocusEvent* event)
 {
+    qApp->removeEventFilter(this);
     QTextEdit::focusOutEvent(event);
     if (event->reason() == Qt::PopupFocusReason)
         return;
@@ -190,12 +212,6 @@ void CNotesEditor::keyPressEvent(QKeyEvent* event)
         return;
     }
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
-        (mods & Qt::ControlModifier)) {
-        const bool back = event->key() == Qt::Key_Backtab || (mods & Qt::ShiftModifier);
-        focusNextPrevChild(!back);
-        return;
-    }
     const QString typed = event->text();
     const bool types = !(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
                        !typed.isEmpty() &&
