@@ -404,6 +404,10 @@ CTabRPLocationDlg::CTabRPLocationDlg(RulingPlaceContext context, QWidget* parent
     state_ = list("state");
     city_ = list("city");
     timeZone_ = list("timeZone");
+    country_->setPlaceholderText(QStringLiteral("Select Country"));
+    state_->setPlaceholderText(QStringLiteral("Select State"));
+    city_->setPlaceholderText(QStringLiteral("Select City"));
+    timeZone_->setPlaceholderText(QStringLiteral("Select Timezone"));
     latitude_ = new QLineEdit(box);
     latitude_->setObjectName(QStringLiteral("latitude"));
     longitude_ = new QLineEdit(box);

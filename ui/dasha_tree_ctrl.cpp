@@ -114,7 +114,7 @@ CDashaTreeCtrl::CDashaTreeCtrl(QWidget* parent) : QTreeWidget(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setAllColumnsShowFocus(true);
-    setTextElideMode(Qt::ElideNone); // the columns are as wide as their texts
+    setTextElideMode(Qt::ElideRight); // only ever the period, and never its lord
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setMouseTracking(true); // hot tracking
     setFrameShape(QFrame::NoFrame);
@@ -236,11 +236,12 @@ int CDashaTreeCtrl::visibleRowCount() const
     return rows;
 }
 
-std::array<int, 3> CDashaTreeCtrl::columnNeeds() const
+std::array<int, 4> CDashaTreeCtrl::columnNeeds() const
 {
     // Every row shown, measured in its own font; the header titles count too.
+    // The fourth entry is the least period column: each row's lord, then "…".
     constexpr int kCellPadding = 10;
-    std::array<int, 3> needs{};
+    std::array<int, 4> needs{};
     const QFontMetrics headerMetrics(header()->font());
     for (int column = 0; column < 3; ++column)
         needs[std::size_t(column)] =
@@ -252,9 +253,11 @@ std::array<int, 3> CDashaTreeCtrl::columnNeeds() const
         const auto [item, depth] = pending.back();
         pending.pop_back();
         const QFontMetrics metrics(item->font(PeriodColumn));
-        const int period = depth * indentation() + iconSize().width() + 6 +
-                           metrics.horizontalAdvance(item->text(PeriodColumn)) + kCellPadding;
-        needs[0] = std::max(needs[0], period);
+        const int indent = depth * indentation() + iconSize().width() + 6 + kCellPadding;
+        const QString text = item->text(PeriodColumn);
+        needs[0] = std::max(needs[0], indent + metrics.horizontalAdvance(text));
+        const QString lord = text.section(QLatin1Char(' '), 0, 0) + QStringLiteral(" …");
+        needs[3] = std::max(needs[3], indent + metrics.horizontalAdvance(lord));
         for (int column : {int(StartColumn), int(EndColumn)})
             needs[std::size_t(column)] =
                 std::max(needs[std::size_t(column)],
@@ -268,23 +271,24 @@ std::array<int, 3> CDashaTreeCtrl::columnNeeds() const
 
 int CDashaTreeCtrl::leastWidth() const
 {
-    const std::array<int, 3> needs = columnNeeds();
-    return needs[0] + needs[1] + 2 * frameWidth() +
+    const std::array<int, 4> needs = columnNeeds();
+    return needs[3] + needs[1] + 2 * frameWidth() +
            style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
 }
 
 void CDashaTreeCtrl::fitColumns()
 {
-    // The dates keep their width; the periods take the rest, never less than
-    // they need (the tree scrolls sideways instead).
-    const std::array<int, 3> needs = columnNeeds();
+    // The dates keep their width. Short of room the end column goes first,
+    // then the periods shorten after their lord (the tooltip has it all);
+    // below that the tree scrolls sideways.
+    const std::array<int, 4> needs = columnNeeds();
     const int room = viewport()->width();
     const bool showEnd = room >= needs[0] + needs[1] + needs[2];
     setColumnHidden(EndColumn, !showEnd);
     header()->resizeSection(StartColumn, needs[1]);
     header()->resizeSection(EndColumn, needs[2]);
     const int dates = needs[1] + (showEnd ? needs[2] : 0);
-    header()->resizeSection(PeriodColumn, std::max(needs[0], room - dates));
+    header()->resizeSection(PeriodColumn, std::max(needs[3], room - dates));
 }
 
 void CDashaTreeCtrl::resizeEvent(QResizeEvent* event)

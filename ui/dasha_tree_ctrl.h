@@ -56,9 +56,9 @@ public:
     // ancestors are all expanded. The view sizes the tree to them.
     int visibleRowCount() const;
 
-    // The width at which every period of the rows shown and its start date
-    // read whole; narrower than the end dates need, the end column gives way
-    // (each period's tooltip still names both dates).
+    // The width at which every start date and every period's lord read whole.
+    // Below the width of everything the end column gives way, then the period
+    // texts shorten after their lord; each period's tooltip names it all.
     int leastWidth() const;
 
     // Background, text and selection in the colours of the theme in force.
@@ -70,7 +70,7 @@ protected:
 private:
     QTreeWidgetItem* addItem(QTreeWidgetItem* parent, const QString& text,
                              const engine::DashaPeriod* period, bool bold);
-    std::array<int, 3> columnNeeds() const;
+    std::array<int, 4> columnNeeds() const;
     void fitColumns();
 
     std::array<QIcon, 9> bullets_;

@@ -22,6 +22,8 @@ namespace {
 constexpr int kTextPadding = CHoverListCtrl::kTextPadding;
 // The header draws its titles this far in from each side.
 constexpr int kHeaderPadding = 6;
+// The column that may be cut keeps at least this much.
+constexpr int kLeastElidedColumn = 64;
 
 // Paints a cell in the colours the table's styler chooses, with its grid lines.
 class CellDelegate : public QStyledItemDelegate {
@@ -101,9 +103,15 @@ void CHoverListCtrl::setColumnWeights(std::vector<int> weights)
     applyColumnWidths();
 }
 
+void CHoverListCtrl::setElidedColumn(int column)
+{
+    elidedColumn_ = column;
+    applyColumnWidths();
+}
+
 bool CHoverListCtrl::elidesColumn(int column) const
 {
-    return fit_ == ColumnFit::LastTakesRest && column == columnCount() - 1;
+    return column == (elidedColumn_ >= 0 ? elidedColumn_ : columnCount() - 1);
 }
 
 int CHoverListCtrl::cellTextWidth(int row, int column) const
@@ -123,7 +131,10 @@ std::vector<int> CHoverListCtrl::contentColumnWidths() const
     for (int c = 0; c < columnCount(); ++c) {
         const QTableWidgetItem* title = horizontalHeaderItem(c);
         int width = title ? headerMetrics.horizontalAdvance(title->text()) + 2 * kHeaderPadding : 0;
-        if (!elidesColumn(c))
+        // The column that may be cut may cut its header too (the header's tooltip names it).
+        if (elidesColumn(c))
+            width = std::min(width, kLeastElidedColumn);
+        else
             for (int r = 0; r < rowCount(); ++r)
                 width = std::max(width, cellTextWidth(r, c) + 2 * kTextPadding);
         // One pixel for the grid line at the cell's right edge.
@@ -264,10 +275,18 @@ void CHoverListCtrl::applyColumnWidths()
     std::vector<int> widths = contentColumnWidths();
     const int client = viewport()->width();
     const int used = std::accumulate(widths.begin(), widths.end(), 0);
-    const int spare = std::max(client - used, 0);
+    int spare = std::max(client - used, 0);
     if (fit_ == ColumnFit::LastTakesRest || weights_.size() != widths.size()) {
         widths.back() += spare;
     } else {
+        // The cut column is made whole first, as far as the room goes.
+        const int elided = elidedColumn_ >= 0 ? elidedColumn_ : columnCount() - 1;
+        int whole = widths[std::size_t(elided)];
+        for (int r = 0; r < rowCount(); ++r)
+            whole = std::max(whole, cellTextWidth(r, elided) + 2 * kTextPadding + 1);
+        const int grown = std::min(spare, whole - widths[std::size_t(elided)]);
+        widths[std::size_t(elided)] += grown;
+        spare -= grown;
         const std::vector<int> shares = proportionalColumnWidths(weights_, spare);
         for (std::size_t c = 0; c < widths.size(); ++c)
             widths[c] += shares[c];

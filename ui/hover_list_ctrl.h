@@ -20,12 +20,12 @@ class CHoverListCtrl : public QTableWidget {
 public:
     using CellStyler = std::function<CellStyle(int row, int column, const RowState& state)>;
 
+    // Where the width beyond the texts goes. Either way one column, the
+    // elided one (the last unless set), may be cut (with an ellipsis) down to
+    // its header; every other column shows its texts whole.
     enum class ColumnFit {
-        // The last column takes what is left (at least its header) and is the
-        // only one cut, with an ellipsis.
-        LastTakesRest,
-        // Room beyond the texts is shared by the column weights; nothing is cut.
-        ShareByWeights,
+        LastTakesRest,  // all of it to the last column
+        ShareByWeights, // shared by the column weights
     };
 
     explicit CHoverListCtrl(QWidget* parent = nullptr);
@@ -37,13 +37,15 @@ public:
     CellStyle cellStyle(int row, int column, bool selected) const;
 
     void setColumnFit(ColumnFit fit);
+    // The one column that may be cut; -1: the last.
+    void setElidedColumn(int column);
     // Column weights over the client width (ShareByWeights).
     void setColumnWeights(std::vector<int> weights);
 
     // Per column, the width that shows the header and every cell whole.
     std::vector<int> contentColumnWidths() const;
-    // The least width of the whole table at which no cell is cut (the last
-    // column of LastTakesRest only down to its header).
+    // The least width of the whole table at which no cell is cut (the elided
+    // column only down to its header).
     int contentWidth() const;
     // Whether the text of a cell is shown whole.
     bool cellShownWhole(int row, int column) const;
@@ -64,7 +66,7 @@ public:
     // The width a cell's text takes in the font it is drawn in.
     int cellTextWidth(int row, int column) const;
     bool elidesColumn(int column) const;
-    static constexpr int kTextPadding = 5;
+    static constexpr int kTextPadding = 4;
 
 signals:
     // The width or height the table needs changed (new rows, another font).
@@ -84,6 +86,7 @@ private:
     int hoveredRow_ = -1;
     CellStyler styler_;
     ColumnFit fit_ = ColumnFit::LastTakesRest;
+    int elidedColumn_ = -1;
     std::vector<int> weights_;
 };
 

@@ -37,7 +37,9 @@ QColor themedSurface(const QColor& light, const render::ColorTheme& theme)
     // so neighbouring cells stay apart as they do on a light theme.
     const double lightness =
         std::clamp(double(body.lightnessF()) + 0.03 + (1.0 - hsl.lightnessF()) * 0.8, 0.0, 0.45);
-    const double saturation = std::min(double(hsl.hslSaturationF()), 0.45);
+    // How far from white the light colour is tinted (its HSV saturation), not
+    // its HSL saturation, which calls an off-white fully saturated.
+    const double saturation = std::min(double(light.toHsv().hsvSaturationF()) * 1.6, 0.5);
     // In whole 8-bit channels, as it is painted.
     return QColor::fromRgb(
         QColor::fromHslF(std::max(hsl.hslHueF(), 0.0f), float(saturation), float(lightness)).rgb());

@@ -56,8 +56,8 @@ const std::vector<int> kPositionInitialWidths = {65, 65, 65, 60, 45, 45, 85, 280
 const std::vector<int> kSignificatorInitialWidths = {110, 110, 110, 110, 150};
 
 constexpr QRgb kDashaFrame = 0xDCDCDC;
-// The diagrams' text stays above about 7 points in a column this wide.
-constexpr int kLeastChartsColumnWidth = 320;
+// The diagrams' text stays near 6.5 points in a column this wide.
+constexpr int kLeastChartsColumnWidth = 304;
 // The dasha tree's area runs this much narrower than its panel.
 constexpr int kDashaInsets = 2 * 14;
 // Rows of the significators table that stay in view however short the window.
@@ -345,7 +345,9 @@ void CVerokantView::createControls()
     for (CHoverListCtrl* table : {planetsTable_, cuspsTable_, significatorsTable_})
         connect(table, &CHoverListCtrl::contentNeedsChanged, this, &CVerokantView::layoutControls,
                 Qt::QueuedConnection);
+    // The houses a planet signifies can run long; its name and lords never give way.
     significatorsTable_->setColumnFit(CHoverListCtrl::ColumnFit::ShareByWeights);
+    significatorsTable_->setElidedColumn(0);
     significatorsTable_->setColumnWeights(kSignificatorColumnWeights);
 
     planetsTable_->setCellStyler([](int, int column, const RowState& state) {
