@@ -16,9 +16,9 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QSettings>
 #include <QImage>
 #include <QPixmap>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstdio>
