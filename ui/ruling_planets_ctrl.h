@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ruling_planets.h"
+#include "render/color_theme.h"
 
 #include <QColor>
 #include <QRect>
@@ -55,6 +56,13 @@ struct RulingPlanetsLayout {
 };
 RulingPlanetsLayout layoutRulingPlanets(QSize client, int rowCount);
 
+// The panel's own colours in a theme: its light surfaces, turned dark with a
+// dark theme, and the texts on them made readable.
+struct RulingPanelColors {
+    QColor background, header, title, caption, place, separator, rowOutline;
+};
+RulingPanelColors rulingPanelColors(const render::ColorTheme& theme);
+
 // The ruling planets of the chosen moment and place as ranked coloured bars.
 class CRulingPlanetsCtrl : public QWidget {
     Q_OBJECT
@@ -72,6 +80,8 @@ public:
 
     // Paints the whole panel at the widget's size.
     void paintPanel(QPainter& painter) const;
+    // The width at which the titles, the categories and the planets read whole.
+    int contentWidth() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
