@@ -136,7 +136,24 @@ void CRulingPlanetsCtrl::setRows(std::vector<RulingPlanetRow> rows)
 void CRulingPlanetsCtrl::setTitle(const QString& title)
 {
     title_ = title;
+    setToolTip(title);
     update();
+}
+
+QString CRulingPlanetsCtrl::fittedTitle(const QFontMetrics& metrics, int width) const
+{
+    // "Ruling planets now — 15 Mar 2026 10:30 IST, Pune" loses its words
+    // before its moment and place, and is never cut off mid-letter.
+    if (metrics.horizontalAdvance(title_) <= width)
+        return title_;
+    const qsizetype dash = title_.indexOf(QStringLiteral(" \u2014 "));
+    if (dash > 0) {
+        const QString moment = title_.mid(dash + 3);
+        if (metrics.horizontalAdvance(moment) <= width)
+            return moment;
+        return metrics.elidedText(moment, Qt::ElideRight, width);
+    }
+    return metrics.elidedText(title_, Qt::ElideRight, width);
 }
 
 void CRulingPlanetsCtrl::setPlace(const RulingPlanetPlace& place)
@@ -156,7 +173,8 @@ void CRulingPlanetsCtrl::paintPanel(QPainter& painter) const
 
     painter.setFont(bold_);
     painter.setPen(colors.title);
-    painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, title_);
+    painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     fittedTitle(QFontMetrics(bold_, painter.device()), layout.title.width()));
     painter.setFont(regular_);
     painter.setPen(colors.caption);
     const QFontMetrics metrics(regular_, painter.device());

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
+#include <QFontMetrics>
 #include <QWidget>
 
 #include <array>
@@ -74,6 +75,8 @@ public:
     void setPlace(const RulingPlanetPlace& place);
     // The panel's title, naming the moment and place the planets are for.
     void setTitle(const QString& title);
+    // The title as it fits `width`: whole, its moment and place alone, or cut with "…".
+    QString fittedTitle(const QFontMetrics& metrics, int width) const;
     QString title() const { return title_; }
     const std::vector<RulingPlanetRow>& rows() const { return rows_; }
     QString placeLine() const { return placeLine_; }
