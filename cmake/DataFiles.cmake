@@ -1,4 +1,4 @@
-# Copies the Swiss Ephemeris data and the atlas files beside the executables.
+# Copies the Swiss Ephemeris data, the atlas files and the user guide beside the executables.
 set(LUMIKAN_EPHE_SOURCE "/usr/share/libswe/ephe" CACHE PATH "Swiss Ephemeris data files")
 set(LUMIKAN_BIN_DIR ${CMAKE_BINARY_DIR}/bin)
 
@@ -24,4 +24,17 @@ foreach(_f IN LISTS _lumikan_mondo_files)
     DEPENDS ${_f} VERBATIM)
 endforeach()
 
-add_custom_target(lumikan_data ALL DEPENDS ${_lumikan_ephe_outputs} ${_lumikan_mondo_outputs})
+# The user guide's pages, shown by the program's help window.
+file(GLOB _lumikan_guide_files CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/docs/guide/*")
+set(_lumikan_guide_outputs)
+foreach(_f IN LISTS _lumikan_guide_files)
+  get_filename_component(_name ${_f} NAME)
+  list(APPEND _lumikan_guide_outputs ${LUMIKAN_BIN_DIR}/guide/${_name})
+  add_custom_command(OUTPUT ${LUMIKAN_BIN_DIR}/guide/${_name}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${LUMIKAN_BIN_DIR}/guide
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${_f} ${LUMIKAN_BIN_DIR}/guide/${_name}
+    DEPENDS ${_f} VERBATIM)
+endforeach()
+
+add_custom_target(lumikan_data ALL
+  DEPENDS ${_lumikan_ephe_outputs} ${_lumikan_mondo_outputs} ${_lumikan_guide_outputs})

@@ -35,10 +35,19 @@ void CDocument::UpdateAllViews(int hint)
         v->OnUpdate(hint);
 }
 
+void CDocument::SetModifiedFlag(bool modified)
+{
+    if (modified_ == modified)
+        return;
+    modified_ = modified;
+    if (onModifiedChanged)
+        onModifiedChanged();
+}
+
 bool CDocument::OnNewDocument()
 {
     pathName_.clear();
-    modified_ = false;
+    SetModifiedFlag(false);
     return true;
 }
 
@@ -48,7 +57,7 @@ bool CDocument::OnOpenDocument(const QString& path)
     QString reason = fileReadFailureText(read, QStringLiteral("chart file"));
     if (read.status == FileReadStatus::Ok && readFrom(read.bytes, reason)) {
         pathName_ = path;
-        modified_ = false;
+        SetModifiedFlag(false);
         return true;
     }
     if (prompts_)
@@ -64,7 +73,9 @@ bool CDocument::OnSaveDocument(const QString& path)
             prompts_->reportSaveFailure(path, reason);
         return false;
     }
-    modified_ = false;
+    SetModifiedFlag(false);
+    if (onSaved)
+        onSaved();
     return true;
 }
 

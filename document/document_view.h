@@ -46,7 +46,8 @@ public:
     const QString& GetTitle() const { return title_; }
     virtual void SetTitle(const QString& title) { title_ = title; }
     bool IsModified() const { return modified_; }
-    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+    // Tells onModifiedChanged when the flag changes.
+    void SetModifiedFlag(bool modified = true);
 
     void AddView(CView* view);
     void RemoveView(CView* view);
@@ -71,6 +72,10 @@ public:
     DocumentPrompts* prompts() const { return prompts_; }
     // Called when the document has no views left and should be destroyed.
     std::function<void(CDocument*)> onCloseRequested;
+    // Called when the modified flag changes (the window titles show it).
+    std::function<void()> onModifiedChanged;
+    // Called after the document was written to its file.
+    std::function<void()> onSaved;
 
 protected:
     // The file's bytes in and out; the format is the subclass's.

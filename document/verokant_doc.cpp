@@ -187,6 +187,23 @@ void CVerokantDoc::ChangeBirthTime(int hour, int minute, int second)
     UpdateAllViews(HINT_TIME_ADJUSTED);
 }
 
+bool CVerokantDoc::ChangeDescription(const ChartDescription& description)
+{
+    const ChartDescription before = description_;
+    description_ = description;
+    engine::ChartResult result = compute();
+    if (!result.ok()) {
+        description_ = before;
+        reportFailure(result);
+        return false;
+    }
+    birthDateText_ = dateText(description_.birth);
+    adopt(std::move(*result.chart));
+    SetModifiedFlag(true);
+    UpdateAllViews(HINT_TIME_ADJUSTED);
+    return true;
+}
+
 void CVerokantDoc::SetNotes(const QString& notes)
 {
     if (notes == notes_)

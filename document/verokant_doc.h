@@ -31,6 +31,7 @@ inline constexpr int HINT_REFRESH = 0; // repaint; nothing was recomputed
 inline constexpr int HINT_CHART_LOADED = 1;
 inline constexpr int HINT_SETTINGS_CHANGED = 2;
 inline constexpr int HINT_TIME_ADJUSTED = 3;
+inline constexpr int HINT_NOTES_CHANGED = 4; // the notes changed outside the views (undo, redo)
 
 // What the application shares with its chart documents.
 struct ChartEnvironment {
@@ -66,6 +67,10 @@ public:
     bool ApplySettingsChange();
     // The view picked another birth time (negative values count as 0).
     void ChangeBirthTime(int hour, int minute, int second);
+    // The birth data were edited: the chart is cast anew from `description`,
+    // the document marked modified and every view told. When it cannot be
+    // cast the coded error is shown and nothing changes (false).
+    bool ChangeDescription(const ChartDescription& description);
     // Notes typed in a view; marks the document modified when they differ.
     void SetNotes(const QString& notes);
 

@@ -215,7 +215,8 @@ ChartDiagramLayout layoutChartDiagram(const QRect& bounds,
                              return a->longitude < b->longitude;
                          });
 
-    const QColor signColor = QColor::fromRgb(theme.chartText);
+    // The label colours are the planets' own wherever the fill lets them read.
+    const QColor signColor = readableOn(QColor::fromRgb(theme.chartText), layout.fillColor);
     for (int house = 1; house <= 12; ++house) {
         const std::size_t index = static_cast<std::size_t>(house - 1);
         // ((h + a - 1) mod 12) + 1, kept non-negative for a damaged cusp sign.
@@ -270,9 +271,8 @@ ChartDiagramLayout layoutChartDiagram(const QRect& bounds,
             const int y = ay + (hh * place.yOffset) / 95 + (k / perRow) * (t + kLabelRowGap);
 
             ChartPlanetLabel label;
-            const QColor color = secondSet ? readableOn(planetColor(planet.body), layout.fillColor)
-                                           : planetColor(planet.body);
-            label.label = {texts[i], QRect(x, y, w + 4, t + 2), color,
+            label.label = {texts[i], QRect(x, y, w + 4, t + 2),
+                           readableOn(planetColor(planet.body), layout.fillColor),
                            Qt::AlignCenter | Qt::TextSingleLine};
             label.body = planet.body;
             label.house = house;

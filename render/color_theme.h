@@ -48,7 +48,7 @@ struct NamedColorTheme {
 inline constexpr int kColorThemeCount = 16;
 
 // The built-in themes by the colorTheme setting. The values are data, pure
-// reds of "Dark Charcoal" included.
+// reds of "Dark Charcoal" included, but for its table text (light grey).
 extern const std::array<NamedColorTheme, kColorThemeCount> COLOR_THEMES;
 
 // The theme of a colorTheme setting; an index outside 0..15 gives theme 0.

@@ -2,6 +2,7 @@
 
 #include "document/messages.h"
 #include "engine/coded_errors.h"
+#include "render/contrast.h"
 #include "render/font_substitution.h"
 #include "ui/qt_messages.h"
 #include "ui/shell_icons.h"
@@ -24,9 +25,11 @@ QLabel* link(const QString& href, const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::RichText);
+    const QColor color =
+        render::readableOn(QColor(0x00, 0x66, 0xCC), label->palette().color(QPalette::Window));
     label->setText(
-        QStringLiteral("<a href=\"%1\" style=\"color:#0066CC; text-decoration:underline;\">%2</a>")
-            .arg(href.toHtmlEscaped(), text.toHtmlEscaped()));
+        QStringLiteral("<a href=\"%1\" style=\"color:%3; text-decoration:underline;\">%2</a>")
+            .arg(href.toHtmlEscaped(), text.toHtmlEscaped(), color.name()));
     label->setOpenExternalLinks(true);
     label->setTextInteractionFlags(Qt::TextBrowserInteraction);
     label->setToolTip(href);

@@ -6,6 +6,7 @@
 #include "document/verokant_doc.h"
 #include "render/chart_appearance.h"
 #include "ui/qt_messages.h"
+#include "ui/screen_colors.h"
 #include "ui/varga_chart_view.h"
 
 #include <QButtonGroup>
@@ -203,8 +204,10 @@ void CThemePreview::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::TextAntialiasing);
     for (const ThemePreviewBand& band :
          themePreviewBands(size(), render::colorThemeAt(themeIndex_).colors)) {
-        p.fillRect(band.rect, band.back);
-        p.setPen(band.text);
+        // As the tables will show them: the text readable on its row.
+        const TextOnSurface shown = readablePair(band.text, band.back);
+        p.fillRect(band.rect, shown.back);
+        p.setPen(shown.text);
         p.drawText(band.rect, Qt::AlignCenter | Qt::TextSingleLine, band.label);
     }
 }
@@ -262,7 +265,7 @@ CTabAyanamsaDlg::CTabAyanamsaDlg(QWidget* parent) : QWidget(parent)
     auto* note = new QLabel(QStringLiteral("Note: Uranus, Neptune and Pluto are\nouter planets not "
                                            "traditionally used\nin Parashari Jyotish."),
                             planetsBox);
-    note->setStyleSheet(QStringLiteral("color: #505050;"));
+    setReadableTextColor(note, QColor(0x50, 0x50, 0x50));
     planetsLayout->addWidget(note, 3, 0, 1, 2);
 
     auto* planetFormatBox =
@@ -401,13 +404,17 @@ CTabRPLocationDlg::CTabRPLocationDlg(RulingPlaceContext context, QWidget* parent
     state_ = list("state");
     city_ = list("city");
     timeZone_ = list("timeZone");
+    country_->setPlaceholderText(QStringLiteral("Select Country"));
+    state_->setPlaceholderText(QStringLiteral("Select State"));
+    city_->setPlaceholderText(QStringLiteral("Select City"));
+    timeZone_->setPlaceholderText(QStringLiteral("Select Timezone"));
     latitude_ = new QLineEdit(box);
     latitude_->setObjectName(QStringLiteral("latitude"));
     longitude_ = new QLineEdit(box);
     longitude_->setObjectName(QStringLiteral("longitude"));
     auto hintLabel = [box](const QString& text) {
         auto* label = new QLabel(text, box);
-        label->setStyleSheet(QStringLiteral("color: #646464;"));
+        setReadableTextColor(label, QColor(0x64, 0x64, 0x64));
         return label;
     };
 
@@ -432,12 +439,18 @@ CTabRPLocationDlg::CTabRPLocationDlg(RulingPlaceContext context, QWidget* parent
         QStringLiteral(
             "Tip: Select Country/State/City to auto-fill\nLatitude, Longitude and Timezone."),
         box);
-    tip->setStyleSheet(QStringLiteral("color: #006496;"));
+    setReadableTextColor(tip, QColor(0x00, 0x64, 0x96));
     grid->addWidget(tip, 7, 0, 1, 3);
     // The atlas place's zone gives each day's offset, summer time included.
     zoneLabel_ = hintLabel(QString());
     zoneLabel_->setObjectName(QStringLiteral("rpZone"));
     grid->addWidget(zoneLabel_, 3, 2);
+    unsetNote_ = new QLabel(
+        QStringLiteral("No place is set: each chart shows the ruling planets of its birth place."),
+        box);
+    unsetNote_->setObjectName(QStringLiteral("unsetNote"));
+    unsetNote_->setWordWrap(true);
+    grid->addWidget(unsetNote_, 8, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 
     auto* dayLordBox = new QGroupBox(QStringLiteral("Day Lord of the Ruling Planets"), this);
@@ -493,11 +506,18 @@ void CTabRPLocationDlg::fill(const document::AppSettings& s)
     zoneId_.clear();
     showZone();
 
+    filled_ = s;
+    // No place set: the lists wait for a choice and each chart uses its birth
+    // place. Nothing is proposed, so nothing is stored unless chosen.
+    const bool unset =
+        s.rpCountry.empty() && s.rpCity.empty() && s.rpLatitude == 0.0 && s.rpLongitude == 0.0;
+    unsetNote_->setVisible(unset);
     if (s.rpCountry.empty()) {
-        // A first choice to start from; it is stored only on OK or Apply.
-        pickCountry(QStringLiteral("India"));
-        pickState(QStringLiteral("Maharashtra"));
-        pickCity(QStringLiteral("Pune"));
+        if (!unset) {
+            showCoordinates(s.rpLatitude, s.rpLongitude);
+            selectTimeZoneEntry(document::findTimeZoneEntry(s.rpTimeZoneHours));
+        }
+        filledTexts_ = shownTexts();
         return;
     }
 
@@ -516,10 +536,28 @@ void CTabRPLocationDlg::fill(const document::AppSettings& s)
         selectTimeZoneEntry(document::findTimeZoneEntry(s.rpTimeZoneHours));
     zoneId_ = s.rpZone;
     showZone();
+    filledTexts_ = shownTexts();
+}
+
+QStringList CTabRPLocationDlg::shownTexts() const
+{
+    return {currentText(country_),  currentText(state_), currentText(city_),
+            currentText(timeZone_), latitude_->text(),   longitude_->text()};
 }
 
 void CTabRPLocationDlg::gather(document::AppSettings& s) const
 {
+    // A page left as it was shown gives back the place exactly as it was stored.
+    if (shownTexts() == filledTexts_) {
+        s.rpCountry = filled_.rpCountry;
+        s.rpState = filled_.rpState;
+        s.rpCity = filled_.rpCity;
+        s.rpTimezone = filled_.rpTimezone;
+        s.rpLatitude = filled_.rpLatitude;
+        s.rpLongitude = filled_.rpLongitude;
+        s.rpTimeZoneHours = filled_.rpTimeZoneHours;
+        return;
+    }
     s.rpCountry = document::toUtf8(currentText(country_));
     s.rpState = document::toUtf8(currentText(state_));
     s.rpCity = document::toUtf8(currentText(city_));
@@ -566,6 +604,8 @@ void CTabRPLocationDlg::countryChosen(int listIndex)
     const document::CountryChoice choice = listIndex >= 0
                                                ? picker_.chooseCountry(countryIndex)
                                                : document::CountryChoice::InvalidSelection;
+    if (choice == document::CountryChoice::Loaded)
+        unsetNote_->hide();
     if (choice != document::CountryChoice::Loaded) {
         // The state and city lists stay as they were.
         reportError(document::toQString(

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -134,8 +135,14 @@ private:
     void reportError(const QString& message);
     void showZone();
 
+    // What the lists and fields show, to tell whether the user changed any.
+    QStringList shownTexts() const;
+
     RulingPlaceContext context_;
     document::PlacePicker picker_;
+    document::AppSettings filled_; // the settings the page was filled from
+    QStringList filledTexts_;      // and what it showed then
+    QLabel* unsetNote_ = nullptr;
     QComboBox* country_ = nullptr;
     QComboBox* state_ = nullptr;
     QComboBox* city_ = nullptr;

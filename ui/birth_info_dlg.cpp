@@ -1,14 +1,19 @@
 #include "ui/birth_info_dlg.h"
 
 #include "document/atlas_time_zones.h"
+#include "document/chart_failure_text.h"
 #include "document/ini_file.h"
 #include "document/local_clock.h"
 #include "document/messages.h"
 #include "document/text_encoding.h"
 #include "document/utc_offset_text.h"
 #include "engine/coded_errors.h"
+#include "render/chart_appearance.h"
+#include "render/contrast.h"
 #include "render/font_substitution.h"
 #include "ui/qt_messages.h"
+#include "ui/screen_colors.h"
+#include "ui/user_guide.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -127,7 +132,7 @@ void SectionFrame::paintEvent(QPaintEvent*)
     const QRect titleRect(12, 0, titleWidth + 8, fm.height());
     p.fillRect(titleRect, palette().window());
     p.setFont(titleFont);
-    p.setPen(QColor(kGroupTitle));
+    p.setPen(render::readableOn(QColor(kGroupTitle), palette().color(QPalette::Window)));
     p.drawText(titleRect, Qt::AlignCenter, title_);
 
     p.setBrush(Qt::NoBrush);
@@ -203,7 +208,7 @@ void ChartTypeButton::paintEvent(QPaintEvent*)
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(r.adjusted(4, 4, -4, -4), 7, 7);
     }
-    p.setPen(label);
+    p.setPen(readablePair(label, fill).text);
     p.setFont(font());
     p.drawText(rect(), Qt::AlignCenter, text());
 }
@@ -216,12 +221,19 @@ CBirthInfoDlg::CBirthInfoDlg(BirthInfoContext context, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Enter Birth Information"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(kWindowBack));
-    setPalette(pal);
+    // Its own light grey on a light theme; a dark theme's window colour otherwise.
+    if (!isDarkTheme(render::currentTheme())) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, QColor(kWindowBack));
+        setPalette(pal);
+    }
     setAutoFillBackground(true);
     buildWidgets();
     fillLists();
+    if (context_.editing) {
+        setWindowTitle(QStringLiteral("Edit Birth Information"));
+        fillFrom(*context_.editing);
+    }
 }
 
 void CBirthInfoDlg::buildWidgets()
@@ -416,7 +428,8 @@ void CBirthInfoDlg::buildWidgets()
     auto* hint = new QLabel(QStringLiteral("TAB → forward   |   ← or SHIFT+TAB backward"), this);
     hint->setFont(render::designFont(u"Segoe UI", 7.5));
     QPalette hintPalette = hint->palette();
-    hintPalette.setColor(QPalette::WindowText, QColor(kHintText));
+    hintPalette.setColor(QPalette::WindowText,
+                         render::readableOn(QColor(kHintText), palette().color(QPalette::Window)));
     hint->setPalette(hintPalette);
     hint->setAlignment(Qt::AlignCenter);
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
@@ -426,8 +439,14 @@ void CBirthInfoDlg::buildWidgets()
     cancelButton_->setObjectName(QStringLiteral("cancel"));
     helpButton_ = new QPushButton(QStringLiteral("Help"), this);
     helpButton_->setObjectName(QStringLiteral("help"));
-    // There is no help to show; the button is kept where users expect it.
-    helpButton_->setEnabled(false);
+    helpButton_->setAutoDefault(false);
+    connect(helpButton_, &QPushButton::clicked, this, [this] {
+        const QString page = QString::fromLatin1(kBirthDataHelpPage);
+        if (context_.showHelp)
+            context_.showHelp(page);
+        else
+            showUserGuide(this, page);
+    });
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     buttons->addWidget(hint, 1);
@@ -553,22 +572,18 @@ void CBirthInfoDlg::showTime(int hour24, int minute, int second)
     amPm_->setCurrentIndex(shown.pm ? 1 : 0);
 }
 
-int CBirthInfoDlg::shownYearForDays() const
-{
-    return document::isBirthYearText(year_->text()) ? year_->text().toInt() : 2000;
-}
-
 void CBirthInfoDlg::refillDays(int preferredDay)
 {
-    const int month = month_->currentData().toInt();
-    const int last = document::daysInMonth(month, shownYearForDays());
+    // Every day 1 to 31, whatever the month and year typed so far: a day the
+    // user picked is never changed behind their back (29 chosen before the
+    // month and a leap year). The live check and OK judge the whole date.
     const QSignalBlocker block(day_);
-    if (day_->count() != last) {
+    if (day_->count() != 31) {
         day_->clear();
-        for (int d = 1; d <= last; ++d)
+        for (int d = 1; d <= 31; ++d)
             day_->addItem(QString::asprintf("%02d", d), d);
     }
-    day_->setCurrentIndex(std::clamp(preferredDay, 1, last) - 1);
+    day_->setCurrentIndex(std::clamp(preferredDay, 1, 31) - 1);
 }
 
 void CBirthInfoDlg::checkDateLive()
@@ -1108,6 +1123,55 @@ bool CBirthInfoDlg::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
+// --- Edit Birth Data --------------------------------------------------------
+
+void CBirthInfoDlg::fillFrom(const document::ChartDescription& chart)
+{
+    const engine::BirthDetails& b = chart.birth;
+    if (chart.chartType == document::ChartType::Horary) {
+        chartType_ = document::ChartType::Horary;
+        horaryButton_->setChosen(true);
+        natalButton_->setChosen(false);
+        horaryLabel_->setVisible(true);
+        horaryNumberEdit_->setVisible(true);
+        horaryNumberEdit_->setText(QString::number(chart.horaryNumber));
+    }
+    working_ = b;
+    name_->setText(chart.displayName);
+    setNameFlag(chart.displayName.trimmed().isEmpty());
+    gender_->setCurrentIndex(b.gender >= 0 && b.gender <= 2 ? b.gender : -1);
+    showDate(b.year, b.month, b.day);
+    showTime(b.hour, b.minute, b.second);
+
+    // The place as the chart has it, whatever the atlas says of it today.
+    if (!b.country.empty()) {
+        pickCountry(document::toQString(b.country));
+        if (exitRequested_)
+            return;
+        if (!b.state.empty() &&
+            state_->findText(document::toQString(b.state), Qt::MatchFixedString) >= 0)
+            stateChosen(document::toQString(b.state), document::toQString(b.city));
+    }
+    if (!b.city.empty())
+        city_->setEditText(document::toQString(b.city));
+    latitude_->setText(QString::fromStdString(document::formatCoordinate(b.latitude, 4)));
+    longitude_->setText(QString::fromStdString(document::formatCoordinate(b.longitude, 4)));
+    // The chart's own zone decides the offset again; without one (a chart
+    // from a file) or with a typed offset, the stored offset is shown as typed.
+    selectZone(chart.zone);
+    localMeanTime_->setChecked(chart.offsetSource == document::OffsetSource::LocalMeanTime);
+    timeZone_->setCurrentIndex(-1);
+    if (chart.zone.empty() || chart.offsetSource == document::OffsetSource::HandTyped)
+        timeZone_->setEditText(document::utcOffsetText(int(std::lround(b.timeZone * 3600.0))));
+    else
+        timeZone_->setEditText(QString());
+    timeZoneValue_ = b.timeZone;
+    filledLatitude_ = latitude_->text();
+    filledLongitude_ = longitude_->text();
+    filledTimeZone_ = timeZone_->currentText();
+    filledZone_ = zone_->currentText();
+}
+
 // --- OK ---------------------------------------------------------------------
 
 bool CBirthInfoDlg::takeOffset(engine::BirthDetails& b)
@@ -1184,6 +1248,13 @@ void CBirthInfoDlg::accept()
     b.name = document::toUtf8(name_->text());
     b.longitude = document::leadingReal(longitude_->text());
     b.latitude = document::leadingReal(latitude_->text());
+    // Edit Birth Data: fields left as they were shown keep the chart's exact values.
+    if (context_.editing) {
+        if (latitude_->text() == filledLatitude_)
+            b.latitude = context_.editing->birth.latitude;
+        if (longitude_->text() == filledLongitude_)
+            b.longitude = context_.editing->birth.longitude;
+    }
     if (!document::isLatitudeValid(b.latitude) || !document::isLongitudeValid(b.longitude)) {
         if (context_.messages)
             context_.messages->error(engine::error_code::kInvalidBirthData, kInvalidPlaceMessage);
@@ -1192,9 +1263,33 @@ void CBirthInfoDlg::accept()
     }
     if (!takeOffset(b))
         return;
+    // An offset shown as it was (to the second) keeps the chart's exact value.
+    if (context_.editing && timeZone_->currentText() == filledTimeZone_ &&
+        zone_->currentText() == filledZone_ &&
+        std::fabs(b.timeZone - context_.editing->birth.timeZone) < 1.0 / 3600.0)
+        b.timeZone = context_.editing->birth.timeZone;
     b.gender =
         gender_->currentIndex() >= 0 && gender_->currentIndex() <= 2 ? gender_->currentIndex() : 3;
-    horaryNumber_ = horary ? document::horaryNumberFromText(horaryNumberEdit_->text()) : 1;
+    const int horaryNumber = horary ? document::horaryNumberFromText(horaryNumberEdit_->text()) : 1;
+
+    // The chart is cast before the dialog closes: one that cannot be cast is
+    // explained while everything typed is still here to correct.
+    if (context_.castChart) {
+        const engine::ChartStatus status =
+            context_.castChart(document::describeChart(b, chartType_, horaryNumber));
+        if (status != engine::ChartStatus::Ok) {
+            const QString why = document::chartFailureExplanation(status, b);
+            if (context_.messages) {
+                const auto coded = engine::codedErrorFor(status);
+                context_.messages->error(coded ? coded->code : engine::error_code::kGeneral,
+                                         document::toUtf8(why));
+            }
+            if (status == engine::ChartStatus::NoHouses)
+                latitude_->setFocus();
+            return;
+        }
+    }
+    horaryNumber_ = horaryNumber;
     working_ = b;
     QDialog::accept();
 }

@@ -6,6 +6,7 @@
 #include "document/chart_description.h"
 #include "document/verokant_doc.h"
 #include "engine/chart.h"
+#include "engine/chart_computation.h"
 #include "engine/clock.h"
 
 #include <QAbstractButton>
@@ -77,7 +78,17 @@ struct BirthInfoContext {
     std::function<bool(const QString& message)> offerManualEntry;
     // A steady clock in milliseconds for typed day and month numbers. Null: the system's.
     std::function<std::int64_t()> milliseconds;
+    // Casts the chart described, so that OK can refuse one that cannot be cast
+    // while everything typed is still there. Null: not tried.
+    std::function<engine::ChartStatus(const document::ChartDescription&)> castChart;
+    // Opens the user guide at a page. Null: the program's help window.
+    std::function<void(const QString& page)> showHelp;
+    // Edit Birth Data: the chart whose data the dialog starts from. Null: a new chart.
+    const document::ChartDescription* editing = nullptr;
 };
+
+// The guide's page about the birth data, opened by the dialog's Help button.
+inline constexpr const char* kBirthDataHelpPage = "casting-a-chart.html";
 
 // "Enter Birth Information": the birth data of a new chart, natal or horary.
 class CBirthInfoDlg : public QDialog {
@@ -119,10 +130,10 @@ protected:
 private:
     void buildWidgets();
     void fillLists();
+    void fillFrom(const document::ChartDescription& chart);
     void showDate(int year, int month, int day);
     void showTime(int hour24, int minute, int second);
     void refillDays(int preferredDay);
-    int shownYearForDays() const;
     void checkDateLive();
     void setNameFlag(bool raised);
     void setDateFlag(bool raised);
@@ -168,6 +179,9 @@ private:
     bool dateFlag_ = false;
     bool timeFlag_ = false;
     bool exitRequested_ = false;
+    // Edit Birth Data: what the place fields showed, so that untouched ones
+    // keep the chart's exact values.
+    QString filledLatitude_, filledLongitude_, filledTimeZone_, filledZone_;
     document::NumberTypeAhead dayTypeAhead_{31};
     document::NumberTypeAhead monthTypeAhead_{12};
 

@@ -70,20 +70,23 @@ QString proposedReportPdfPath(const document::CVerokantDoc& doc)
     return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
-void exportChartReportPdfWithDialog(const document::CVerokantDoc& doc, QWidget* parent)
+QString exportChartReportPdfWithDialog(const document::CVerokantDoc& doc, QWidget* parent)
 {
     QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export PDF"),
                                                 proposedReportPdfPath(doc),
                                                 QStringLiteral("PDF Files (*.pdf)"));
     if (path.isEmpty())
-        return;
+        return {};
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     QString reason;
-    if (!render::exportChartReportPdf(doc, path, defaultPaperSize(), &reason))
+    if (!render::exportChartReportPdf(doc, path, defaultPaperSize(), &reason)) {
         QMessageBox::critical(parent, productName(),
                               QStringLiteral("Unable to write the report to\n%1\n\n%2")
                                   .arg(QDir::toNativeSeparators(path), reason));
+        return {};
+    }
+    return path;
 }
 
 } // namespace lumikan::ui

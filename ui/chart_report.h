@@ -27,8 +27,8 @@ void printChartReportWithDialog(const document::CVerokantDoc& doc, QWidget* pare
 void previewChartReport(const document::CVerokantDoc& doc, QWidget* parent);
 
 // File > Export PDF...: asks where, writes the report as a PDF, and says so
-// when the file cannot be written.
-void exportChartReportPdfWithDialog(const document::CVerokantDoc& doc, QWidget* parent);
+// when the file cannot be written. The path written, empty when none was.
+QString exportChartReportPdfWithDialog(const document::CVerokantDoc& doc, QWidget* parent);
 
 // "Chart_Name.pdf" beside the chart file, or in the home folder for a new chart.
 QString proposedReportPdfPath(const document::CVerokantDoc& doc);

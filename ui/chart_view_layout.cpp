@@ -28,38 +28,106 @@ int scaled(int pixelsAt96Dpi, double dpiScale)
     return static_cast<int>(std::lround(pixelsAt96Dpi * dpiScale));
 }
 
-// Three drop-down lists at the right end of a title bar.
-std::array<QRect, 3> timeLists(const QRect& panel, int top)
-{
-    constexpr int kListWidth = 45;
-    constexpr int kListHeight = 22;
+constexpr int kListWidth = 45;
+constexpr int kListHeight = 22;
+// Left edges of the three lists, from the panel's right edge.
+constexpr std::array<int, 3> kListsFromRight = {157, 108, 59};
+constexpr int kLabelGap = 6;
+constexpr int kTitleInset = 12;
+
+struct TimeRow {
     std::array<QRect, 3> lists;
-    const std::array<int, 3> fromRight = {157, 108, 59};
-    for (std::size_t i = 0; i < lists.size(); ++i)
-        lists[i] = QRect(right(panel) - fromRight[i], top, kListWidth, kListHeight);
-    return lists;
+    QRect label; // just left of the lists
+    int titleBarHeight = kPanelTitleHeight;
+};
+
+// The lists and their label at the right end of a title bar, `offset` below
+// its top; a title bar whose lists would crowd the title gives them a row of
+// their own.
+TimeRow placeTimeRow(const QRect& panel, int offset, int titleWidth, int labelWidth)
+{
+    TimeRow row;
+    const bool oneRow = panel.width() >= titleBarWidthInOneRow(titleWidth, labelWidth) ||
+                        (titleWidth == 0 && labelWidth == 0);
+    int top = panel.y() + offset;
+    if (!oneRow) {
+        row.titleBarHeight = 2 * kPanelTitleHeight;
+        top += kPanelTitleHeight;
+    }
+    for (std::size_t i = 0; i < row.lists.size(); ++i)
+        row.lists[i] = QRect(right(panel) - kListsFromRight[i], top, kListWidth, kListHeight);
+    row.label = QRect(row.lists[0].x() - kLabelGap - labelWidth, top, labelWidth, kListHeight);
+    return row;
+}
+
+// Widths of the three columns: the proportional ones, each raised to its need
+// by taking from the others while they stay above theirs.
+std::array<int, 3> columnWidths(int available, std::array<int, 3> widths,
+                                const std::array<int, 3>& needs)
+{
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        int deficit = needs[i] - widths[i];
+        if (deficit <= 0)
+            continue;
+        widths[i] = needs[i];
+        for (std::size_t j = 0; j < widths.size() && deficit > 0; ++j) {
+            if (j == i)
+                continue;
+            const int spare = std::max(widths[j] - std::max(needs[j], 0), 0);
+            const int taken = std::min(spare, deficit);
+            widths[j] -= taken;
+            deficit -= taken;
+        }
+    }
+    // Whatever could not be found makes the content wider than the client.
+    const int sum = widths[0] + widths[1] + widths[2];
+    if (sum < available)
+        widths[2] += available - sum;
+    return widths;
 }
 
 } // namespace
 
-std::optional<ChartViewLayout> layoutChartView(QSize client)
+int titleBarWidthInOneRow(int titleWidth, int labelWidth)
+{
+    return kTitleInset + titleWidth + kTitleInset + labelWidth + kLabelGap + kListsFromRight[0];
+}
+
+int timeListsRowWidth(int labelWidth)
+{
+    return kTitleInset + labelWidth + kLabelGap + kListsFromRight[0];
+}
+
+std::optional<ChartViewLayout> layoutChartView(QSize client, const ChartViewNeeds& needs)
 {
     const int cx = client.width();
     const int cy = client.height();
     if (cx < kMinLayoutSize || cy < kMinLayoutSize)
         return std::nullopt;
 
-    const int w1 = (45 * cx - 1440) / 100;
-    const int w2 = (30 * cx - 960) / 100;
-    const int h1 = std::max((62 * cy - 1054) / 100, kMinTopRowHeight);
+    const int specW1 = (45 * cx - 1440) / 100;
+    const int specW2 = (30 * cx - 960) / 100;
+    const std::array<int, 3> widths =
+        columnWidths(cx - 32, {specW1, specW2, cx - 32 - specW1 - specW2},
+                     {needs.leftColumnWidth, needs.chartsColumnWidth, needs.rightColumnWidth});
+    const int w1 = widths[0];
+    const int w2 = widths[1];
+    const int w3 = widths[2];
+    int h1 = std::max({(62 * cy - 1054) / 100, kMinTopRowHeight, needs.topRowHeight});
+    // The lower panels keep what they need when the top row can give it.
+    if (cy - 25 - h1 < needs.bottomRowHeight)
+        h1 = std::max({cy - 25 - needs.bottomRowHeight, needs.topRowHeight, kMinTopRowHeight});
+    const int right3 = 24 + w1 + w2 + w3;
+    const int bottom = std::max(cy, 25 + h1 + needs.bottomRowHeight) - 8;
+    const int rightBottom = std::max(bottom, 9 + needs.rightColumnHeight);
 
     ChartViewLayout layout;
     auto& panels = layout.panels;
     panels[std::size_t(Panel::PlanetaryPositions)] = edges(8, 9, 8 + w1, h1 + 9);
     panels[std::size_t(Panel::Charts)] = edges(16 + w1, 9, 16 + w1 + w2, h1 + 9);
-    panels[std::size_t(Panel::RulingPlanetsAndDasha)] = edges(24 + w1 + w2, 9, cx - 8, cy - 8);
-    panels[std::size_t(Panel::Significators)] = edges(8, h1 + 17, 8 + w1, cy - 8);
-    panels[std::size_t(Panel::KarakasAndNotes)] = edges(16 + w1, h1 + 17, 16 + w1 + w2, cy - 8);
+    panels[std::size_t(Panel::RulingPlanetsAndDasha)] = edges(24 + w1 + w2, 9, right3, rightBottom);
+    panels[std::size_t(Panel::Significators)] = edges(8, h1 + 17, 8 + w1, bottom);
+    panels[std::size_t(Panel::KarakasAndNotes)] = edges(16 + w1, h1 + 17, 16 + w1 + w2, bottom);
 
     const QRect& significators = layout.panel(Panel::Significators);
     layout.significatorsTable =
@@ -71,15 +139,33 @@ std::optional<ChartViewLayout> layoutChartView(QSize client)
     layout.notesEditor = QRect(karakas.x() + 10, karakas.y() + 103, karakas.width() - 20,
                                std::max(karakas.height() - 113, 60));
 
-    const QRect& charts = layout.panel(Panel::Charts);
-    layout.birthTimeLists = timeLists(charts, charts.y() + 3);
+    const TimeRow birth = placeTimeRow(layout.panel(Panel::Charts), 3, needs.chartsTitleWidth,
+                                       needs.birthTimeLabelWidth);
+    layout.birthTimeLists = birth.lists;
+    layout.birthTimeLabel = birth.label;
+    layout.titleBarHeights[std::size_t(Panel::Charts)] = birth.titleBarHeight;
 
     const QRect& ruling = layout.panel(Panel::RulingPlanetsAndDasha);
-    layout.rulingTimeLists = timeLists(ruling, ruling.y() + 2);
-    layout.rulingPlanets = QRect(ruling.x() + 10, ruling.y() + 31, ruling.width() - 20, 304);
-    layout.dashaArea = QRect(ruling.x() + 24, ruling.y() + 341, ruling.width() - 44,
-                             std::max(ruling.height() - 351, 80));
+    const TimeRow rulingRow =
+        placeTimeRow(ruling, 2, needs.rulingTitleWidth, needs.rulingTimeLabelWidth);
+    layout.rulingTimeLists = rulingRow.lists;
+    layout.rulingTimeLabel = rulingRow.label;
+    layout.titleBarHeights[std::size_t(Panel::RulingPlanetsAndDasha)] = rulingRow.titleBarHeight;
+    const int extra = rulingRow.titleBarHeight - kPanelTitleHeight;
+    layout.rulingPlanets =
+        QRect(ruling.x() + 10, ruling.y() + 31 + extra, ruling.width() - 20, 304);
+    layout.dashaArea = QRect(ruling.x() + 14, ruling.y() + 341 + extra, ruling.width() - 28,
+                             std::max(ruling.height() - 351 - extra, 80));
     return layout;
+}
+
+QSize minimumChartViewSize(const ChartViewNeeds& needs)
+{
+    const int width = 32 + needs.leftColumnWidth + needs.chartsColumnWidth + needs.rightColumnWidth;
+    const int height =
+        std::max(25 + std::max(needs.topRowHeight, kMinTopRowHeight) + needs.bottomRowHeight,
+                 17 + needs.rightColumnHeight);
+    return {std::max(width, kMinLayoutSize), std::max(height, kMinLayoutSize)};
 }
 
 PositionTablesPlacement placePositionTables(const QRect& panel, const PositionTableNeeds& planets,
@@ -121,11 +207,12 @@ PositionTablesPlacement placePositionTables(const QRect& panel, const PositionTa
     return placement;
 }
 
-QRect dashaTreeRect(const QRect& area, int rowHeight, int visibleRows)
+QRect dashaTreeRect(const QRect& area, int rowHeight, int visibleRows, int headerHeight)
 {
     if (rowHeight <= 0)
         rowHeight = 22;
-    const int height = std::min(rowHeight * std::max(visibleRows, 1) + 12, area.height());
+    const int height =
+        std::min(headerHeight + rowHeight * std::max(visibleRows, 1) + 12, area.height());
     return QRect(area.x(), area.y(), area.width(), height);
 }
 
@@ -144,9 +231,9 @@ std::vector<int> proportionalColumnWidths(const std::vector<int>& weights, int c
     return widths;
 }
 
-QRect chartsPanelInside(const QRect& chartsPanel)
+QRect chartsPanelInside(const QRect& chartsPanel, int titleBarHeight)
 {
-    return chartsPanel.adjusted(0, kPanelTitleHeight, 0, 0);
+    return chartsPanel.adjusted(0, titleBarHeight, 0, 0);
 }
 
 } // namespace lumikan::ui

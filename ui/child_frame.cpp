@@ -6,15 +6,21 @@
 #include "ui/verokant_app.h"
 
 #include <QCloseEvent>
+#include <QScrollArea>
 
 namespace lumikan::ui {
 
 CChildFrame::CChildFrame(CVerokantApp& app, document::CVerokantDoc& doc, QWidget* view)
-    : app_(app), doc_(doc), view_(dynamic_cast<document::CView*>(view))
+    : app_(app), doc_(doc), view_(dynamic_cast<document::CView*>(view)), viewWidget_(view)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setStyle(shellStyle());
-    setWidget(view);
+    // A window smaller than the view's least size scrolls rather than cuts.
+    auto* scroller = new QScrollArea;
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(view);
+    setWidget(scroller);
     setWindowIcon(shellIcon(ShellIcon::Program));
     setMinimumSize(360, 260);
     if (view_)

@@ -20,7 +20,8 @@ public:
     ~CChildFrame() override;
 
     document::CVerokantDoc& chartDocument() const { return doc_; }
-    QWidget* viewWidget() const { return widget(); }
+    // The view itself, inside the scroll area that fills the window.
+    QWidget* viewWidget() const { return viewWidget_; }
     document::CView* view() const { return view_; }
 
     // Closes without the save question (the question was asked already).
@@ -35,6 +36,7 @@ private:
     CVerokantApp& app_;
     document::CVerokantDoc& doc_;
     document::CView* view_ = nullptr;
+    QWidget* viewWidget_ = nullptr;
     bool skipQuestion_ = false;
     bool detached_ = false;
 };

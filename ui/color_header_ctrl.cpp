@@ -1,6 +1,7 @@
 #include "ui/color_header_ctrl.h"
 
 #include "render/chart_appearance.h"
+#include "ui/screen_colors.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -31,7 +32,7 @@ void CColorHeaderCtrl::paintEvent(QPaintEvent* event)
 {
     // The strip right of the last column, if any, in the header colour too.
     QPainter painter(viewport());
-    painter.fillRect(viewport()->rect(), QColor::fromRgb(render::currentTheme().headerBack));
+    painter.fillRect(viewport()->rect(), headerColors(render::currentTheme()).back);
     painter.end();
     QHeaderView::paintEvent(event);
 }
@@ -41,8 +42,9 @@ void CColorHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int lo
     if (!rect.isValid())
         return;
     const render::ColorTheme& theme = render::currentTheme();
+    const TextOnSurface colors = headerColors(theme);
     painter->save();
-    painter->fillRect(rect, QColor::fromRgb(theme.headerBack));
+    painter->fillRect(rect, colors.back);
 
     const QVariant alignment =
         model() ? model()->headerData(logicalIndex, orientation(), Qt::TextAlignmentRole)
@@ -54,7 +56,7 @@ void CColorHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int lo
                 : QString();
     const QRect textRect = rect.adjusted(kTextPadding, 0, -kTextPadding, 0);
     painter->setFont(font());
-    painter->setPen(QColor::fromRgb(theme.headerText));
+    painter->setPen(colors.text);
     painter->drawText(textRect,
                       (rightAligned ? Qt::AlignRight : Qt::AlignHCenter) | Qt::AlignVCenter |
                           Qt::TextSingleLine,

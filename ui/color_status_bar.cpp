@@ -1,6 +1,8 @@
 #include "ui/color_status_bar.h"
 
 #include "document/text_encoding.h"
+#include "render/chart_appearance.h"
+#include "ui/screen_colors.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -163,6 +165,16 @@ QRect CColorStatusBar::paneRect(int pane) const
     return pane == kPanePrompt ? QRect(0, 0, qMax(0, right), height()) : QRect();
 }
 
+TextOnSurface CColorStatusBar::paneColors(int pane) const
+{
+    // The panes' light colours turn dark with a dark theme; the text follows.
+    if (backgrounds_.contains(pane) && backgrounds_[pane].isValid())
+        return themedText(textColors_.value(pane, QColor(kDefaultText)), backgrounds_[pane],
+                          render::currentTheme());
+    return readablePair(textColors_.value(pane, palette().color(QPalette::ButtonText)),
+                        palette().color(QPalette::Button));
+}
+
 QSize CColorStatusBar::sizeHint() const
 {
     QSize hint = QStatusBar::sizeHint();
@@ -194,8 +206,11 @@ void CColorStatusBar::paintEvent(QPaintEvent*)
         if (r.width() <= 0)
             continue;
         const QString text = paneText(pane);
-        if (backgrounds_.contains(pane) && backgrounds_[pane].isValid() && !text.isEmpty())
-            p.fillRect(r.adjusted(1, 1, -1, -1), backgrounds_[pane]);
+        const bool filled =
+            backgrounds_.contains(pane) && backgrounds_[pane].isValid() && !text.isEmpty();
+        const TextOnSurface colors = paneColors(pane);
+        if (filled)
+            p.fillRect(r.adjusted(1, 1, -1, -1), colors.back);
         if (pane >= 1) {
             p.setPen(QColor(kSeparator));
             p.drawLine(r.left(), r.top() + 2, r.left(), r.bottom() - 2);
@@ -203,7 +218,7 @@ void CColorStatusBar::paintEvent(QPaintEvent*)
         if (text.isEmpty())
             continue;
         const QRect textRect = r.adjusted(kTextInset, 0, -kTextInset, 0);
-        p.setPen(textColors_.value(pane, QColor(kDefaultText)));
+        p.setPen(colors.text);
         const QString shown = fontMetrics().elidedText(text, Qt::ElideRight, textRect.width());
         p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/chart.h"
+#include "ui/screen_colors.h"
 
 #include <QColor>
 #include <QMap>
@@ -57,6 +58,8 @@ public:
 
     // Where a pane is drawn, in the bar's coordinates.
     QRect paneRect(int pane) const;
+    // A pane's text and fill in the theme in force (an unfilled pane shows the bar's own colour).
+    TextOnSurface paneColors(int pane) const;
     // Pane widths at 96 dots per inch, widened when the font needs more room
     // for the texts the pane shows.
     int paneWidth(int pane) const;

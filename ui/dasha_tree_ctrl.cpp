@@ -1,6 +1,11 @@
 #include "ui/dasha_tree_ctrl.h"
 
+#include "render/chart_appearance.h"
 #include "render/font_substitution.h"
+#include "ui/screen_colors.h"
+
+#include <QHeaderView>
+#include <QStyle>
 
 #include <QPainter>
 #include <QPixmap>
@@ -45,42 +50,30 @@ int firstContaining(const std::vector<engine::DashaPeriod>& periods, const QStri
 
 QString mahadashaItemText(const engine::DashaPeriod& p)
 {
-    return QStringLiteral("▼ %1 Mahadasha (%2y) ● %3 to %4")
-        .arg(utf8(p.lordName))
-        .arg(p.years)
-        .arg(utf8(p.start), utf8(p.end));
+    return QStringLiteral("%1 Mahadasha (%2y)").arg(utf8(p.lordName)).arg(p.years);
 }
 
 QString antardashaItemText(const engine::DashaPeriod& p)
 {
     if (p.years >= 1)
-        return QStringLiteral("  ▶ %1 Antardasha (%2y %3m) ● %4 to %5")
+        return QStringLiteral("%1 Antardasha (%2y %3m)")
             .arg(utf8(p.lordName))
             .arg(p.years)
-            .arg(p.months)
-            .arg(utf8(p.start), utf8(p.end));
-    return QStringLiteral("  ▶  %1 Antardasha (%2m %3d) ● %4 to %5")
+            .arg(p.months);
+    return QStringLiteral("%1 Antardasha (%2m %3d)")
         .arg(utf8(p.lordName))
         .arg(p.months)
-        .arg(p.days)
-        .arg(utf8(p.start), utf8(p.end));
+        .arg(p.days);
 }
 
 QString pratyantardashaItemText(const engine::DashaPeriod& p)
 {
-    return QStringLiteral("    ● %1  (%2m %3d) ● %4 to %5")
-        .arg(utf8(p.lordName))
-        .arg(p.months)
-        .arg(p.days)
-        .arg(utf8(p.start), utf8(p.end));
+    return QStringLiteral("%1 (%2m %3d)").arg(utf8(p.lordName)).arg(p.months).arg(p.days);
 }
 
 QString sookshmaItemText(const engine::DashaPeriod& p)
 {
-    return QStringLiteral("    ● %1 Sookshma (%2d) ● %3 to %4")
-        .arg(utf8(p.lordName))
-        .arg(p.days)
-        .arg(utf8(p.start), utf8(p.end));
+    return QStringLiteral("%1 Sookshma (%2d)").arg(utf8(p.lordName)).arg(p.days);
 }
 
 QString dashaTodayText(const engine::LocalDateTime& today)
@@ -110,47 +103,76 @@ std::vector<int> runningDashaPath(const std::vector<engine::DashaPeriod>& mahada
 
 CDashaTreeCtrl::CDashaTreeCtrl(QWidget* parent) : QTreeWidget(parent)
 {
-    setHeaderHidden(true);
-    setColumnCount(1);
+    setColumnCount(3);
+    setHeaderLabels({QStringLiteral("Period"), QStringLiteral("Start"), QStringLiteral("End")});
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    header()->setSectionResizeMode(QHeaderView::Fixed);
     setRootIsDecorated(true);
+    setIndentation(16);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    setAllColumnsShowFocus(true);
+    setTextElideMode(Qt::ElideRight); // only ever the period, and never its lord
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setMouseTracking(true); // hot tracking
     setFrameShape(QFrame::NoFrame);
     setIconSize(QSize(16, 16));
     setFont(render::designFont(u"Segoe UI", 9.0));
-
-    QPalette colors = palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        colors.setColor(group, QPalette::Base, QColor::fromRgb(kBackground));
-        colors.setColor(group, QPalette::Window, QColor::fromRgb(kBackground));
-        colors.setColor(group, QPalette::Text, QColor::fromRgb(kText));
-    }
-    // The selection stays visible when the tree loses the focus.
-    colors.setColor(QPalette::Inactive, QPalette::Highlight,
-                    colors.color(QPalette::Active, QPalette::Highlight));
-    colors.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                    colors.color(QPalette::Active, QPalette::HighlightedText));
-    setPalette(colors);
+    applyThemeColors();
 
     for (std::size_t lord = 0; lord < bullets_.size(); ++lord)
         bullets_[lord] = bulletIcon(LORD_BULLET_COLORS[lord]);
+    connect(this, &QTreeWidget::itemExpanded, this, [this] { fitColumns(); });
+    connect(this, &QTreeWidget::itemCollapsed, this, [this] { fitColumns(); });
+}
+
+void CDashaTreeCtrl::applyThemeColors()
+{
+    const render::ColorTheme& theme = render::currentTheme();
+    const TextOnSurface plain =
+        themedText(QColor::fromRgb(kText), QColor::fromRgb(kBackground), theme);
+    const TextOnSurface selected =
+        readablePair(QColor::fromRgb(theme.selectedText), QColor::fromRgb(theme.selectedBack));
+    const TextOnSurface head = headerColors(theme);
+    QPalette colors = palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colors.setColor(group, QPalette::Base, plain.back);
+        colors.setColor(group, QPalette::Window, plain.back);
+        colors.setColor(group, QPalette::Text, plain.text);
+        // The selection stays visible when the tree loses the focus.
+        colors.setColor(group, QPalette::Highlight, selected.back);
+        colors.setColor(group, QPalette::HighlightedText, selected.text);
+        colors.setColor(group, QPalette::Button, head.back);
+        colors.setColor(group, QPalette::ButtonText, head.text);
+        colors.setColor(group, QPalette::WindowText, head.text);
+    }
+    setPalette(colors);
+    header()->setPalette(colors);
 }
 
 QTreeWidgetItem* CDashaTreeCtrl::addItem(QTreeWidgetItem* parent, const QString& text,
-                                         engine::LordIndex lord, bool bold)
+                                         const engine::DashaPeriod* period, bool bold)
 {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
-    item->setText(0, text);
-    item->setSizeHint(0, QSize(-1, kItemHeight));
+    item->setText(PeriodColumn, text);
+    if (period) {
+        item->setText(StartColumn, utf8(period->start));
+        item->setText(EndColumn, utf8(period->end));
+        item->setToolTip(
+            PeriodColumn,
+            QStringLiteral("%1: %2 to %3").arg(text, utf8(period->start), utf8(period->end)));
+    }
+    item->setSizeHint(PeriodColumn, QSize(-1, kItemHeight));
     if (bold) {
         QFont boldFont = font();
         boldFont.setBold(true);
-        item->setFont(0, boldFont);
+        for (int column = 0; column < columnCount(); ++column)
+            item->setFont(column, boldFont);
     }
-    if (engine::isValidLord(lord))
-        item->setIcon(0, bullets_[std::size_t(lord)]);
+    if (period && engine::isValidLord(period->lord))
+        item->setIcon(PeriodColumn, bullets_[std::size_t(period->lord)]);
     return item;
 }
 
@@ -160,17 +182,17 @@ void CDashaTreeCtrl::setDasha(const std::vector<engine::DashaPeriod>& mahadashas
     setUpdatesEnabled(false);
     clear();
 
-    QTreeWidgetItem* root = addItem(nullptr, QStringLiteral("Vimshottari Dasha"), -1, true);
+    QTreeWidgetItem* root = addItem(nullptr, QStringLiteral("Vimshottari Dasha"), nullptr, true);
     for (const engine::DashaPeriod& maha : mahadashas) {
-        QTreeWidgetItem* mahaItem = addItem(root, mahadashaItemText(maha), maha.lord, true);
+        QTreeWidgetItem* mahaItem = addItem(root, mahadashaItemText(maha), &maha, true);
         for (const engine::DashaPeriod& antar : maha.antardashas) {
             QTreeWidgetItem* antarItem =
-                addItem(mahaItem, antardashaItemText(antar), antar.lord, false);
+                addItem(mahaItem, antardashaItemText(antar), &antar, false);
             for (const engine::DashaPeriod& pratyantar : antar.pratyantardashas) {
                 QTreeWidgetItem* pratyantarItem =
-                    addItem(antarItem, pratyantardashaItemText(pratyantar), pratyantar.lord, false);
+                    addItem(antarItem, pratyantardashaItemText(pratyantar), &pratyantar, false);
                 for (const engine::DashaPeriod& sookshma : pratyantar.sookshmas)
-                    addItem(pratyantarItem, sookshmaItemText(sookshma), sookshma.lord, false);
+                    addItem(pratyantarItem, sookshmaItemText(sookshma), &sookshma, false);
             }
         }
     }
@@ -193,6 +215,7 @@ void CDashaTreeCtrl::setDasha(const std::vector<engine::DashaPeriod>& mahadashas
         setCurrentItem(item);
         scrollToItem(item);
     }
+    fitColumns();
     setUpdatesEnabled(true);
 }
 
@@ -211,6 +234,67 @@ int CDashaTreeCtrl::visibleRowCount() const
                 pending.push_back(item->child(i));
     }
     return rows;
+}
+
+std::array<int, 4> CDashaTreeCtrl::columnNeeds() const
+{
+    // Every row shown, measured in its own font; the header titles count too.
+    // The fourth entry is the least period column: each row's lord, then "…".
+    constexpr int kCellPadding = 10;
+    std::array<int, 4> needs{};
+    const QFontMetrics headerMetrics(header()->font());
+    for (int column = 0; column < 3; ++column)
+        needs[std::size_t(column)] =
+            headerMetrics.horizontalAdvance(headerItem()->text(column)) + 2 * kCellPadding;
+    std::vector<std::pair<const QTreeWidgetItem*, int>> pending;
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        pending.emplace_back(topLevelItem(i), 1);
+    while (!pending.empty()) {
+        const auto [item, depth] = pending.back();
+        pending.pop_back();
+        const QFontMetrics metrics(item->font(PeriodColumn));
+        const int indent = depth * indentation() + iconSize().width() + 6 + kCellPadding;
+        const QString text = item->text(PeriodColumn);
+        needs[0] = std::max(needs[0], indent + metrics.horizontalAdvance(text));
+        const QString lord = text.section(QLatin1Char(' '), 0, 0) + QStringLiteral(" …");
+        needs[3] = std::max(needs[3], indent + metrics.horizontalAdvance(lord));
+        for (int column : {int(StartColumn), int(EndColumn)})
+            needs[std::size_t(column)] =
+                std::max(needs[std::size_t(column)],
+                         metrics.horizontalAdvance(item->text(column)) + kCellPadding);
+        if (item->isExpanded())
+            for (int i = 0; i < item->childCount(); ++i)
+                pending.emplace_back(item->child(i), depth + 1);
+    }
+    return needs;
+}
+
+int CDashaTreeCtrl::leastWidth() const
+{
+    const std::array<int, 4> needs = columnNeeds();
+    return needs[3] + needs[1] + 2 * frameWidth() +
+           style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+}
+
+void CDashaTreeCtrl::fitColumns()
+{
+    // The dates keep their width. Short of room the end column goes first,
+    // then the periods shorten after their lord (the tooltip has it all);
+    // below that the tree scrolls sideways.
+    const std::array<int, 4> needs = columnNeeds();
+    const int room = viewport()->width();
+    const bool showEnd = room >= needs[0] + needs[1] + needs[2];
+    setColumnHidden(EndColumn, !showEnd);
+    header()->resizeSection(StartColumn, needs[1]);
+    header()->resizeSection(EndColumn, needs[2]);
+    const int dates = needs[1] + (showEnd ? needs[2] : 0);
+    header()->resizeSection(PeriodColumn, std::max(needs[3], room - dates));
+}
+
+void CDashaTreeCtrl::resizeEvent(QResizeEvent* event)
+{
+    QTreeWidget::resizeEvent(event);
+    fitColumns();
 }
 
 } // namespace lumikan::ui

@@ -16,7 +16,8 @@ namespace lumikan::ui {
 inline constexpr std::array<QRgb, 9> LORD_BULLET_COLORS = {
     0x8B4513, 0xFFC0CB, 0xFF8C00, 0xC8C8DC, 0xDC3232, 0x808080, 0xFFD700, 0x46465A, 0x64C864};
 
-// The item texts of the four levels.
+// The period column's texts of the four levels; the start and end dates have
+// columns of their own.
 QString mahadashaItemText(const engine::DashaPeriod& period);
 QString antardashaItemText(const engine::DashaPeriod& period);
 QString pratyantardashaItemText(const engine::DashaPeriod& period);
@@ -31,7 +32,9 @@ QString dashaTodayText(const engine::LocalDateTime& today);
 std::vector<int> runningDashaPath(const std::vector<engine::DashaPeriod>& mahadashas,
                                   const QString& todayText);
 
-// The Vimshottari periods as a tree that opens on the periods running today.
+// The Vimshottari periods as a tree that opens on the periods running today:
+// the period in the first column (with the tree's own expand arrow and the
+// lord's coloured bullet), its start and end dates in the next two.
 class CDashaTreeCtrl : public QTreeWidget {
     Q_OBJECT
 
@@ -39,6 +42,7 @@ public:
     static constexpr int kItemHeight = 22;
     static constexpr QRgb kBackground = 0xF8F8F8;
     static constexpr QRgb kText = 0x1E1E1E;
+    enum Column { PeriodColumn = 0, StartColumn = 1, EndColumn = 2 };
 
     explicit CDashaTreeCtrl(QWidget* parent = nullptr);
 
@@ -52,9 +56,22 @@ public:
     // ancestors are all expanded. The view sizes the tree to them.
     int visibleRowCount() const;
 
+    // The width at which every start date and every period's lord read whole.
+    // Below the width of everything the end column gives way, then the period
+    // texts shorten after their lord; each period's tooltip names it all.
+    int leastWidth() const;
+
+    // Background, text and selection in the colours of the theme in force.
+    void applyThemeColors();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
-    QTreeWidgetItem* addItem(QTreeWidgetItem* parent, const QString& text, engine::LordIndex lord,
-                             bool bold);
+    QTreeWidgetItem* addItem(QTreeWidgetItem* parent, const QString& text,
+                             const engine::DashaPeriod* period, bool bold);
+    std::array<int, 4> columnNeeds() const;
+    void fitColumns();
 
     std::array<QIcon, 9> bullets_;
 };

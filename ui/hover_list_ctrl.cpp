@@ -5,18 +5,25 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include <algorithm>
+#include <numeric>
 
 namespace lumikan::ui {
 
 namespace {
 
-constexpr int kTextPadding = 5;
+constexpr int kTextPadding = CHoverListCtrl::kTextPadding;
+// The header draws its titles this far in from each side.
+constexpr int kHeaderPadding = 6;
+// The column that may be cut keeps at least this much.
+constexpr int kLeastElidedColumn = 64;
 
 // Paints a cell in the colours the table's styler chooses, with its grid lines.
 class CellDelegate : public QStyledItemDelegate {
@@ -37,8 +44,9 @@ public:
         painter->setFont(font);
         painter->setPen(style.text);
         const QRect textRect = cell.adjusted(kTextPadding, 0, -kTextPadding, 0);
-        const QString text = QFontMetrics(font).elidedText(index.data().toString(), Qt::ElideRight,
-                                                           textRect.width());
+        QString text = index.data().toString();
+        if (table_.elidesColumn(index.column()))
+            text = QFontMetrics(font).elidedText(text, Qt::ElideRight, textRect.width());
         painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
 
         painter->setPen(tableGridColor(render::currentTheme()));
@@ -62,8 +70,10 @@ CHoverListCtrl::CHoverListCtrl(QWidget* parent) : QTableWidget(parent)
     setShowGrid(false); // the delegate draws the grid in the theme's colour
     setWordWrap(false);
     setFrameShape(QFrame::NoFrame);
-    setFocusPolicy(Qt::ClickFocus);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabKeyNavigation(false); // Tab moves on to the next panel
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalHeader()->setVisible(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -81,10 +91,67 @@ CellStyle CHoverListCtrl::cellStyle(int row, int column, bool selected) const
     return positionCellStyle(render::currentTheme(), state, false);
 }
 
+void CHoverListCtrl::setColumnFit(ColumnFit fit)
+{
+    fit_ = fit;
+    applyColumnWidths();
+}
+
 void CHoverListCtrl::setColumnWeights(std::vector<int> weights)
 {
     weights_ = std::move(weights);
     applyColumnWidths();
+}
+
+void CHoverListCtrl::setElidedColumn(int column)
+{
+    elidedColumn_ = column;
+    applyColumnWidths();
+}
+
+bool CHoverListCtrl::elidesColumn(int column) const
+{
+    return column == (elidedColumn_ >= 0 ? elidedColumn_ : columnCount() - 1);
+}
+
+int CHoverListCtrl::cellTextWidth(int row, int column) const
+{
+    const QTableWidgetItem* cell = item(row, column);
+    if (!cell)
+        return 0;
+    QFont cellFont = font();
+    cellFont.setBold(cellStyle(row, column, false).bold);
+    return QFontMetrics(cellFont).horizontalAdvance(cell->text());
+}
+
+std::vector<int> CHoverListCtrl::contentColumnWidths() const
+{
+    std::vector<int> widths(std::size_t(columnCount()), 0);
+    const QFontMetrics headerMetrics(horizontalHeader()->font());
+    for (int c = 0; c < columnCount(); ++c) {
+        const QTableWidgetItem* title = horizontalHeaderItem(c);
+        int width = title ? headerMetrics.horizontalAdvance(title->text()) + 2 * kHeaderPadding : 0;
+        // The column that may be cut may cut its header too (the header's tooltip names it).
+        if (elidesColumn(c))
+            width = std::min(width, kLeastElidedColumn);
+        else
+            for (int r = 0; r < rowCount(); ++r)
+                width = std::max(width, cellTextWidth(r, c) + 2 * kTextPadding);
+        // One pixel for the grid line at the cell's right edge.
+        widths[std::size_t(c)] = width + 1;
+    }
+    return widths;
+}
+
+int CHoverListCtrl::contentWidth() const
+{
+    const std::vector<int> widths = contentColumnWidths();
+    return std::accumulate(widths.begin(), widths.end(), 0) + 2 * frameWidth();
+}
+
+bool CHoverListCtrl::cellShownWhole(int row, int column) const
+{
+    return cellTextWidth(row, column) <= columnWidth(column) - 2 * kTextPadding;
 }
 
 void CHoverListCtrl::setRows(const std::vector<QStringList>& rows)
@@ -98,7 +165,9 @@ void CHoverListCtrl::setRows(const std::vector<QStringList>& rows)
             setItem(r, c, new QTableWidgetItem(c < texts.size() ? texts[c] : QString()));
     }
     setHoveredRow(-1);
+    applyColumnWidths();
     setUpdatesEnabled(true);
+    emit contentNeedsChanged();
 }
 
 void CHoverListCtrl::applyThemeColors()
@@ -146,6 +215,19 @@ void CHoverListCtrl::mouseMoveEvent(QMouseEvent* event)
 bool CHoverListCtrl::viewportEvent(QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::ToolTip: {
+        // A cell cut short shows its whole text.
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        if (index.isValid() && !cellShownWhole(index.row(), index.column())) {
+            QToolTip::showText(help->globalPos(), index.data().toString(), viewport(),
+                               visualRect(index));
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
     case QEvent::Leave:
         setHoveredRow(-1);
         break;
@@ -161,8 +243,11 @@ bool CHoverListCtrl::viewportEvent(QEvent* event)
 
 void CHoverListCtrl::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         applyFontMetrics();
+        applyColumnWidths();
+        emit contentNeedsChanged();
+    }
     QTableWidget::changeEvent(event);
 }
 
@@ -185,11 +270,28 @@ void CHoverListCtrl::updateRow(int row)
 
 void CHoverListCtrl::applyColumnWidths()
 {
-    if (weights_.empty())
+    if (columnCount() == 0)
         return;
-    const std::vector<int> widths = proportionalColumnWidths(weights_, viewport()->width());
-    const int columns = std::min(columnCount(), static_cast<int>(widths.size()));
-    for (int c = 0; c < columns; ++c)
+    std::vector<int> widths = contentColumnWidths();
+    const int client = viewport()->width();
+    const int used = std::accumulate(widths.begin(), widths.end(), 0);
+    int spare = std::max(client - used, 0);
+    if (fit_ == ColumnFit::LastTakesRest || weights_.size() != widths.size()) {
+        widths.back() += spare;
+    } else {
+        // The cut column is made whole first, as far as the room goes.
+        const int elided = elidedColumn_ >= 0 ? elidedColumn_ : columnCount() - 1;
+        int whole = widths[std::size_t(elided)];
+        for (int r = 0; r < rowCount(); ++r)
+            whole = std::max(whole, cellTextWidth(r, elided) + 2 * kTextPadding + 1);
+        const int grown = std::min(spare, whole - widths[std::size_t(elided)]);
+        widths[std::size_t(elided)] += grown;
+        spare -= grown;
+        const std::vector<int> shares = proportionalColumnWidths(weights_, spare);
+        for (std::size_t c = 0; c < widths.size(); ++c)
+            widths[c] += shares[c];
+    }
+    for (int c = 0; c < columnCount(); ++c)
         setColumnWidth(c, widths[std::size_t(c)]);
 }
 
@@ -200,6 +302,8 @@ void CHoverListCtrl::applyFontMetrics()
     verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
     horizontalHeader()->setFont(font());
     horizontalHeader()->setFixedHeight(metrics.height() + 8);
+    // The columns are as wide as their texts say, however narrow.
+    horizontalHeader()->setMinimumSectionSize(1);
 }
 
 } // namespace lumikan::ui

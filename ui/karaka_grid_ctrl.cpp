@@ -1,7 +1,9 @@
 #include "ui/karaka_grid_ctrl.h"
 
 #include "engine/dignity_tables.h"
+#include "render/chart_appearance.h"
 #include "render/font_substitution.h"
+#include "ui/screen_colors.h"
 
 #include <QPainter>
 
@@ -101,17 +103,20 @@ void CKarakaGridCtrl::setCells(std::vector<KarakaCell> cells)
 void CKarakaGridCtrl::paintGrid(QPainter& painter) const
 {
     const KarakaGridLayout layout = layoutKarakaGrid(size(), int(cells_.size()));
+    const render::ColorTheme& theme = render::currentTheme();
+    const QColor border = themedSurface(QColor::fromRgb(kBorder), theme);
     painter.save();
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), themedSurface(Qt::white, theme));
     painter.setFont(font());
-    auto drawCell = [&painter](const QRect& box, const KarakaCell& cell, const QString& text) {
+    auto drawCell = [&](const QRect& box, const KarakaCell& cell, const QString& text) {
+        const TextOnSurface colors = themedText(cell.text, cell.background, theme);
         painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QColor::fromRgb(kBorder));
-        painter.setBrush(cell.background);
+        painter.setPen(border);
+        painter.setBrush(colors.back);
         // The outline runs along the cell's last pixel row and column.
         painter.drawRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(cell.text);
+        painter.setPen(colors.text);
         painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, text);
     };
     for (std::size_t i = 0; i < layout.columns.size(); ++i) {
@@ -119,6 +124,18 @@ void CKarakaGridCtrl::paintGrid(QPainter& painter) const
         drawCell(layout.columns[i].nameCell, cells_[i], cells_[i].planetName);
     }
     painter.restore();
+}
+
+int CKarakaGridCtrl::contentWidth() const
+{
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (const KarakaCell& cell : cells_)
+        widest = std::max({widest, metrics.horizontalAdvance(cell.label),
+                           metrics.horizontalAdvance(cell.planetName)});
+    const int cells = std::max(int(cells_.size()), 1);
+    // Each column as wide as the widest text with a little air, and the gaps.
+    return 2 + cells * (std::max(widest + 8, kMinColumnWidth) + kGap);
 }
 
 void CKarakaGridCtrl::paintEvent(QPaintEvent*)

@@ -56,6 +56,8 @@ public:
     QSize cellSize() const { return cellSize_; }
 
     void paintGrid(QPainter& painter) const;
+    // The width at which every label and planet name reads whole.
+    int contentWidth() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,16 +4,19 @@
 #include "ui/tool_windows.h"
 
 #include "document/verokant_doc.h"
+#include "render/chart_appearance.h"
 #include "ui/chart_report.h"
 #include "ui/child_frame.h"
 #include "ui/color_status_bar.h"
 #include "ui/qt_messages.h"
 #include "ui/recent_file_list.h"
+#include "ui/screen_colors.h"
 #include "ui/shell_icons.h"
 #include "ui/verokant_app.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -25,6 +28,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoGroup>
 
 #include <algorithm>
 
@@ -74,9 +78,11 @@ CMainFrame::CMainFrame(CVerokantApp& app) : app_(app)
     mdi_ = new QMdiArea(this);
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    mdi_->setBackground(QColor(171, 180, 194));
     setCentralWidget(mdi_);
+    undoGroup_ = new QUndoGroup(this);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] {
+        CChildFrame* child = activeChild();
+        undoGroup_->setActiveStack(child ? app_.undoStack(child->chartDocument()) : nullptr);
         updateTitles();
         updateMenus();
     });
@@ -145,6 +151,7 @@ void CMainFrame::createActions()
 
     saveAs_ = addAction("fileSaveAs", QStringLiteral("Save &As..."),
                         QStringLiteral("Save the active chart with a new name"));
+    saveAs_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(saveAs_, &QAction::triggered, this, [this] {
         if (CChildFrame* child = activeChild())
             app_.saveDocument(child->chartDocument(), true);
@@ -169,8 +176,13 @@ void CMainFrame::createActions()
     exportPdf_ = addAction("fileExportPdf", QStringLiteral("&Export PDF..."),
                            QStringLiteral("Write the printed pages to a PDF file"));
     connect(exportPdf_, &QAction::triggered, this, [this] {
-        if (ChartViewCommands* commands = activeViewCommands(); commands && commands->canPrint())
-            commands->exportPdf();
+        ChartViewCommands* commands = activeViewCommands();
+        if (!commands || !commands->canPrint())
+            return;
+        const QString written = commands->exportPdf();
+        if (!written.isEmpty())
+            statusBar()->showMessage(
+                QStringLiteral("PDF written to %1").arg(QDir::toNativeSeparators(written)));
     });
 
     printSetup_ = addAction("filePrintSetup", QStringLiteral("P&rint Setup..."),
@@ -189,6 +201,7 @@ void CMainFrame::createActions()
 
     exit_ = addAction("appExit", QStringLiteral("E&xit"),
                       QStringLiteral("Quit the program; asks to save changed charts"));
+    exit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit_, &QAction::triggered, this, &QWidget::close);
 
     divisionalCharts_ = addAction("divisionalCharts", QStringLiteral("&Divisional Charts"),
@@ -197,7 +210,8 @@ void CMainFrame::createActions()
     divisionalCharts_->setToolTip(QStringLiteral("Divisional Charts"));
     connect(divisionalCharts_, &QAction::triggered, &app_, &CVerokantApp::OnDivisionalCharts);
 
-    settings_ = addAction("settings", QStringLiteral("&Settings"), QStringLiteral("Change the program's settings"));
+    settings_ = addAction("settings", QStringLiteral("&Settings..."),
+                          QStringLiteral("Change the program's settings"));
     connect(settings_, &QAction::triggered, &app_, &CVerokantApp::OnSettings);
 
     newWindow_ = addAction("windowNew", QStringLiteral("&New Window"),
@@ -222,7 +236,7 @@ void CMainFrame::createActions()
     matchmaking_ = addAction("toolsMatchmaking", QStringLiteral("&Matchmaking..."),
                              QStringLiteral("Match the two open charts"));
     // The command compares the open charts, whichever window is in front.
-    connect(matchmaking_, &QAction::triggered, this, [this] { runMatchmakingCommand(app_); });
+    connect(matchmaking_, &QAction::triggered, &app_, &CVerokantApp::OnMatchmaking);
     transits_ = addAction("toolsTransits", QStringLiteral("&Transits..."),
                           QStringLiteral("The sky of a moment over the active chart"));
     transits_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -237,11 +251,76 @@ void CMainFrame::createActions()
     about_->setIcon(shellIcon(ShellIcon::About));
     about_->setToolTip(QStringLiteral("About"));
     connect(about_, &QAction::triggered, &app_, &CVerokantApp::OnAppAbout);
+
+    userGuide_ = addAction("helpUserGuide", QStringLiteral("&User Guide"),
+                           QStringLiteral("Read how to use the program"));
+    userGuide_->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(userGuide_, &QAction::triggered, &app_, [this] { app_.OnHelp(); });
+
+    // Undo and Redo name what they take back: "Undo Edit Birth Data".
+    undo_ = undoGroup_->createUndoAction(this, QStringLiteral("&Undo"));
+    undo_->setObjectName(QStringLiteral("editUndo"));
+    undo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    undo_->setStatusTip(QStringLiteral("Take back the last change to the chart"));
+    redo_ = undoGroup_->createRedoAction(this, QStringLiteral("&Redo"));
+    redo_->setObjectName(QStringLiteral("editRedo"));
+    redo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redo_->setStatusTip(QStringLiteral("Make the change taken back again"));
+
+    cut_ = addAction("editCut", QStringLiteral("Cu&t"), QStringLiteral("Cut the selected text"));
+    copy_ =
+        addAction("editCopy", QStringLiteral("&Copy"), QStringLiteral("Copy the selected text"));
+    paste_ =
+        addAction("editPaste", QStringLiteral("&Paste"), QStringLiteral("Paste at the cursor"));
+    selectAll_ = addAction("editSelectAll", QStringLiteral("Select &All"),
+                           QStringLiteral("Select all the text of the field"));
+    // The text fields handle their own keys; the menu items reach the one with the focus.
+    connect(cut_, &QAction::triggered, this, [this] { editFocusedText("cut"); });
+    connect(copy_, &QAction::triggered, this, [this] { editFocusedText("copy"); });
+    connect(paste_, &QAction::triggered, this, [this] { editFocusedText("paste"); });
+    connect(selectAll_, &QAction::triggered, this, [this] { editFocusedText("selectAll"); });
+
+    editBirthData_ = addAction("editBirthData", QStringLiteral("Edit &Birth Data..."),
+                               QStringLiteral("Change the birth data of the active chart"));
+    editBirthData_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(editBirthData_, &QAction::triggered, &app_, &CVerokantApp::OnEditBirthData);
+}
+
+void CMainFrame::editFocusedText(const char* slot)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus->metaObject()->indexOfSlot(
+                     QMetaObject::normalizedSignature((QByteArray(slot) + "()").constData())) >= 0)
+        QMetaObject::invokeMethod(focus, slot);
+}
+
+void CMainFrame::applyThemeColors()
+{
+    const render::ColorTheme& theme = render::currentTheme();
+    mdi_->setBackground(isDarkTheme(theme) ? QColor::fromRgb(theme.shadow) : QColor(171, 180, 194));
 }
 
 void CMainFrame::createMenus()
 {
     fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
+    editMenu_->addAction(undo_);
+    editMenu_->addAction(redo_);
+    editMenu_->addSeparator();
+    editMenu_->addAction(cut_);
+    editMenu_->addAction(copy_);
+    editMenu_->addAction(paste_);
+    editMenu_->addAction(selectAll_);
+    editMenu_->addSeparator();
+    editMenu_->addAction(editBirthData_);
+    connect(editMenu_, &QMenu::aboutToShow, this, [this] {
+        QWidget* focus = QApplication::focusWidget();
+        const bool text = focus && focus->metaObject()->indexOfSlot("paste()") >= 0;
+        for (QAction* a : {cut_, copy_, paste_, selectAll_})
+            a->setEnabled(text);
+    });
     viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
     viewToolBar_ = addAction("viewToolbar", QStringLiteral("&Toolbar"), QStringLiteral("Show or hide the toolbar"));
     viewToolBar_->setCheckable(true);
@@ -252,7 +331,7 @@ void CMainFrame::createMenus()
     viewStatusBar_->setChecked(true);
     connect(viewStatusBar_, &QAction::toggled, status_, &QWidget::setVisible);
 
-    optionsMenu_ = menuBar()->addMenu(QStringLiteral("Options"));
+    optionsMenu_ = menuBar()->addMenu(QStringLiteral("&Options"));
     optionsMenu_->addAction(settings_);
 
     windowMenu_ = menuBar()->addMenu(QStringLiteral("&Window"));
@@ -265,10 +344,13 @@ void CMainFrame::createMenus()
     toolsMenu_->addAction(eventTiming_);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(userGuide_);
+    help->addSeparator();
     help->addAction(about_);
 
     // Shortcuts work whichever menu is shown.
-    for (QAction* a : {new_, open_, save_, print_})
+    for (QAction* a :
+         {new_, open_, save_, saveAs_, print_, exit_, undo_, redo_, editBirthData_, userGuide_})
         QWidget::addAction(a);
 }
 
@@ -324,7 +406,7 @@ void CMainFrame::fillWindowMenu()
     const CChildFrame* active = activeChild();
     int number = 1;
     for (CChildFrame* frame : frames) {
-        QString title = frame->windowTitle();
+        QString title = frame->windowTitle().remove(QStringLiteral("[*]"));
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* a = windowMenu_->addAction(number <= 9 ? QStringLiteral("&%1 %2").arg(number).arg(title) : title);
         ++number;
@@ -409,9 +491,19 @@ void CMainFrame::updateTitles()
     app_.updateFrameTitles();
     CChildFrame* child = activeChild();
     const document::CVerokantDoc* doc = child ? &child->chartDocument() : nullptr;
-    const QString docTitle = child ? child->windowTitle() : QString();
-    setWindowTitle(docTitle.isEmpty() ? productName()
-                                      : productName() + QStringLiteral(" — ") + docTitle);
+    // The chart's title, then its file and the modified mark.
+    QString title = productName();
+    if (child) {
+        const QString docTitle = doc->GetTitle();
+        if (!docTitle.isEmpty())
+            title += QStringLiteral(" — ") + docTitle;
+        const QString path = doc->GetPathName();
+        title += QStringLiteral(" — ") +
+                 (path.isEmpty() ? QStringLiteral("not saved") : QFileInfo(path).fileName()) +
+                 QStringLiteral("[*]");
+    }
+    setWindowTitle(title);
+    setWindowModified(doc && doc->IsModified());
     if (doc && doc->hasChart() && !doc->GetTitle().isEmpty()) {
         StatusTexts texts =
             chartStatusTexts(doc->birthDetails(), doc->presentation().ayanamsaCaption,
@@ -433,7 +525,9 @@ void CMainFrame::updateMenus()
     CChildFrame* child = activeChild();
     const bool hasDocument = !app_.frames().empty();
     fillFileAndViewMenus(hasDocument);
-    optionsMenu_->menuAction()->setVisible(hasDocument);
+    // Settings are for the charts to come as well: reachable with none open.
+    optionsMenu_->menuAction()->setVisible(true);
+    editMenu_->menuAction()->setVisible(hasDocument);
     windowMenu_->menuAction()->setVisible(hasDocument);
     toolsMenu_->menuAction()->setVisible(hasDocument);
 
@@ -451,6 +545,7 @@ void CMainFrame::updateMenus()
     eventTiming_->setEnabled(hasChart);
     divisionalCharts_->setEnabled(child != nullptr && app_.hasDivisionalChartsWindow());
     settings_->setEnabled(app_.hasSettingsDialog());
+    editBirthData_->setEnabled(child != nullptr && child->chartDocument().hasChart());
     newWindow_->setEnabled(child != nullptr);
     const bool several = app_.frames().size() >= 2;
     tile_->setEnabled(several);

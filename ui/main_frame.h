@@ -9,6 +9,8 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class QUndoGroup;
+class QUndoStack;
 
 namespace lumikan::document {
 class CVerokantDoc;
@@ -29,7 +31,11 @@ public:
     virtual bool canPrint() const { return false; }
     virtual void print() {}
     virtual void printPreview() {}
-    virtual void exportPdf() {}
+    // File > Export PDF: the path written, empty when nothing was.
+    virtual QString exportPdf() { return {}; }
+    // The document's Undo history; the view's own edits (birth time, notes)
+    // go onto it. Without one they apply at once and cannot be undone.
+    virtual void setUndoStack(QUndoStack*) {}
 };
 
 // Where a main window of `screen` size goes: 90 % of it, at most 1920 x 1080,
@@ -48,6 +54,10 @@ public:
     QMdiArea* mdiArea() const { return mdi_; }
     CColorStatusBar* colorStatusBar() const { return status_; }
     QToolBar* toolBar() const { return toolBar_; }
+    // The Undo histories of the open charts; the active chart's is in force.
+    QUndoGroup* undoGroup() const { return undoGroup_; }
+    // The workspace behind the chart windows in the theme's light or dark.
+    void applyThemeColors();
 
     // The chart window in front (the last active one while a dialog has the focus).
     CChildFrame* activeChild() const;
@@ -75,11 +85,14 @@ private:
     void fillWindowMenu();
     void fillFileAndViewMenus(bool hasDocument);
     ChartViewCommands* activeViewCommands() const;
+    // Cut, Copy, Paste and Select All act on the text field with the focus.
+    void editFocusedText(const char* slot);
 
     CVerokantApp& app_;
     QMdiArea* mdi_ = nullptr;
     CColorStatusBar* status_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QUndoGroup* undoGroup_ = nullptr;
 
     QAction* new_ = nullptr;
     QAction* open_ = nullptr;
@@ -107,7 +120,16 @@ private:
     QAction* transits_ = nullptr;
     QAction* eventTiming_ = nullptr;
     QAction* about_ = nullptr;
+    QAction* userGuide_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    QAction* cut_ = nullptr;
+    QAction* copy_ = nullptr;
+    QAction* paste_ = nullptr;
+    QAction* selectAll_ = nullptr;
+    QAction* editBirthData_ = nullptr;
     QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QMenu* optionsMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;

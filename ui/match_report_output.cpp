@@ -75,20 +75,23 @@ QString proposedMatchPdfPath(const render::MatchReportContent& content)
             .arg(fileNamePart(content.boyName), fileNamePart(content.girlName)));
 }
 
-void exportMatchReportPdfWithDialog(const render::MatchReportContent& content, QWidget* parent)
+QString exportMatchReportPdfWithDialog(const render::MatchReportContent& content, QWidget* parent)
 {
     QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export PDF"),
                                                 proposedMatchPdfPath(content),
                                                 QStringLiteral("PDF Files (*.pdf)"));
     if (path.isEmpty())
-        return;
+        return {};
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     QString reason;
-    if (!render::exportMatchReportPdf(content, path, defaultPaperSize(), &reason))
+    if (!render::exportMatchReportPdf(content, path, defaultPaperSize(), &reason)) {
         QMessageBox::critical(parent, productName(),
                               QStringLiteral("Unable to write the report to\n%1\n\n%2")
                                   .arg(QDir::toNativeSeparators(path), reason));
+        return {};
+    }
+    return path;
 }
 
 } // namespace lumikan::ui

@@ -23,7 +23,7 @@ void previewMatchReport(const render::MatchReportContent& content, QWidget* pare
 
 // File > Export PDF...: asks where, writes the report on the default
 // printer's paper, and says so when the file cannot be written.
-void exportMatchReportPdfWithDialog(const render::MatchReportContent& content, QWidget* parent);
+QString exportMatchReportPdfWithDialog(const render::MatchReportContent& content, QWidget* parent);
 
 // "Match_Ravi_Asha.pdf" in the documents folder (the home folder without one).
 QString proposedMatchPdfPath(const render::MatchReportContent& content);

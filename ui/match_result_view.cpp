@@ -67,9 +67,9 @@ void CMatchResultView::printPreview()
     previewMatchReport(content_, this);
 }
 
-void CMatchResultView::exportPdf()
+QString CMatchResultView::exportPdf()
 {
-    exportMatchReportPdfWithDialog(content_, this);
+    return exportMatchReportPdfWithDialog(content_, this);
 }
 
 QSize CMatchResultView::sizeHint() const

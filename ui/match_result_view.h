@@ -39,7 +39,7 @@ public:
     bool canPrint() const override { return true; }
     void print() override;
     void printPreview() override;
-    void exportPdf() override;
+    QString exportPdf() override;
 
     QSize sizeHint() const override;
 

@@ -5,6 +5,7 @@
 #include "engine/coded_errors.h"
 #include "match/match_report.h"
 #include "ui/main_frame.h"
+#include "ui/match_chooser_dlg.h"
 #include "ui/match_result_view.h"
 #include "ui/shell_icons.h"
 #include "ui/verokant_app.h"
@@ -24,16 +25,21 @@ CMatchResultView* runMatchmakingCommand(const std::vector<document::CDocument*>&
         messages.information(document::DescribeMatchProblem(search));
         return nullptr;
     }
+    return runMatch(*search.first, *search.second, messages, openWindow);
+}
 
+CMatchResultView* runMatch(document::CVerokantDoc& boy, document::CVerokantDoc& girl,
+                           document::Messages& messages, const OpenMatchReportWindow& openWindow)
+{
     match::MatchReport report;
     {
         // The rules keep nothing between runs.
         const match::MatchRules rules = match::CreateMatchRules();
-        report = match::RunMatch(rules, document::BuildMatchSubject(*search.first),
-                                 document::BuildMatchSubject(*search.second));
+        report = match::RunMatch(rules, document::BuildMatchSubject(boy),
+                                 document::BuildMatchSubject(girl));
     }
-    const QString boyName = document::matchReportName(*search.first, 1);
-    const QString girlName = document::matchReportName(*search.second, 2);
+    const QString boyName = document::matchReportName(boy, 1);
+    const QString girlName = document::matchReportName(girl, 2);
 
     if (!openWindow) {
         messages.plain(kMatchTemplateMissingMessage);
@@ -45,15 +51,32 @@ CMatchResultView* runMatchmakingCommand(const std::vector<document::CDocument*>&
     return view;
 }
 
-CMatchResultView* runMatchmakingCommand(CVerokantApp& app)
+CMatchResultView* runMatchmakingCommand(CVerokantApp& app, const ChooseMatchCharts& choose)
 {
-    // Only chart documents can take part; they come in the order they were made or opened.
-    const std::vector<document::CVerokantDoc*> charts = app.documents();
-    const std::vector<document::CDocument*> documents(charts.begin(), charts.end());
+    // Only named chart documents take part, in the order they were made or opened.
+    std::vector<document::CVerokantDoc*> named;
+    for (document::CVerokantDoc* doc : app.documents())
+        if (!doc->displayName().isEmpty() && doc->hasChart())
+            named.push_back(doc);
     CMainFrame* frame = app.mainFrame();
-    return runMatchmakingCommand(documents, app.messages(),
-                                 frame ? matchReportWindowsIn(frame->mdiArea())
-                                       : OpenMatchReportWindow());
+    const OpenMatchReportWindow openWindow =
+        frame ? matchReportWindowsIn(frame->mdiArea()) : OpenMatchReportWindow();
+    if (named.size() < 2) {
+        const std::vector<document::CDocument*> documents(named.begin(), named.end());
+        return runMatchmakingCommand(documents, app.messages(), openWindow);
+    }
+    // Two or more: the user says which two, and whose chart is the boy's.
+    std::optional<MatchChoice> chosen;
+    if (choose) {
+        chosen = choose(named);
+    } else {
+        CMatchChooserDlg dialog(named, frame);
+        if (dialog.exec() == QDialog::Accepted)
+            chosen = dialog.choice();
+    }
+    if (!chosen || !chosen->boy || !chosen->girl || chosen->boy == chosen->girl)
+        return nullptr;
+    return runMatch(*chosen->boy, *chosen->girl, app.messages(), openWindow);
 }
 
 QString matchReportTitle(const QString& boyName, const QString& girlName)

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "ui/match_chooser_dlg.h"
+
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QMdiArea;
 
 namespace lumikan::document {
 class CDocument;
+class CVerokantDoc;
 }
 
 namespace lumikan::document {
@@ -37,9 +41,19 @@ CMatchResultView* runMatchmakingCommand(const std::vector<document::CDocument*>&
                                         document::Messages& messages,
                                         const OpenMatchReportWindow& openWindow);
 
-// The command in the program: the application's chart documents, its message
-// boxes, and a new window in the main frame for the report.
-CMatchResultView* runMatchmakingCommand(CVerokantApp& app);
+// The 27 rules for `boy` and `girl`, and the report in a new window.
+CMatchResultView* runMatch(document::CVerokantDoc& boy, document::CVerokantDoc& girl,
+                           document::Messages& messages, const OpenMatchReportWindow& openWindow);
+
+// Asks which two of the charts to match, the boy's first; nothing on Cancel.
+using ChooseMatchCharts =
+    std::function<std::optional<MatchChoice>(const std::vector<document::CVerokantDoc*>& charts)>;
+
+// The command in the program. With fewer than two named charts open it says
+// why nothing can be matched; with two or more it asks which two and whose
+// is the boy's (`choose`, or the chooser dialog when it is empty), then opens
+// the report in a new window of the main frame.
+CMatchResultView* runMatchmakingCommand(CVerokantApp& app, const ChooseMatchCharts& choose = {});
 
 // "Match Report - <boy> & <girl>"
 QString matchReportTitle(const QString& boyName, const QString& girlName);

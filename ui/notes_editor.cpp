@@ -1,12 +1,16 @@
 #include "ui/notes_editor.h"
 
 #include "document/local_clock.h"
+#include "render/chart_appearance.h"
 #include "render/font_substitution.h"
+#include "ui/screen_colors.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QTextCursor>
 
 #include <array>
@@ -37,17 +41,30 @@ CNotesEditor::CNotesEditor(Clock today, QWidget* parent)
     : QTextEdit(parent), today_(std::move(today))
 {
     setAcceptRichText(false);
+    setUndoRedoEnabled(false);
     setFont(render::designFont(u"Segoe UI", 9.0));
-    QPalette colors = palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        colors.setColor(group, QPalette::Base, QColor::fromRgb(kBackground));
-        colors.setColor(group, QPalette::Text, QColor::fromRgb(kText));
-    }
-    setPalette(colors);
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::StrongFocus);
     document()->setDocumentMargin(6);
+    applyThemeColors();
     connect(this, &QTextEdit::textChanged, this, &CNotesEditor::onTextChanged);
     showPlaceholder();
+}
+
+void CNotesEditor::applyThemeColors()
+{
+    const render::ColorTheme& theme = render::currentTheme();
+    const TextOnSurface typed =
+        themedText(QColor::fromRgb(kText), QColor::fromRgb(kBackground), theme);
+    placeholderColor_ = readablePair(QColor::fromRgb(kPlaceholderText), typed.back).text;
+    QPalette colors = palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colors.setColor(group, QPalette::Base, typed.back);
+        colors.setColor(group, QPalette::Text, typed.text);
+    }
+    setPalette(colors);
+    if (placeholder_)
+        showPlaceholder();
 }
 
 void CNotesEditor::loadNotes(const QString& notes)
@@ -56,6 +73,7 @@ void CNotesEditor::loadNotes(const QString& notes)
         showPlaceholder();
     else
         setTextSilently(notes, false);
+    stampChecked_ = false;
 }
 
 QString CNotesEditor::notes() const
@@ -67,21 +85,18 @@ void CNotesEditor::setTextSilently(const QString& text, bool cue)
 {
     loading_ = true;
     placeholder_ = cue;
+    // Typed text takes the palette's colour, so a theme change recolours it.
     QTextCharFormat format;
-    format.setForeground(QColor::fromRgb(cue ? kPlaceholderText : kText));
+    if (cue)
+        format.setForeground(placeholderColor_);
     format.setFontItalic(cue);
     setPlainText(text);
     QTextCursor all(document());
     all.select(QTextCursor::Document);
     all.setCharFormat(format);
-    setCurrentCharFormat(format);
-    // Typing after the cue starts in the ordinary colour.
-    if (cue) {
-        QTextCharFormat typed;
-        typed.setForeground(QColor::fromRgb(kText));
-        typed.setFontItalic(false);
-        setCurrentCharFormat(typed);
-    }
+    QTextCharFormat typed;
+    typed.setFontItalic(false);
+    setCurrentCharFormat(cue ? typed : format);
     loading_ = false;
 }
 
@@ -103,24 +118,75 @@ void CNotesEditor::onTextChanged()
     emit notesEdited(toPlainText());
 }
 
-void CNotesEditor::focusInEvent(QFocusEvent* event)
+void CNotesEditor::stampBeforeTyping()
 {
-    QTextEdit::focusInEvent(event);
     clearPlaceholder();
-    // Closing the context menu hands the focus back; that is no new entry.
-    if (event->reason() == Qt::PopupFocusReason)
+    if (stampChecked_)
+        return;
+    stampChecked_ = true;
+    QTextCursor caret = textCursor();
+    // Typing inside earlier notes corrects them; only new text at the end is dated.
+    if (caret.hasSelection() || !caret.atEnd())
         return;
     const QString text = toPlainText();
     const QString stamped = notesWithDateStamp(text, document::readClock(today_));
+    if (stamped.size() > text.size()) {
+        caret.insertText(stamped.mid(text.size()));
+        setTextCursor(caret);
+    }
+}
+
+bool CNotesEditor::event(QEvent* event)
+{
+    // Ctrl+Z and its kin go to the document's Undo and Redo.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QTextEdit::event(event);
+}
+
+bool CNotesEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    // The chart windows' area takes Ctrl+Tab for itself before any widget
+    // sees it; while the notes have the focus it leaves the notes instead.
+    if (event->type() == QEvent::KeyPress && hasFocus()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            (key->modifiers() & Qt::ControlModifier)) {
+            const bool back =
+                key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            QWidget::focusNextPrevChild(!back);
+            return true;
+        }
+    }
+    return QTextEdit::eventFilter(watched, event);
+}
+
+void CNotesEditor::focusInEvent(QFocusEvent* event)
+{
+    // Installed last, the filter is asked first.
+    qApp->removeEventFilter(this);
+    qApp->installEventFilter(this);
+    QTextEdit::focusInEvent(event);
+    // Closing the context menu hands the focus back; that is no new visit.
+    if (event->reason() == Qt::PopupFocusReason)
+        return;
+    clearPlaceholder();
+    stampChecked_ = false;
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
-    if (stamped.size() > text.size())
-        end.insertText(stamped.mid(text.size()));
     setTextCursor(end);
+    emit visitStarted();
 }
 
 void CNotesEditor::focusOutEvent(QFocusEvent* event)
 {
+    qApp->removeEventFilter(this);
     QTextEdit::focusOutEvent(event);
     if (event->reason() == Qt::PopupFocusReason)
         return;
@@ -145,7 +211,22 @@ void CNotesEditor::keyPressEvent(QKeyEvent* event)
         selectAll();
         return;
     }
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const QString typed = event->text();
+    const bool types = !(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+                       !typed.isEmpty() &&
+                       (typed.at(0).isPrint() || event->key() == Qt::Key_Return ||
+                        event->key() == Qt::Key_Enter || event->key() == Qt::Key_Tab);
+    if (types && !isReadOnly())
+        stampBeforeTyping();
     QTextEdit::keyPressEvent(event);
+}
+
+void CNotesEditor::insertFromMimeData(const QMimeData* source)
+{
+    if (source && source->hasText() && !isReadOnly())
+        stampBeforeTyping();
+    QTextEdit::insertFromMimeData(source);
 }
 
 } // namespace lumikan::ui

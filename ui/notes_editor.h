@@ -18,8 +18,11 @@ QString notesDateStamp(const engine::LocalDateTime& today);
 // otherwise on a new line, unless the last line already begins with it.
 QString notesWithDateStamp(const QString& notes, const engine::LocalDateTime& today);
 
-// The astrologer's notes: a cue while empty, a date stamp when the editor is
-// entered, plain text only. The cue is never reported as notes.
+// The astrologer's notes: a cue while empty, plain text only, and a date
+// stamp put in front of what the user types first on a visit (entering the
+// editor without typing changes nothing). The cue is never reported as
+// notes. Tab types a tab; Ctrl+Tab and Ctrl+Shift+Tab leave the editor.
+// Undo and Redo are the document's: the editor keeps no history of its own.
 class CNotesEditor : public QTextEdit {
     Q_OBJECT
 
@@ -38,25 +41,38 @@ public:
     // The typed notes; empty while the cue shows.
     QString notes() const;
 
+    // Background, text and cue in the colours of the theme in force.
+    void applyThemeColors();
+    const QColor& placeholderColor() const { return placeholderColor_; }
+
 signals:
     // The user changed the text (the cue coming or going is no change).
     void notesEdited(const QString& notes);
+    // The editor was entered anew: what is typed now is a new edit.
+    void visitStarted();
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void showPlaceholder();
     void clearPlaceholder();
     void setTextSilently(const QString& text, bool cue);
     void onTextChanged();
+    // Today's stamp at the end, once a visit, when typing goes there.
+    void stampBeforeTyping();
 
     Clock today_;
+    QColor placeholderColor_;
     bool placeholder_ = false;
     bool loading_ = false;
+    bool stampChecked_ = false; // this visit already had its stamp decided
 };
 
 } // namespace lumikan::ui

@@ -1,6 +1,8 @@
 #include "ui/ruling_planets_ctrl.h"
 
+#include "render/chart_appearance.h"
 #include "render/font_substitution.h"
+#include "ui/screen_colors.h"
 
 #include <QPainter>
 #include <QStringList>
@@ -80,6 +82,22 @@ QString rulingPlanetPlaceLine(const RulingPlanetPlace& place)
                              place.longitudeDeg, place.timeZoneHours);
 }
 
+RulingPanelColors rulingPanelColors(const render::ColorTheme& theme)
+{
+    RulingPanelColors colors;
+    colors.background = themedSurface(Qt::white, theme);
+    colors.header = themedSurface(QColor::fromRgb(kHeaderBack), theme);
+    auto onHeader = [&colors](QRgb text) {
+        return readablePair(QColor::fromRgb(text), colors.header).text;
+    };
+    colors.title = onHeader(kTitleColor);
+    colors.caption = onHeader(kCaptionColor);
+    colors.place = onHeader(kPlaceColor);
+    colors.separator = themedSurface(QColor::fromRgb(kSeparatorColor), theme);
+    colors.rowOutline = themedSurface(QColor::fromRgb(kRowOutline), theme);
+    return colors;
+}
+
 RulingPlanetsLayout layoutRulingPlanets(QSize client, int rowCount)
 {
     const int width = client.width();
@@ -118,7 +136,24 @@ void CRulingPlanetsCtrl::setRows(std::vector<RulingPlanetRow> rows)
 void CRulingPlanetsCtrl::setTitle(const QString& title)
 {
     title_ = title;
+    setToolTip(title);
     update();
+}
+
+QString CRulingPlanetsCtrl::fittedTitle(const QFontMetrics& metrics, int width) const
+{
+    // "Ruling planets now — 15 Mar 2026 10:30 IST, Pune" loses its words
+    // before its moment and place, and is never cut off mid-letter.
+    if (metrics.horizontalAdvance(title_) <= width)
+        return title_;
+    const qsizetype dash = title_.indexOf(QStringLiteral(" \u2014 "));
+    if (dash > 0) {
+        const QString moment = title_.mid(dash + 3);
+        if (metrics.horizontalAdvance(moment) <= width)
+            return moment;
+        return metrics.elidedText(moment, Qt::ElideRight, width);
+    }
+    return metrics.elidedText(title_, Qt::ElideRight, width);
 }
 
 void CRulingPlanetsCtrl::setPlace(const RulingPlanetPlace& place)
@@ -130,36 +165,53 @@ void CRulingPlanetsCtrl::setPlace(const RulingPlanetPlace& place)
 void CRulingPlanetsCtrl::paintPanel(QPainter& painter) const
 {
     const RulingPlanetsLayout layout = layoutRulingPlanets(size(), int(rows_.size()));
+    const render::ColorTheme& theme = render::currentTheme();
+    const RulingPanelColors colors = rulingPanelColors(theme);
     painter.save();
-    painter.fillRect(rect(), Qt::white);
-    painter.fillRect(layout.header, QColor::fromRgb(kHeaderBack));
+    painter.fillRect(rect(), colors.background);
+    painter.fillRect(layout.header, colors.header);
 
     painter.setFont(bold_);
-    painter.setPen(QColor::fromRgb(kTitleColor));
-    painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, title_);
+    painter.setPen(colors.title);
+    painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     fittedTitle(QFontMetrics(bold_, painter.device()), layout.title.width()));
     painter.setFont(regular_);
-    painter.setPen(QColor::fromRgb(kCaptionColor));
-    painter.drawText(layout.caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     latin1(engine::kRulingPlanetsOrderCaption));
-    painter.setPen(QColor::fromRgb(kPlaceColor));
+    painter.setPen(colors.caption);
     const QFontMetrics metrics(regular_, painter.device());
-    painter.drawText(layout.placeLine, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     metrics.elidedText(placeLine_, Qt::ElideRight, layout.placeLine.width()));
+    // In a narrow panel the caption wraps and the place line gives up the room.
+    const QString caption = latin1(engine::kRulingPlanetsOrderCaption);
+    QRect captionRect = layout.caption;
+    QRect placeRect = layout.placeLine;
+    const int captionHeight = metrics.boundingRect(captionRect, Qt::TextWordWrap, caption).height();
+    if (captionHeight > captionRect.height()) {
+        captionRect.setHeight(captionHeight);
+        placeRect.setTop(captionRect.bottom() + 1);
+    }
+    painter.drawText(captionRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
+    painter.setPen(colors.place);
+    // A long place wraps onto a second line when there is one, before anything is cut.
+    const int lines = std::max(placeRect.height() / metrics.lineSpacing(), 1);
+    const QString place =
+        metrics.boundingRect(placeRect, Qt::TextWordWrap, placeLine_).height() <= placeRect.height()
+            ? placeLine_
+            : metrics.elidedText(placeLine_, Qt::ElideRight, lines * placeRect.width() * 9 / 10);
+    painter.drawText(placeRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, place);
 
-    painter.setPen(QColor::fromRgb(kSeparatorColor));
+    painter.setPen(colors.separator);
     painter.drawLine(0, layout.separatorY, width() - 1, layout.separatorY);
 
     for (std::size_t i = 0; i < layout.rows.size(); ++i) {
         const RulingPlanetsLayout::Row& box = layout.rows[i];
         const RulingPlanetRow& row = rows_[i];
+        const TextOnSurface rowColors = themedText(row.text, row.background, theme);
         painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QColor::fromRgb(kRowOutline));
-        painter.setBrush(row.background);
+        painter.setPen(colors.rowOutline);
+        painter.setBrush(rowColors.back);
         // The outline runs along the box's last pixel row and column.
         painter.drawRoundedRect(QRectF(box.box).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
         painter.setRenderHint(QPainter::Antialiasing, false);
 
-        painter.setPen(row.text);
+        painter.setPen(rowColors.text);
         painter.setFont(regular_);
         painter.drawText(box.rank, Qt::AlignCenter | Qt::TextSingleLine, QString::number(row.rank));
         painter.drawText(box.category, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
@@ -169,6 +221,23 @@ void CRulingPlanetsCtrl::paintPanel(QPainter& painter) const
                          row.planetName);
     }
     painter.restore();
+}
+
+int CRulingPlanetsCtrl::contentWidth() const
+{
+    const QFontMetrics regular(regular_);
+    const QFontMetrics bold(bold_);
+    int categories = 0;
+    int planets = 0;
+    for (const RulingPlanetRow& row : rows_) {
+        categories = std::max(categories, regular.horizontalAdvance(row.category));
+        planets = std::max(planets, bold.horizontalAdvance(row.planetName));
+    }
+    // The rows: rank box to 40, the category, then the planet's 84-pixel box
+    // from width - 96 to width - 12.
+    // The caption wraps where it must, so it asks for no width of its own.
+    return std::max({16 + bold.horizontalAdvance(QStringLiteral("Ruling Planets")),
+                     40 + categories + 2 + std::max(planets + 12, 96)});
 }
 
 void CRulingPlanetsCtrl::paintEvent(QPaintEvent*)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "engine/ruling_planets.h"
+#include "render/color_theme.h"
 
 #include <QColor>
 #include <QRect>
 #include <QString>
+#include <QFontMetrics>
 #include <QWidget>
 
 #include <array>
@@ -55,6 +57,13 @@ struct RulingPlanetsLayout {
 };
 RulingPlanetsLayout layoutRulingPlanets(QSize client, int rowCount);
 
+// The panel's own colours in a theme: its light surfaces, turned dark with a
+// dark theme, and the texts on them made readable.
+struct RulingPanelColors {
+    QColor background, header, title, caption, place, separator, rowOutline;
+};
+RulingPanelColors rulingPanelColors(const render::ColorTheme& theme);
+
 // The ruling planets of the chosen moment and place as ranked coloured bars.
 class CRulingPlanetsCtrl : public QWidget {
     Q_OBJECT
@@ -66,12 +75,16 @@ public:
     void setPlace(const RulingPlanetPlace& place);
     // The panel's title, naming the moment and place the planets are for.
     void setTitle(const QString& title);
+    // The title as it fits `width`: whole, its moment and place alone, or cut with "…".
+    QString fittedTitle(const QFontMetrics& metrics, int width) const;
     QString title() const { return title_; }
     const std::vector<RulingPlanetRow>& rows() const { return rows_; }
     QString placeLine() const { return placeLine_; }
 
     // Paints the whole panel at the widget's size.
     void paintPanel(QPainter& painter) const;
+    // The width at which the titles, the categories and the planets read whole.
+    int contentWidth() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

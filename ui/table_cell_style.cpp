@@ -1,5 +1,7 @@
 #include "ui/table_cell_style.h"
 
+#include "ui/screen_colors.h"
+
 namespace lumikan::ui {
 
 namespace {
@@ -7,6 +9,15 @@ namespace {
 QColor rgb(QRgb value)
 {
     return QColor::fromRgb(value);
+}
+
+// The theme's colours as the table shows them: every text readable on its cell.
+CellStyle readable(CellStyle style)
+{
+    const TextOnSurface pair = readablePair(style.text, style.back);
+    style.text = pair.text;
+    style.back = pair.back;
+    return style;
 }
 
 QColor zebraBack(const render::ColorTheme& theme, const RowState& state)
@@ -32,7 +43,7 @@ CellStyle positionCellStyle(const render::ColorTheme& theme, const RowState& sta
         style.text = rgb(theme.selectedText);
         style.back = rgb(theme.selectedBack);
     }
-    return style;
+    return readable(style);
 }
 
 QColor significatorRowColor(document::SignificatorEmphasis emphasis)
@@ -62,7 +73,7 @@ CellStyle significatorCellStyle(const render::ColorTheme& theme, const RowState&
         style.text = rgb(theme.selectedText);
         style.back = rgb(theme.selectedBack);
     }
-    return style;
+    return readable(style);
 }
 
 QColor tableGridColor(const render::ColorTheme& theme)

@@ -3,6 +3,7 @@
 #include "document/verokant_doc.h"
 #include "render/chart_appearance.h"
 #include "render/chart_diagram.h"
+#include "render/contrast.h"
 #include "render/font_substitution.h"
 #include "ui/shell_icons.h"
 
@@ -22,14 +23,20 @@ namespace {
 
 constexpr int kScrollLine = 40;
 
-void drawTopLeft(QPainter& p, const QRect& rect, const QString& text, const QFont& font, QRgb color)
+void drawTopLeft(QPainter& p, const QRect& rect, const QString& text, const QFont& font,
+                 const QColor& color)
 {
     p.setFont(font);
-    p.setPen(QColor::fromRgb(color));
+    p.setPen(color);
     p.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
 }
 
 } // namespace
+
+QColor vargaTextColor(const render::ColorTheme& theme, QRgb color)
+{
+    return render::readableOn(QColor::fromRgb(color), QColor::fromRgb(theme.vargaBack));
+}
 
 CVargaChartView::CVargaChartView(std::unique_ptr<document::CVargaChartDoc> doc, QWidget* parent)
     : QAbstractScrollArea(parent), doc_(std::move(doc))
@@ -103,18 +110,20 @@ void CVargaChartView::paintContent(QPainter& p, const QRect& exposed) const
 
     for (const VargaGroupLayout& group : layout_.groups) {
         p.fillRect(group.accentBar, QColor::fromRgb(theme.vargaGroupAccent));
-        drawTopLeft(p, group.titleRect, group.title, titleFont, theme.vargaGroupTitle);
+        drawTopLeft(p, group.titleRect, group.title, titleFont,
+                    vargaTextColor(theme, theme.vargaGroupTitle));
         drawTopLeft(p, group.descriptionRect, group.description, descriptionFont,
-                    theme.vargaGroupText);
+                    vargaTextColor(theme, theme.vargaGroupText));
         p.fillRect(group.separator, QColor::fromRgb(theme.vargaSeparator));
 
         for (const VargaCardLayout& card : group.cards) {
             if (!card.card.intersects(exposed))
                 continue;
-            drawTopLeft(p, card.titleRect, card.title, cardTitleFont, theme.vargaCardTitle);
+            drawTopLeft(p, card.titleRect, card.title, cardTitleFont,
+                        vargaTextColor(theme, theme.vargaCardTitle));
             if (!card.hasData) {
                 p.setFont(cardTitleFont);
-                p.setPen(QColor::fromRgb(theme.vargaNoData));
+                p.setPen(vargaTextColor(theme, theme.vargaNoData));
                 p.drawText(card.noDataRect, Qt::AlignCenter | Qt::TextSingleLine,
                            QStringLiteral("No data"));
                 continue;

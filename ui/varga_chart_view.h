@@ -2,6 +2,7 @@
 
 #include "document/document_view.h"
 #include "document/varga_chart_doc.h"
+#include "render/color_theme.h"
 #include "ui/varga_window_layout.h"
 
 #include <QAbstractScrollArea>
@@ -16,6 +17,9 @@ class CVerokantDoc;
 }
 
 namespace lumikan::ui {
+
+// A text colour of the window's theme slots, readable on its background.
+QColor vargaTextColor(const render::ColorTheme& theme, QRgb color);
 
 // The divisional charts by life area: a heading per area, one chart card per
 // division, scrolling in pixels over a 1290-pixel-wide page. Owns its document.

@@ -7,17 +7,22 @@
 #include "document/regular_file.h"
 #include "document/text_encoding.h"
 #include "engine/coded_errors.h"
+#include "engine/ephemeris.h"
 #include "render/chart_appearance.h"
 #include "ui/about_dlg.h"
 #include "ui/birth_info_dlg.h"
 #include "ui/chart_interchange_dialogs.h"
+#include "ui/chart_edits.h"
 #include "ui/chart_view_factory.h"
 #include "ui/child_frame.h"
 #include "ui/main_frame.h"
 #include "ui/qt_document_prompts.h"
 #include "ui/qt_messages.h"
 #include "ui/recent_file_list.h"
+#include "ui/screen_colors.h"
+#include "ui/user_guide.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -29,6 +34,8 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QSettings>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <exception>
@@ -72,6 +79,10 @@ CVerokantApp::~CVerokantApp()
     exiting_ = true;
     // The windows go first: each one leaves its document as it closes.
     mainFrame_.reset();
+    // A stack being destroyed reports its last index; no document hears it.
+    for (auto& entry : undoStacks_)
+        entry.second->disconnect();
+    undoStacks_.clear();
     documents_.clear();
     closing_.clear();
 }
@@ -106,8 +117,11 @@ void CVerokantApp::startUp(const QStringList& arguments)
         document::LoadSettings(settings_, settingsPath_);
         render::selectColorTheme(settings_.colorTheme);
     }
+    // Menus, toolbar, status bar and dialogs in the theme's light or dark.
+    applyChromePalette(render::currentTheme());
 
     mainFrame_ = std::make_unique<CMainFrame>(*this);
+    mainFrame_->applyThemeColors();
     if (ownMessages_)
         ownMessages_->setFallbackParent(mainFrame_.get());
     if (ownPrompts_)
@@ -210,7 +224,7 @@ document::CVerokantDoc* CVerokantApp::activeChartDocument() const
 
 // --- Commands ---------------------------------------------------------------
 
-void CVerokantApp::OnFileNew()
+BirthInfoContext CVerokantApp::birthInfoContext()
 {
     BirthInfoContext context;
     context.settings = &settings_;
@@ -218,7 +232,24 @@ void CVerokantApp::OnFileNew()
     context.clock = [this] { return now(); };
     context.atlas = env_.atlas;
     context.offerManualEntry = env_.offerManualEntry;
-    CBirthInfoDlg dialog(context, mainFrame_.get());
+    context.castChart = [this](const document::ChartDescription& description) {
+        return tryCast(description);
+    };
+    context.showHelp = [this](const QString& page) { OnHelp(page); };
+    return context;
+}
+
+engine::ChartStatus CVerokantApp::tryCast(const document::ChartDescription& description) const
+{
+    return engine::computeChart(description.birth,
+                                document::chartOptionsFor(settings_, {}, description),
+                                engine::Ephemeris::shared())
+        .status;
+}
+
+void CVerokantApp::OnFileNew()
+{
+    CBirthInfoDlg dialog(birthInfoContext(), mainFrame_.get());
     const bool accepted =
         env_.runBirthDialog ? env_.runBirthDialog(dialog) : dialog.exec() == QDialog::Accepted;
     if (dialog.exitRequested()) {
@@ -235,6 +266,71 @@ void CVerokantApp::OnFileNew()
         return;
     documents_.push_back(std::move(doc));
     openFrame(*documents_.back());
+}
+
+void CVerokantApp::OnEditBirthData()
+{
+    document::CVerokantDoc* doc = activeChartDocument();
+    if (!doc || !doc->hasChart()) {
+        messages_->error(engine::error_code::kGeneral, document::kNoChartOpenMessage);
+        return;
+    }
+    const document::ChartDescription before = doc->description();
+    BirthInfoContext context = birthInfoContext();
+    context.editing = &before;
+    CBirthInfoDlg dialog(context, mainFrame_.get());
+    const bool accepted =
+        env_.runBirthDialog ? env_.runBirthDialog(dialog) : dialog.exec() == QDialog::Accepted;
+    if (dialog.exitRequested()) {
+        requestExit(1);
+        return;
+    }
+    if (!accepted)
+        return;
+    // The window may have closed while the dialog was open.
+    if (std::none_of(documents_.begin(), documents_.end(),
+                     [doc](const auto& d) { return d.get() == doc; }))
+        return;
+    undoStackFor(*doc).push(new BirthDataEdit(*doc, dialog.chartDescription()));
+}
+
+void CVerokantApp::OnMatchmaking()
+{
+    runMatchmakingCommand(*this, env_.chooseMatchCharts);
+}
+
+void CVerokantApp::OnHelp(const QString& page)
+{
+    const QString shown = page.isEmpty() ? QString::fromLatin1(kUserGuideContents) : page;
+    if (env_.showHelp) {
+        env_.showHelp(shown);
+        return;
+    }
+    QWidget* parent = QApplication::activeModalWidget();
+    showUserGuide(parent ? parent : mainFrame_.get(), shown);
+}
+
+QUndoStack* CVerokantApp::undoStack(const document::CVerokantDoc& doc) const
+{
+    const auto found = undoStacks_.find(&doc);
+    return found == undoStacks_.end() ? nullptr : found->second.get();
+}
+
+QUndoStack& CVerokantApp::undoStackFor(document::CVerokantDoc& doc)
+{
+    auto& stack = undoStacks_[&doc];
+    if (!stack) {
+        stack = std::make_unique<QUndoStack>();
+        // A file just opened is as saved; a new chart is modified until saved.
+        trackModifiedFlag(*stack, doc, !doc.IsModified());
+        doc.onModifiedChanged = [this] {
+            if (mainFrame_)
+                mainFrame_->updateTitles();
+        };
+        if (mainFrame_)
+            mainFrame_->undoGroup()->addStack(stack.get());
+    }
+    return *stack;
 }
 
 QString CVerokantApp::askOpenPath()
@@ -378,6 +474,8 @@ void CVerokantApp::openRecentFile(const QString& path)
 CChildFrame* CVerokantApp::openFrame(document::CVerokantDoc& doc)
 {
     auto* frame = new CChildFrame(*this, doc, createChartView(doc, nullptr));
+    if (auto* commands = dynamic_cast<ChartViewCommands*>(frame->viewWidget()))
+        commands->setUndoStack(&undoStackFor(doc));
     frames_.push_back(frame);
     mainFrame_->addChild(frame);
     return frame;
@@ -451,6 +549,12 @@ void CVerokantApp::frameClosed(CChildFrame* frame, document::CVerokantDoc& doc)
         if (it != documents_.end()) {
             // The window's view may still be painted until the window is gone.
             document::CVerokantDoc* closing = it->get();
+            closing->onSaved = nullptr;
+            closing->onModifiedChanged = nullptr;
+            if (const auto stack = undoStacks_.find(closing); stack != undoStacks_.end()) {
+                stack->second->disconnect();
+                undoStacks_.erase(stack);
+            }
             closing_.push_back(std::move(*it));
             documents_.erase(it);
             connect(frame, &QObject::destroyed, this, [this, closing] {
@@ -478,7 +582,9 @@ void CVerokantApp::updateFrameTitles()
             title = QStringLiteral("Untitled");
         for (std::size_t i = 0; i < frames.size(); ++i) {
             frames[i]->setWindowTitle(
-                frames.size() > 1 ? QStringLiteral("%1:%2").arg(title).arg(i + 1) : title);
+                (frames.size() > 1 ? QStringLiteral("%1:%2").arg(title).arg(i + 1) : title) +
+                QStringLiteral("[*]"));
+            frames[i]->setWindowModified(doc->IsModified());
         }
     }
 }
@@ -536,11 +642,19 @@ void CVerokantApp::OnSettings()
                         [this](const document::AppSettings& accepted) { applySettings(accepted); });
 }
 
+void CVerokantApp::applyThemeToWindows()
+{
+    applyChromePalette(render::currentTheme());
+    if (mainFrame_)
+        mainFrame_->applyThemeColors();
+}
+
 void CVerokantApp::applySettings(const document::AppSettings& accepted)
 {
     settings_ = accepted;
     saveSettings();
     render::applyColorTheme(settings_.colorTheme, [this] {
+        applyThemeToWindows();
         // Each chart is computed once, however many windows show it.
         for (document::CVerokantDoc* doc : documents()) {
             doc->ApplySettingsChange();

@@ -4,6 +4,8 @@
 #include "document/document_view.h"
 #include "document/verokant_doc.h"
 #include "engine/clock.h"
+#include "ui/birth_info_dlg.h"
+#include "ui/matchmaking_command.h"
 
 #include <QObject>
 #include <QSize>
@@ -11,11 +13,13 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
 class QPrinter;
 class QSettings;
+class QUndoStack;
 
 namespace lumikan::document {
 class AtlasDatabase;
@@ -65,6 +69,10 @@ struct ShellEnvironment {
                        const std::function<void(const document::AppSettings&)>& apply)>
         settingsDialog;
     std::function<void(document::CVerokantDoc& chart, CMainFrame& frame)> divisionalCharts;
+    // Tools > Matchmaking's question which two charts to match; empty: the dialog.
+    ChooseMatchCharts chooseMatchCharts;
+    // Opens the user guide at a page; empty: the program's help window.
+    std::function<void(const QString& page)> showHelp;
 };
 
 enum class DocTemplateKind { Chart, DivisionalCharts, MatchReport };
@@ -95,6 +103,12 @@ public:
     void OnAppAbout();
     void OnDivisionalCharts();
     void OnSettings();
+    // Edit > Edit Birth Data: the dialog filled from the active chart; OK casts
+    // the chart anew as one step that Undo takes back.
+    void OnEditBirthData();
+    void OnMatchmaking();
+    // Help > User Guide (F1), at `page`.
+    void OnHelp(const QString& page = {});
 
     // Opens a chart file (or brings its window forward when it is open already).
     bool OpenDocumentFile(const QString& path);
@@ -126,6 +140,8 @@ public:
     std::vector<CChildFrame*> frames() const { return frames_; }
     std::vector<CChildFrame*> framesOf(const document::CVerokantDoc& doc) const;
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
+    // The Undo history of a chart; made with its first window.
+    QUndoStack* undoStack(const document::CVerokantDoc& doc) const;
     RecentFileList& recentFiles() { return *recentFiles_; }
     document::Messages& messages() { return *messages_; }
     document::DocumentPrompts& prompts() { return *prompts_; }
@@ -142,6 +158,12 @@ private:
     void saveSettings();
     document::ChartEnvironment chartEnvironment();
     std::unique_ptr<document::CVerokantDoc> makeDocument();
+    // What the birth-data dialog takes from the program.
+    BirthInfoContext birthInfoContext();
+    // Casts a chart as the settings say, only to learn whether it can be.
+    engine::ChartStatus tryCast(const document::ChartDescription& description) const;
+    QUndoStack& undoStackFor(document::CVerokantDoc& doc);
+    void applyThemeToWindows();
     void afterSave(document::CVerokantDoc& doc, const QString& previousPath);
     QString askOpenPath();
 
@@ -160,6 +182,7 @@ private:
     // Documents whose last window is closing; destroyed with that window.
     std::vector<std::unique_ptr<document::CVerokantDoc>> closing_;
     std::vector<CChildFrame*> frames_;
+    std::map<const document::CVerokantDoc*, std::unique_ptr<QUndoStack>> undoStacks_;
     std::unique_ptr<CMainFrame> mainFrame_;
     int exitStatus_ = 0;
     bool exiting_ = false;

@@ -8,7 +8,9 @@
 #include "document/verokant_doc.h"
 #include "engine/coded_errors.h"
 #include "render/chart_appearance.h"
+#include "render/contrast.h"
 #include "render/font_substitution.h"
+#include "ui/chart_edits.h"
 #include "ui/chart_report.h"
 #include "ui/color_header_ctrl.h"
 #include "ui/dasha_tree_ctrl.h"
@@ -18,13 +20,19 @@
 #include "ui/planet_tooltip.h"
 #include "ui/qt_messages.h"
 #include "ui/ruling_planets_ctrl.h"
+#include "ui/screen_colors.h"
 #include "ui/table_cell_style.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cmath>
@@ -45,14 +53,22 @@ const QStringList kSignificatorTableColumns = {
 
 namespace {
 
-// Column weights over each table's client width; the last takes the rest.
-const std::vector<int> kPlanetColumnWeights = {45, 65, 65, 60, 45, 45, 85, 190};
-const std::vector<int> kCuspColumnWeights = {45, 65, 65, 60, 45, 45, 65, 190};
+// How the significators table shares the width its texts leave.
 const std::vector<int> kSignificatorColumnWeights = {110, 110, 110, 110, 150};
 const std::vector<int> kPositionInitialWidths = {65, 65, 65, 60, 45, 45, 85, 280};
 const std::vector<int> kSignificatorInitialWidths = {110, 110, 110, 110, 150};
 
 constexpr QRgb kDashaFrame = 0xDCDCDC;
+// The diagrams' text stays near 6.5 points in a column this wide.
+constexpr int kLeastChartsColumnWidth = 304;
+// The dasha tree's area runs this much narrower than its panel.
+constexpr int kDashaInsets = 2 * 14;
+// Rows of the significators table that stay in view however short the window.
+constexpr int kLeastSignificatorRows = 4;
+// Room for the karaka grid and a few lines of notes.
+constexpr int kLeastKarakasPanelHeight = 113 + 60;
+// Two title rows, the ruling planets and a few rows of the dasha tree.
+constexpr int kLeastRightColumnHeight = 2 * kPanelTitleHeight + 3 + 304 + 10 + 80 + 8;
 constexpr int kPanelCorner = 15;
 constexpr int kTableCorner = 12;
 constexpr int kNotesCorner = 6;
@@ -74,22 +90,6 @@ int rightOf(const QRect& r)
 void roundedOutline(QPainter& painter, const QRect& r, int corner)
 {
     painter.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), corner / 2.0, corner / 2.0);
-}
-
-double relativeLuminance(QColor c)
-{
-    auto channel = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
-}
-
-double contrastRatio(QColor a, QColor b)
-{
-    const double la = relativeLuminance(a);
-    const double lb = relativeLuminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 QComboBox* makeTimeList(int count, QWidget* parent)
@@ -179,18 +179,16 @@ QStringList cuspRowAsShown(const document::CuspTableRow& r)
 
 QColor chartCaptionColor(const render::ColorTheme& theme)
 {
-    // Near-black suits the light panels it was chosen for; on a dark panel the
-    // caption would vanish.
-    const QColor caption = rgb(render::kChartCaptionColor);
-    if (contrastRatio(caption, rgb(theme.chartPanelBody)) >= 3.0)
-        return caption;
-    return rgb(theme.headerText);
+    // Near-black suits the light panels it was chosen for; on a dark panel it
+    // turns as light as it must to be read.
+    return render::readableOn(rgb(render::kChartCaptionColor), rgb(theme.chartPanelBody));
 }
 
 CVerokantView::CVerokantView(document::CVerokantDoc& doc, QWidget* parent)
     : QWidget(parent), doc_(doc), tableFont_(render::designFont(u"Segoe UI", 9.0)),
       titleFont_(render::designFont(u"Segoe UI Semibold", 11.2, QFont::Bold)),
-      sectionFont_(render::designFont(u"Segoe UI", 12.0, QFont::Bold))
+      sectionFont_(render::designFont(u"Segoe UI", 12.0, QFont::Bold)),
+      labelFont_(render::designFont(u"Segoe UI", 8.5))
 {
     // A 22-pixel character cell: the family's line height at a 16-pixel em.
     sectionFont_.setPixelSize(16);
@@ -198,7 +196,126 @@ CVerokantView::CVerokantView(document::CVerokantDoc& doc, QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus); // a click beside the notes ends their editing
     createControls();
+    setTabOrders();
     initialUpdate();
+
+    // The panel holding the focus shows it in its frame.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* from, QWidget* to) {
+        if ((from && isAncestorOf(from)) || (to && isAncestorOf(to)))
+            update();
+    });
+    auto* next = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    next->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(next, &QShortcut::activated, this, [this] { focusNextPanel(true); });
+    auto* previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
+    previous->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(previous, &QShortcut::activated, this, [this] { focusNextPanel(false); });
+}
+
+const QString& CVerokantView::birthTimeLabelText()
+{
+    static const QString text = QStringLiteral("Birth time");
+    return text;
+}
+
+const QString& CVerokantView::rulingTimeLabelText()
+{
+    static const QString text = QStringLiteral("Ruling time");
+    return text;
+}
+
+std::vector<QWidget*> CVerokantView::focusPanels() const
+{
+    return {planetsTable_, cuspsTable_,         birthTime_[0], rulingTime_[0],
+            dashaTree_,    significatorsTable_, notesEditor_};
+}
+
+void CVerokantView::setTabOrders()
+{
+    // Left to right, top to bottom: positions, birth time, ruling time and
+    // dasha, significators, notes.
+    const std::vector<QWidget*> order = {planetsTable_,       cuspsTable_,    birthTime_[0],
+                                         birthTime_[1],       birthTime_[2],  rulingTime_[0],
+                                         rulingTime_[1],      rulingTime_[2], dashaTree_,
+                                         significatorsTable_, notesEditor_};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void CVerokantView::focusNextPanel(bool forward)
+{
+    const std::vector<QWidget*> panels = focusPanels();
+    const int count = int(panels.size());
+    int current = -1;
+    const QWidget* focus = QApplication::focusWidget();
+    for (int i = 0; i < count && focus; ++i) {
+        const bool inGroup =
+            (panels[std::size_t(i)] == birthTime_[0] &&
+             std::find(birthTime_.begin(), birthTime_.end(), focus) != birthTime_.end()) ||
+            (panels[std::size_t(i)] == rulingTime_[0] &&
+             std::find(rulingTime_.begin(), rulingTime_.end(), focus) != rulingTime_.end());
+        if (panels[std::size_t(i)] == focus || panels[std::size_t(i)]->isAncestorOf(focus) ||
+            inGroup)
+            current = i;
+    }
+    const int start = current < 0 ? (forward ? -1 : count) : current;
+    const int step = forward ? 1 : -1;
+    const int target = ((start + step) % count + count) % count;
+    QWidget* panel = panels[std::size_t(target)];
+    panel->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    // In a window smaller than the view the panel comes into sight.
+    for (QWidget* up = parentWidget(); up; up = up->parentWidget())
+        if (auto* area = qobject_cast<QScrollArea*>(up)) {
+            area->ensureWidgetVisible(panel, 16, 16);
+            break;
+        }
+}
+
+ChartViewNeeds CVerokantView::measureNeeds() const
+{
+    const double scale = logicalDpiY() / 96.0;
+    const int m = int(std::lround(4 * scale));
+    const int g = int(std::lround(8 * scale));
+    const int pad = int(std::lround(6 * scale));
+    ChartViewNeeds needs;
+
+    // Every planet and cusp row, and every table whole in width.
+    const int rowHeight = std::max(planetsTable_->rowHeight(), cuspsTable_->rowHeight());
+    auto want = [&](const CHoverListCtrl* table, int leastRows) {
+        return table->headerHeight() + std::max(table->rowCount(), leastRows) * rowHeight + pad;
+    };
+    needs.topRowHeight =
+        kPanelTitleHeight + m + want(planetsTable_, 1) + g + want(cuspsTable_, 12) + m;
+    needs.leftColumnWidth =
+        std::max({planetsTable_->contentWidth(), cuspsTable_->contentWidth()}) + 2 * m;
+    needs.leftColumnWidth =
+        std::max(needs.leftColumnWidth, significatorsTable_->contentWidth() + 8);
+    needs.bottomRowHeight =
+        std::max(36 + significatorsTable_->headerHeight() +
+                     kLeastSignificatorRows * significatorsTable_->rowHeight() + 2,
+                 kLeastKarakasPanelHeight);
+
+    const QFontMetrics title(titleFont_);
+    const QFontMetrics label(labelFont_);
+    needs.chartsTitleWidth = title.horizontalAdvance(QStringLiteral("Charts"));
+    needs.birthTimeLabelWidth = label.horizontalAdvance(birthTimeLabelText());
+    needs.rulingTitleWidth = title.horizontalAdvance(QStringLiteral("Ruling Planets & Dasha"));
+    needs.rulingTimeLabelWidth = label.horizontalAdvance(rulingTimeLabelText());
+    needs.chartsColumnWidth =
+        std::max({kLeastChartsColumnWidth, timeListsRowWidth(needs.birthTimeLabelWidth),
+                  karakaGrid_->contentWidth() + 20});
+    needs.rightColumnWidth =
+        std::max({timeListsRowWidth(needs.rulingTimeLabelWidth),
+                  rulingPlanets_->contentWidth() + 20, dashaTree_->leastWidth() + kDashaInsets});
+    needs.rightColumnHeight = kLeastRightColumnHeight;
+    return needs;
+}
+
+void CVerokantView::updateMinimumSize()
+{
+    const QSize least = minimumChartViewSize(measureNeeds());
+    if (minimumSize() != least)
+        setMinimumSize(least); // in its window the view scrolls below this
 }
 
 CVerokantView::~CVerokantView() = default;
@@ -218,9 +335,9 @@ void CVerokantView::printPreview()
     previewChartReport(doc_, this);
 }
 
-void CVerokantView::exportPdf()
+QString CVerokantView::exportPdf()
 {
-    exportChartReportPdfWithDialog(doc_, this);
+    return exportChartReportPdfWithDialog(doc_, this);
 }
 
 void CVerokantView::createControls()
@@ -232,8 +349,13 @@ void CVerokantView::createControls()
     significatorsTable_ = makeTable(kSignificatorTableColumns, kSignificatorInitialWidths,
                                     significatorTableTooltips(), tableFont_, this);
 
-    planetsTable_->setColumnWeights(kPlanetColumnWeights);
-    cuspsTable_->setColumnWeights(kCuspColumnWeights);
+    // A table that needs more room (a new font) gets it at the next layout.
+    for (CHoverListCtrl* table : {planetsTable_, cuspsTable_, significatorsTable_})
+        connect(table, &CHoverListCtrl::contentNeedsChanged, this, &CVerokantView::layoutControls,
+                Qt::QueuedConnection);
+    // The houses a planet signifies can run long; its name and lords never give way.
+    significatorsTable_->setColumnFit(CHoverListCtrl::ColumnFit::ShareByWeights);
+    significatorsTable_->setElidedColumn(0);
     significatorsTable_->setColumnWeights(kSignificatorColumnWeights);
 
     planetsTable_->setCellStyler([](int, int column, const RowState& state) {
@@ -250,8 +372,9 @@ void CVerokantView::createControls()
     });
 
     dashaTree_ = new CDashaTreeCtrl(this);
-    connect(dashaTree_, &QTreeWidget::itemExpanded, this, [this] { layoutDashaTree(); });
-    connect(dashaTree_, &QTreeWidget::itemCollapsed, this, [this] { layoutDashaTree(); });
+    // A deeper level may ask for more width, and the tree is as tall as its rows.
+    connect(dashaTree_, &QTreeWidget::itemExpanded, this, [this] { layoutControls(); });
+    connect(dashaTree_, &QTreeWidget::itemCollapsed, this, [this] { layoutControls(); });
 
     karakaGrid_ = new CKarakaGridCtrl(this);
     karakaGrid_->setCellSize({55, 28});
@@ -261,8 +384,8 @@ void CVerokantView::createControls()
     notesEditor_ =
         new CNotesEditor([clock = environment.clock] { return document::readClock(clock); }, this);
     notesEditor_->setFont(tableFont_);
-    connect(notesEditor_, &CNotesEditor::notesEdited, this,
-            [this](const QString& notes) { doc_.SetNotes(notes); });
+    connect(notesEditor_, &CNotesEditor::notesEdited, this, &CVerokantView::onNotesEdited);
+    connect(notesEditor_, &CNotesEditor::visitStarted, this, [this] { ++notesVisit_; });
 
     const std::array<int, 3> counts = {24, 60, 60};
     for (std::size_t i = 0; i < 3; ++i) {
@@ -293,6 +416,8 @@ void CVerokantView::applyThemeColors()
 {
     for (CHoverListCtrl* table : {planetsTable_, cuspsTable_, significatorsTable_})
         table->applyThemeColors();
+    dashaTree_->applyThemeColors();
+    notesEditor_->applyThemeColors();
 }
 
 void CVerokantView::OnUpdate(int hint)
@@ -314,6 +439,10 @@ void CVerokantView::OnUpdate(int hint)
         break;
     case document::HINT_TIME_ADJUSTED:
         timeAdjusted();
+        break;
+    case document::HINT_NOTES_CHANGED:
+        notesEditor_->loadNotes(doc_.notes());
+        ++notesVisit_; // typing after an undo is an edit of its own
         break;
     default:
         break;
@@ -429,8 +558,20 @@ void CVerokantView::onBirthTimeChosen()
     if (!doc_.hasChart())
         return;
     hideTooltip();
-    doc_.ChangeBirthTime(selectedValue(birthTime_[0]), selectedValue(birthTime_[1]),
-                         selectedValue(birthTime_[2]));
+    const std::array<int, 3> time = {selectedValue(birthTime_[0]), selectedValue(birthTime_[1]),
+                                     selectedValue(birthTime_[2])};
+    if (undo_)
+        undo_->push(new BirthTimeEdit(doc_, time));
+    else
+        doc_.ChangeBirthTime(time[0], time[1], time[2]);
+}
+
+void CVerokantView::onNotesEdited(const QString& notes)
+{
+    if (undo_)
+        undo_->push(new NotesEdit(doc_, notes, notesVisit_));
+    else
+        doc_.SetNotes(notes);
 }
 
 void CVerokantView::resizeEvent(QResizeEvent* event)
@@ -441,7 +582,8 @@ void CVerokantView::resizeEvent(QResizeEvent* event)
 
 void CVerokantView::layoutControls()
 {
-    const std::optional<ChartViewLayout> layout = layoutChartView(size());
+    updateMinimumSize();
+    const std::optional<ChartViewLayout> layout = layoutChartView(size(), measureNeeds());
     if (!layout)
         return; // too small: keep the last layout
     layout_ = layout;
@@ -480,7 +622,8 @@ void CVerokantView::layoutDashaTree()
     int rowHeight = dashaTree_->sizeHintForRow(0);
     if (rowHeight <= 0)
         rowHeight = CDashaTreeCtrl::kItemHeight;
-    const QRect tree = dashaTreeRect(layout_->dashaArea, rowHeight, dashaTree_->visibleRowCount());
+    const QRect tree = dashaTreeRect(layout_->dashaArea, rowHeight, dashaTree_->visibleRowCount(),
+                                     dashaTree_->header()->sizeHint().height());
     if (tree != dashaTree_->geometry()) {
         dashaTree_->setGeometry(tree);
         update(); // the frame around the tree moves with it
@@ -503,8 +646,10 @@ void CVerokantView::paintView(QPainter& painter)
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 
     drawPanel(painter, Panel::PlanetaryPositions, QStringLiteral("Planetary Positions"));
-    drawPanel(painter, Panel::Charts, QStringLiteral("Charts"));
-    drawPanel(painter, Panel::RulingPlanetsAndDasha, QStringLiteral("Ruling Planets & Dasha"));
+    drawPanel(painter, Panel::Charts, QStringLiteral("Charts"), birthTimeLabelText(),
+              layout_->birthTimeLabel);
+    drawPanel(painter, Panel::RulingPlanetsAndDasha, QStringLiteral("Ruling Planets & Dasha"),
+              rulingTimeLabelText(), layout_->rulingTimeLabel);
     drawPanel(painter, Panel::Significators,
               QStringLiteral("KP Significators") + QLatin1String(kDashaTitleSeparator) +
                   runningDashaText());
@@ -513,45 +658,52 @@ void CVerokantView::paintView(QPainter& painter)
     drawControlFrames(painter);
 }
 
-void CVerokantView::drawPanel(QPainter& painter, Panel panel, const QString& title)
+void CVerokantView::drawPanel(QPainter& painter, Panel panel, const QString& title,
+                              const QString& timeLabel, const QRect& timeLabelRect)
 {
     const render::ColorTheme& theme = render::currentTheme();
     const QRect r = layout_->panel(panel);
     const int left = r.x();
     const int top = r.y();
     const int right = rightOf(r);
+    const int barHeight = layout_->titleBarHeight(panel);
 
     painter.setPen(QPen(rgb(theme.panelBorder), 1.0));
     painter.setBrush(rgb(panel == Panel::Charts ? theme.chartPanelBody : theme.panelBody));
     roundedOutline(painter, r, kPanelCorner);
 
-    const QRect bar(left, top, r.width(), kPanelTitleHeight);
-    painter.setBrush(rgb(theme.headerBack));
+    const TextOnSurface header = headerColors(theme);
+    const QRect bar(left, top, r.width(), barHeight);
+    painter.setBrush(header.back);
     roundedOutline(painter, bar, kPanelCorner);
-    painter.fillRect(QRect(left + 1, top + 23, r.width() - 2, 5), rgb(theme.headerBack));
+    painter.fillRect(QRect(left + 1, top + barHeight - 5, r.width() - 2, 5), header.back);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(rgb(theme.panelBorder));
-    painter.drawLine(left, top + kPanelTitleHeight, right - 1, top + kPanelTitleHeight);
+    painter.drawLine(left, top + barHeight, right - 1, top + barHeight);
     painter.setRenderHint(QPainter::Antialiasing, true);
 
-    // The title stops short of the time lists that share its bar.
+    // The title stops short of the time lists when they share its row.
     int titleRight = right - 12;
-    if (panel == Panel::Charts)
-        titleRight = layout_->birthTimeLists[0].x() - 6;
-    else if (panel == Panel::RulingPlanetsAndDasha)
-        titleRight = layout_->rulingTimeLists[0].x() - 6;
+    if (!timeLabel.isEmpty() && timeLabelRect.y() < top + kPanelTitleHeight)
+        titleRight = timeLabelRect.x() - 12;
     const QRect titleRect(left + 12, top + 5, std::max(titleRight - (left + 12), 0),
                           kPanelTitleHeight - 5);
     painter.setFont(titleFont_);
-    painter.setPen(rgb(theme.headerText));
+    painter.setPen(header.text);
     const QFontMetrics metrics(titleFont_, painter.device());
     painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                      metrics.elidedText(title, Qt::ElideRight, titleRect.width()));
+    if (!timeLabel.isEmpty()) {
+        painter.setFont(labelFont_);
+        painter.drawText(timeLabelRect, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
+                         timeLabel);
+    }
 }
 
 void CVerokantView::drawCharts(QPainter& painter)
 {
-    const QRect inside = chartsPanelInside(layout_->panel(Panel::Charts));
+    const QRect inside =
+        chartsPanelInside(layout_->panel(Panel::Charts), layout_->titleBarHeight(Panel::Charts));
     const render::ChartsPanelPlacement placement = render::placeChartsInPanel(inside);
     render::setChartTextSize(placement.textSize);
     const engine::Chart& chart = doc_.chart();
@@ -579,13 +731,26 @@ void CVerokantView::drawCharts(QPainter& painter)
 void CVerokantView::drawControlFrames(QPainter& painter)
 {
     const render::ColorTheme& theme = render::currentTheme();
+    // The panel with the focus is framed in the selection colour, two pixels wide.
+    const QColor focusColor =
+        render::readableOn(rgb(theme.selectedBack), rgb(theme.panelBody), 3.0);
+    const QWidget* focus = QApplication::focusWidget();
+    auto focused = [focus](const QWidget* control) {
+        return focus && (focus == control || control->isAncestorOf(focus));
+    };
     painter.setBrush(Qt::NoBrush);
     auto frame = [&](const QWidget* control, int corner) {
         const QRect r = grown(control->geometry(), 2);
         painter.setPen(QPen(rgb(theme.shadow), 1.0));
         roundedOutline(painter, r.translated(1, 1), corner);
-        painter.setPen(QPen(rgb(theme.panelBorder), 1.0));
-        roundedOutline(painter, r, corner);
+        if (focused(control)) {
+            painter.setPen(QPen(focusColor, 2.0));
+            painter.drawRoundedRect(QRectF(r).adjusted(0.0, 0.0, 0.0, 0.0), corner / 2.0,
+                                    corner / 2.0);
+        } else {
+            painter.setPen(QPen(rgb(theme.panelBorder), 1.0));
+            roundedOutline(painter, r, corner);
+        }
     };
     frame(planetsTable_, kTableCorner);
     frame(cuspsTable_, kTableCorner);
@@ -593,8 +758,14 @@ void CVerokantView::drawControlFrames(QPainter& painter)
     frame(notesEditor_, kNotesCorner);
 
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(rgb(kDashaFrame));
-    painter.drawRect(grown(dashaTree_->geometry(), 4).adjusted(0, 0, -1, -1));
+    const QRect treeFrame = grown(dashaTree_->geometry(), 4).adjusted(0, 0, -1, -1);
+    if (focused(dashaTree_)) {
+        painter.setPen(QPen(focusColor, 2.0));
+        painter.drawRect(treeFrame);
+    } else {
+        painter.setPen(themedSurface(rgb(kDashaFrame), theme));
+        painter.drawRect(treeFrame);
+    }
 }
 
 const render::ChartHitRegion* CVerokantView::regionAt(QPoint pos, bool* inRashi) const

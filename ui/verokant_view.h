@@ -18,6 +18,7 @@
 #include <vector>
 
 class QComboBox;
+class QUndoStack;
 
 namespace lumikan::document {
 class CVerokantDoc;
@@ -70,7 +71,17 @@ public:
     bool canPrint() const override;
     void print() override;
     void printPreview() override;
-    void exportPdf() override;
+    QString exportPdf() override;
+    void setUndoStack(QUndoStack* stack) override { undo_ = stack; }
+
+    // What the panels need at the fonts in use; the view is never laid out
+    // smaller (it scrolls in its window instead).
+    ChartViewNeeds measureNeeds() const;
+
+    // F6 and Shift+F6: the focus to the next or previous panel that takes it.
+    void focusNextPanel(bool forward);
+    // The controls the focus visits, panel by panel, in Tab order.
+    std::vector<QWidget*> focusPanels() const;
 
     document::CVerokantDoc& chartDocument() const { return doc_; }
 
@@ -84,6 +95,8 @@ public:
     QComboBox* birthTimeList(int index) const { return birthTime_[std::size_t(index)]; }
     QComboBox* rulingTimeList(int index) const { return rulingTime_[std::size_t(index)]; }
     CPlanetTooltip* planetTooltip() const { return tooltip_; }
+    static const QString& birthTimeLabelText();
+    static const QString& rulingTimeLabelText();
 
     const std::optional<ChartViewLayout>& viewLayout() const { return layout_; }
     const std::vector<render::ChartHitRegion>& rashiRegions() const { return rashiRegions_; }
@@ -109,6 +122,9 @@ private:
     void layoutPositionTables();
     void layoutDashaTree();
     void applyThemeColors();
+    void updateMinimumSize();
+    void setTabOrders();
+    void onNotesEdited(const QString& notes);
 
     void fillTables();
     void refreshPanels();
@@ -119,7 +135,8 @@ private:
     void onBirthTimeChosen();
     void onRulingTimeChosen();
 
-    void drawPanel(QPainter& painter, Panel panel, const QString& title);
+    void drawPanel(QPainter& painter, Panel panel, const QString& title,
+                   const QString& timeLabel = {}, const QRect& timeLabelRect = {});
     void drawCharts(QPainter& painter);
     void drawControlFrames(QPainter& painter);
 
@@ -140,6 +157,9 @@ private:
     std::array<QComboBox*, 3> birthTime_{};
     CPlanetTooltip* tooltip_ = nullptr;
 
+    QUndoStack* undo_ = nullptr;
+    int notesVisit_ = 0; // typing within one visit to the notes is one edit
+
     std::optional<ChartViewLayout> layout_;
     std::vector<render::ChartHitRegion> rashiRegions_;
     std::vector<render::ChartHitRegion> bhavaRegions_;
@@ -148,6 +168,7 @@ private:
     QFont tableFont_;
     QFont titleFont_;
     QFont sectionFont_;
+    QFont labelFont_; // the time lists' labels
 };
 
 } // namespace lumikan::ui

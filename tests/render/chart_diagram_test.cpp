@@ -4,6 +4,7 @@
 #include "engine/zodiac.h"
 #include "gui_test_app.h"
 #include "render/chart_appearance.h"
+#include "render/contrast.h"
 
 #include <QPainter>
 
@@ -174,7 +175,11 @@ TEST(ChartDiagramLayout, UnplacedPlanetsAreSkippedAndLabelsNameTheRest)
     EXPECT_EQ(texts, QStringList({"Ra", "FO", "?", "Ke", "SaR"}));
 
     EXPECT_TRUE(regions[1].tooltipText.startsWith("Fortuna\r\nSign: Leo (5)\r\n"));
-    EXPECT_EQ(layout.labels[2].label.color, QColor(0xFF, 0xC8, 0x00)); // unknown: the Sun's
+    // Unknown bodies take the Sun's colour, darkened (same hue) until it reads on the white fill.
+    const QColor sun(0xFF, 0xC8, 0x00);
+    const QColor shown = layout.labels[2].label.color;
+    EXPECT_EQ(shown.hslHue(), sun.hslHue());
+    EXPECT_GE(contrastRatio(shown, QColor(COLOR_THEMES[0].colors.chartFill)), 4.5);
 }
 
 TEST(ChartDiagramLayout, TooltipNamesTheHouseSignDegreeAndLords)

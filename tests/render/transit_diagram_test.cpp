@@ -57,12 +57,12 @@ TEST(TransitDiagram, SecondSetSharesTheHousesInItsOwnStyle)
             for (std::size_t j = i + 1; j < firstHouse.size(); ++j)
                 EXPECT_FALSE(firstHouse[i].intersects(firstHouse[j]));
     }
-    // Without a second set nothing is marked and the colours stay as they were.
+    // Without a second set nothing is marked; every label is readable on the fill.
     const ChartDiagramLayout plain = layoutChartDiagram(
         QRect(10, 20, 400, 300), &natal, &cusps, COLOR_THEMES[0].colors, QFont(), fixedMeasure);
     for (const ChartPlanetLabel& label : plain.labels) {
         EXPECT_FALSE(label.secondSet);
-        EXPECT_EQ(label.label.color, planetColor(label.body));
+        EXPECT_EQ(label.label.color, readableOn(planetColor(label.body), plain.fillColor));
     }
 }
 

@@ -123,26 +123,69 @@ TEST_F(BirthInfoDlgTest, OpensAsANatalChartOfTheFirstOfJanuary1900)
     EXPECT_FALSE(d.dateFlag());
 }
 
-TEST_F(BirthInfoDlgTest, TheDayListFollowsMonthAndLeapYear)
+TEST_F(BirthInfoDlgTest, TwentyNinthOfFebruaryIsNeverChangedBehindTheUsersBack)
 {
     open();
-    // 29 February is offered only in leap years; a day that no longer
-    // exists is clamped to the month's last.
-    setDate(29, 2, QStringLiteral("2024"));
-    EXPECT_EQ(list("day")->count(), 29);
+    QComboBox* day = list("day");
+    QComboBox* month = list("month");
+    QLineEdit* year = edit("year");
+    auto typeDay = [this, day](Qt::Key first, Qt::Key second) {
+        day->setFocus();
+        QTest::keyClick(day, first);
+        milliseconds += 100;
+        QTest::keyClick(day, second);
+        milliseconds += 5000;
+    };
+
+    // In tab order: day 29, then February, then 2024 (the year shown at first is 1900).
+    typeDay(Qt::Key_2, Qt::Key_9);
+    EXPECT_EQ(day->currentText(), QStringLiteral("29"));
+    month->setCurrentIndex(1);
+    EXPECT_EQ(day->currentText(), QStringLiteral("29")) << "kept while the year is still 1900";
+    EXPECT_EQ(day->count(), 31) << "every day stays on offer";
+    EXPECT_TRUE(dialog->dateFlag()) << "29 Feb 1900 is marked, not changed";
+    retype(year, QStringLiteral("2024"));
+    EXPECT_EQ(day->currentText(), QStringLiteral("29"));
+    EXPECT_FALSE(dialog->dateFlag());
+    ASSERT_TRUE(clickOk());
+    EXPECT_EQ(dialog->birthDetails().day, 29);
+    EXPECT_EQ(dialog->birthDetails().month, 2);
+    EXPECT_EQ(dialog->birthDetails().year, 2024);
+
+    // Year first, then month, then day; and month first, then day, then year.
+    for (int order = 0; order < 2; ++order) {
+        open();
+        if (order == 0) {
+            retype(edit("year"), QStringLiteral("2024"));
+            list("month")->setCurrentIndex(1);
+            list("day")->setCurrentIndex(28);
+        } else {
+            list("month")->setCurrentIndex(1);
+            list("day")->setCurrentIndex(28);
+            retype(edit("year"), QStringLiteral("2024"));
+        }
+        ASSERT_TRUE(clickOk()) << "order " << order;
+        EXPECT_EQ(dialog->birthDetails().day, 29) << "order " << order;
+    }
+
+    // 29 February 2023 is refused in words and left as typed.
+    open();
+    setDate(29, 2, QStringLiteral("2023"));
+    EXPECT_TRUE(dialog->dateFlag());
+    EXPECT_FALSE(clickOk());
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(messages.errors[0], kInvalidDate);
     EXPECT_EQ(list("day")->currentText(), QStringLiteral("29"));
-    retype(edit("year"), QStringLiteral("2023"));
-    EXPECT_EQ(list("day")->count(), 28);
-    EXPECT_EQ(list("day")->currentText(), QStringLiteral("28"));
-    list("month")->setCurrentIndex(3);  // April: 30 days, the 28th stays
-    EXPECT_EQ(list("day")->count(), 30);
-    EXPECT_EQ(list("day")->currentText(), QStringLiteral("28"));
+    EXPECT_EQ(list("month")->currentText(), QStringLiteral("February"));
+    // The 31st of a 30-day month likewise.
+    list("month")->setCurrentIndex(3);
+    list("day")->setCurrentIndex(30);
+    EXPECT_EQ(list("day")->currentText(), QStringLiteral("31"));
+    EXPECT_TRUE(dialog->dateFlag());
 
     setDate(29, 2, QStringLiteral("2000"));
     ASSERT_TRUE(clickOk());
     EXPECT_EQ(dialog->birthDetails().day, 29);
-    EXPECT_EQ(dialog->birthDetails().month, 2);
-    EXPECT_TRUE(messages.errors.empty());
 }
 
 TEST_F(BirthInfoDlgTest, TomorrowIsRefusedForABirthAndAllowedForAQuestion)

@@ -2,6 +2,8 @@
 
 #include "qt_test_app.h"
 
+#include <QTreeWidgetItemIterator>
+
 #include <gtest/gtest.h>
 
 namespace lumikan::ui {
@@ -38,25 +40,42 @@ std::vector<DashaPeriod> sampleDasha()
             period(8, "Mercury", "2029-01-01", "2046-01-01", 17)};
 }
 
-TEST(DashaTree, ItemTextsOfTheFourLevels)
+TEST(DashaTree, ItemTextsOfTheFourLevelsWithTheirDatesInColumns)
 {
     const DashaPeriod maha = period(7, "Saturn", "2010-01-01", "2029-01-01", 19);
-    EXPECT_EQ(mahadashaItemText(maha),
-              QString::fromUtf8("▼ Saturn Mahadasha (19y) ● 2010-01-01 to 2029-01-01"));
-
+    EXPECT_EQ(mahadashaItemText(maha), "Saturn Mahadasha (19y)");
     const DashaPeriod longAntar = period(8, "MER", "2015-03-01", "2017-11-10", 2, 8, 9);
-    EXPECT_EQ(antardashaItemText(longAntar),
-              QString::fromUtf8("  ▶ MER Antardasha (2y 8m) ● 2015-03-01 to 2017-11-10"));
+    EXPECT_EQ(antardashaItemText(longAntar), "MER Antardasha (2y 8m)");
     const DashaPeriod shortAntar = period(2, "Sun", "2015-03-01", "2015-12-20", 0, 9, 18);
-    EXPECT_EQ(antardashaItemText(shortAntar),
-              QString::fromUtf8("  ▶  Sun Antardasha (9m 18d) ● 2015-03-01 to 2015-12-20"));
-
+    EXPECT_EQ(antardashaItemText(shortAntar), "Sun Antardasha (9m 18d)");
     const DashaPeriod pratyantar = period(0, "Ketu", "2017-01-01", "2017-02-27", 0, 1, 27);
-    EXPECT_EQ(pratyantardashaItemText(pratyantar),
-              QString::fromUtf8("    ● Ketu  (1m 27d) ● 2017-01-01 to 2017-02-27"));
+    EXPECT_EQ(pratyantardashaItemText(pratyantar), "Ketu (1m 27d)");
     const DashaPeriod sookshma = period(1, "Ven", "2017-01-01", "2017-01-12", 0, 0, 11);
-    EXPECT_EQ(sookshmaItemText(sookshma),
-              QString::fromUtf8("    ● Ven Sookshma (11d) ● 2017-01-01 to 2017-01-12"));
+    EXPECT_EQ(sookshmaItemText(sookshma), "Ven Sookshma (11d)");
+
+    // One indicator per row (the tree's own arrow): no drawn arrows or dots in the texts.
+    test::qtApp();
+    CDashaTreeCtrl tree;
+    tree.setDasha(sampleDasha(), LocalDateTime{2015, 3, 1});
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
+        const QString text = (*it)->text(CDashaTreeCtrl::PeriodColumn);
+        for (const char* glyph : {"▼", "▶", "●"})
+            EXPECT_FALSE(text.contains(QString::fromUtf8(glyph))) << text.toStdString();
+    }
+    const QTreeWidgetItem* saturn = tree.topLevelItem(0)->child(1);
+    EXPECT_EQ(saturn->text(CDashaTreeCtrl::StartColumn), "2010-01-01");
+    EXPECT_EQ(saturn->text(CDashaTreeCtrl::EndColumn), "2029-01-01");
+    EXPECT_EQ(saturn->toolTip(0), "Saturn Mahadasha (19y): 2010-01-01 to 2029-01-01");
+
+    // Wide enough, both dates show; narrower, the end gives way and the start stays whole.
+    tree.show(); // a hidden tree is told its size only when shown
+    tree.resize(tree.leastWidth() + 200, 300);
+    EXPECT_FALSE(tree.isColumnHidden(CDashaTreeCtrl::EndColumn));
+    tree.resize(tree.leastWidth(), 300);
+    EXPECT_TRUE(tree.isColumnHidden(CDashaTreeCtrl::EndColumn));
+    const QFontMetrics bold(saturn->font(CDashaTreeCtrl::StartColumn));
+    EXPECT_GE(tree.columnWidth(CDashaTreeCtrl::StartColumn),
+              bold.horizontalAdvance(saturn->text(CDashaTreeCtrl::StartColumn)));
 }
 
 TEST(DashaTree, OpensOnThePeriodsRunningToday)

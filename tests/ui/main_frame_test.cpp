@@ -148,7 +148,9 @@ TEST_F(ShellTest, StartsWithNoChartThePlainTitleAndTheNoChartMenus)
         }
     }
     EXPECT_EQ(status().paneText(kPaneAyanamsa), QStringLiteral("Ayanamsa: Krishnamurti"));
-    EXPECT_EQ(menuTitles(), (QStringList{QStringLiteral("&File"), QStringLiteral("&View"), QStringLiteral("&Help")}));
+    // Settings are reachable before any chart is open.
+    EXPECT_EQ(menuTitles(), (QStringList{QStringLiteral("&File"), QStringLiteral("&View"),
+                                         QStringLiteral("&Options"), QStringLiteral("&Help")}));
     EXPECT_FALSE(fileMenuItems().contains(QStringLiteral("&Save"))) << "nothing to save";
     EXPECT_EQ(frame().size(), QSize(1728, 972)) << "90 % of a 1920 x 1080 screen";
     EXPECT_EQ(frame().minimumSize(), QSize(1100, 680));
@@ -288,9 +290,14 @@ TEST_F(ShellTest, NewChartSaveCloseAndOpenAgainGiveTheSameChart)
     ASSERT_EQ(app->frames().size(), 1u);
     CChildFrame* child = app->frames().front();
     EXPECT_TRUE(child->isMaximized());
-    const QString title = child->windowTitle();
-    EXPECT_EQ(title, QStringLiteral("Test Chart — 5 Dec 1990 | 14:07 IST | Pune, Maharashtra, India"));
-    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Lumikan Astrology — ") + title);
+    // The titles carry the chart, its file and Qt's modified mark.
+    const QString title =
+        QStringLiteral("Test Chart — 5 Dec 1990 | 14:07 IST | Pune, Maharashtra, India");
+    EXPECT_EQ(child->windowTitle(), title + QStringLiteral("[*]"));
+    EXPECT_TRUE(child->isWindowModified());
+    EXPECT_EQ(frame().windowTitle(),
+              QStringLiteral("Lumikan Astrology — ") + title + QStringLiteral(" — not saved[*]"));
+    EXPECT_TRUE(frame().isWindowModified()) << "a new chart is not saved yet";
     EXPECT_EQ(status().paneText(kPaneAscendant), doc->presentation().ascendantText);
     EXPECT_TRUE(menuTitles().contains(QStringLiteral("&Window")));
     EXPECT_TRUE(fileMenuItems().contains(QStringLiteral("&Save")));
@@ -303,6 +310,10 @@ TEST_F(ShellTest, NewChartSaveCloseAndOpenAgainGiveTheSameChart)
     EXPECT_EQ(prompts.proposedNames, QStringList{QStringLiteral("Test_Chart_27_06_26_10_30.lmk")});
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_EQ(app->recentFiles().files(), QStringList{path});
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Lumikan Astrology — ") + title +
+                                         QStringLiteral(" — test chart.lmk[*]"));
+    EXPECT_FALSE(frame().isWindowModified());
+    EXPECT_FALSE(child->isWindowModified());
 
     // Closing a saved chart asks nothing.
     frame().findChild<QAction*>(QStringLiteral("fileClose"))->trigger();
@@ -319,7 +330,8 @@ TEST_F(ShellTest, NewChartSaveCloseAndOpenAgainGiveTheSameChart)
     document::CVerokantDoc* reopened = app->documents().front();
     EXPECT_EQ(reopened->GetPathName(), path);
     EXPECT_EQ(reopened->presentation().cusps.front().cells(), firstCusp);
-    EXPECT_EQ(app->frames().front()->windowTitle(), title);
+    EXPECT_EQ(app->frames().front()->windowTitle(), title + QStringLiteral("[*]"));
+    EXPECT_FALSE(frame().isWindowModified());
 
     // Opening it again brings its window forward instead of a second copy.
     app->OpenDocumentFile(path);
@@ -341,11 +353,11 @@ TEST_F(ShellTest, ClosingAChangedChartAsksToSaveIt)
     // A second window on the chart closes without a question; the last asks.
     app->openFrame(*app->documents().front());
     ASSERT_EQ(app->frames().size(), 2u);
-    EXPECT_TRUE(app->frames()[0]->windowTitle().endsWith(QStringLiteral(":1")));
-    EXPECT_TRUE(app->frames()[1]->windowTitle().endsWith(QStringLiteral(":2")));
+    EXPECT_TRUE(app->frames()[0]->windowTitle().endsWith(QStringLiteral(":1[*]")));
+    EXPECT_TRUE(app->frames()[1]->windowTitle().endsWith(QStringLiteral(":2[*]")));
     app->frames().back()->close();
     EXPECT_EQ(prompts.askedTitles.size(), 1);
-    EXPECT_EQ(app->frames().front()->windowTitle(), title);
+    EXPECT_EQ(app->frames().front()->windowTitle(), title + QStringLiteral("[*]"));
 
     prompts.saveChanges = document::DocumentPrompts::Answer::No;
     app->frames().front()->close();
@@ -391,14 +403,32 @@ TEST_F(ShellTest, CompareModePutsTheTwoTopmostChartsSideBySide)
     EXPECT_EQ(second->geometry(), secondBefore) << "the third from the top stays where it was";
 }
 
-TEST_F(ShellTest, APolarBirthIsReportedAndTheProgramGoesOn)
+TEST_F(ShellTest, APolarBirthKeepsTheDialogOpenWithWhatWasTyped)
 {
     start();
     Birth polar;
     polar.latitude = QStringLiteral("80.5");
-    newChart(polar);
+    // OK casts the chart before the dialog closes: it stays open, everything typed in it.
+    bool stillOpen = false;
+    QString latitude, name, year;
+    dialogScript = [&](CBirthInfoDlg& d) {
+        fill(d, polar);
+        d.accept();
+        stillOpen = d.isVisible() && d.result() != QDialog::Accepted;
+        latitude = d.findChild<QLineEdit*>(QStringLiteral("latitude"))->text();
+        name = d.findChild<QLineEdit*>(QStringLiteral("name"))->text();
+        year = d.findChild<QLineEdit*>(QStringLiteral("year"))->text();
+        return d.result() == QDialog::Accepted;
+    };
+    app->OnFileNew();
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(latitude, QStringLiteral("80.5"));
+    EXPECT_EQ(name, QStringLiteral("Test Chart"));
+    EXPECT_EQ(year, QStringLiteral("1990"));
     ASSERT_EQ(messages.errors.size(), 1u);
-    EXPECT_EQ(messages.errors[0].rfind("Error Code: SWEPH - 0x0000302", 0), 0u) << messages.errors[0];
+    EXPECT_EQ(messages.errors[0],
+              "Error Code: SWEPH - 0x0000302\n\nPlacidus houses are not defined beyond the polar "
+              "circles (latitude 80.50° N). Please check the latitude.");
     EXPECT_TRUE(app->documents().empty());
     EXPECT_TRUE(app->frames().empty());
     EXPECT_TRUE(frame().isVisible());

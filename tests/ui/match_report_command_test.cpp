@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -17,6 +18,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -149,11 +151,22 @@ TEST_F(MatchmakingCommandTest, InTheProgramEachReportGetsItsOwnWindowBesideTheCh
     ASSERT_TRUE(app->OpenDocumentFile(ashaPath));
 
     QMdiArea* area = app->mainFrame()->mdiArea();
-    CMatchResultView* first = runMatchmakingCommand(*app);
+    // Two charts: the user is asked, with the boy's and the girl's proposed by gender.
+    int asked = 0;
+    const ChooseMatchCharts choose = [&asked](const std::vector<document::CVerokantDoc*>& charts) {
+        ++asked;
+        EXPECT_EQ(charts.size(), 2u);
+        return std::optional<MatchChoice>(proposedMatch(charts));
+    };
+    CMatchResultView* first = runMatchmakingCommand(*app, choose);
     ASSERT_NE(first, nullptr);
     // An open report is no chart: matching again works and opens a second window.
-    CMatchResultView* second = runMatchmakingCommand(*app);
+    CMatchResultView* second = runMatchmakingCommand(*app, choose);
     ASSERT_NE(second, nullptr);
+    EXPECT_EQ(asked, 2);
+    // Cancel in the question matches nothing.
+    EXPECT_EQ(runMatchmakingCommand(*app, [](const auto&) { return std::optional<MatchChoice>(); }),
+              nullptr);
     EXPECT_EQ(messages.informations.size(), 1u);
     EXPECT_EQ(app->frames().size(), 2u);
     ASSERT_EQ(area->subWindowList().size(), 4);
@@ -190,6 +203,41 @@ TEST_F(MatchmakingCommandTest, InTheProgramEachReportGetsItsOwnWindowBesideTheCh
 
     app.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(MatchmakingCommandTest, TheChooserProposesByGenderAndNeedsTwoDifferentCharts)
+{
+    // Opened in the order: a girl, an unknown, a boy, a second girl.
+    auto asha = puneChart("Asha", 1993, 2, 3, 7, 1);
+    auto kim = puneChart("Kim", 1991, 1, 1, 7, 3);
+    auto ravi = puneChart("Ravi", 1990, 6, 15, 10, 0);
+    auto mira = puneChart("Mira", 1994, 5, 5, 7, 1);
+    std::vector<document::CVerokantDoc*> charts = {asha.get(), kim.get(), ravi.get(), mira.get()};
+    MatchChoice proposed = proposedMatch(charts);
+    EXPECT_EQ(proposed.boy, ravi.get());
+    EXPECT_EQ(proposed.girl, asha.get());
+    // Genders that do not tell: the charts in order.
+    proposed = proposedMatch({kim.get(), asha.get()});
+    EXPECT_EQ(proposed.boy, kim.get());
+    EXPECT_EQ(proposed.girl, asha.get());
+    proposed = proposedMatch({asha.get(), mira.get()});
+    EXPECT_EQ(proposed.girl, asha.get());
+    EXPECT_EQ(proposed.boy, mira.get()) << "never the same chart twice";
+
+    CMatchChooserDlg dialog(charts);
+    EXPECT_EQ(dialog.boyList()->count(), 4);
+    EXPECT_EQ(dialog.boyList()->currentIndex(), 2);
+    EXPECT_EQ(dialog.girlList()->currentIndex(), 0);
+    EXPECT_EQ(dialog.girlList()->itemText(0), QStringLiteral("Asha — female, born 03-02-1993"));
+    EXPECT_EQ(dialog.boyList()->itemText(1), QStringLiteral("Kim — born 01-01-1991"));
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
+    dialog.girlList()->setCurrentIndex(2);
+    EXPECT_FALSE(dialog.okButton()->isEnabled()) << "a chart cannot be matched with itself";
+    dialog.girlList()->setCurrentIndex(3);
+    dialog.boyList()->setCurrentIndex(1);
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
+    EXPECT_EQ(dialog.choice().boy, kim.get());
+    EXPECT_EQ(dialog.choice().girl, mira.get());
 }
 
 } // namespace

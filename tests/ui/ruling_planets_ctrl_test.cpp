@@ -104,3 +104,24 @@ TEST(RulingPlanetsPanel, PaintsHeaderSeparatorAndRowBars)
 
 } // namespace
 } // namespace lumikan::ui
+
+namespace lumikan::ui {
+namespace {
+
+TEST(RulingPlanetsPanel, ATitleTooWideGivesUpItsWordsBeforeItsMomentAndPlace)
+{
+    test::qtApp();
+    CRulingPlanetsCtrl panel;
+    const QString title = QString::fromUtf8("Ruling planets now — 15 Mar 2026 10:30 IST, Pune");
+    panel.setTitle(title);
+    const QFontMetrics metrics(panel.font());
+    EXPECT_EQ(panel.fittedTitle(metrics, metrics.horizontalAdvance(title)), title);
+    const QString moment = QString::fromUtf8("15 Mar 2026 10:30 IST, Pune");
+    EXPECT_EQ(panel.fittedTitle(metrics, metrics.horizontalAdvance(moment) + 2), moment);
+    const QString cut = panel.fittedTitle(metrics, metrics.horizontalAdvance(moment) / 2);
+    EXPECT_TRUE(cut.endsWith(QChar(0x2026))) << cut.toStdString();
+    EXPECT_EQ(panel.toolTip(), title);
+}
+
+}  // namespace
+}  // namespace lumikan::ui

@@ -4,11 +4,13 @@
 #include "document/verokant_doc.h"
 #include "qt_test_app.h"
 #include "render/chart_appearance.h"
+#include "ui/screen_colors.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -115,20 +117,25 @@ TEST_F(SettingsDialog, CustomAyanamsaFieldsConvertBothWaysWithCarries)
     EXPECT_EQ(settings.customAyanamsa, -23.853056);
 }
 
-TEST_F(SettingsDialog, RulingPlaceStartsAtPuneAndShowsAStoredPlaceAsStored)
+TEST_F(SettingsDialog, RulingPlaceStartsUnsetAndShowsAStoredPlaceAsStored)
 {
     {
+        // No place set: nothing is proposed, and the page says whose place counts.
         const auto dialog = open();
         CTabRPLocationDlg* page = dialog->rulingPlacePage();
-        EXPECT_EQ(page->cityList()->currentText(), QStringLiteral("Pune"));
-        EXPECT_EQ(page->latitudeEdit()->text(), QStringLiteral("18.519569"));
-        EXPECT_EQ(page->longitudeEdit()->text(), QStringLiteral("73.855354"));
-        EXPECT_EQ(page->timeZoneList()->currentText(), QStringLiteral("UTC +5:30 (IST)"));
-        EXPECT_TRUE(settings.rpCountry.empty()) << "proposed, not yet stored";
+        EXPECT_EQ(page->countryList()->currentIndex(), -1);
+        EXPECT_EQ(page->cityList()->currentIndex(), -1);
+        EXPECT_TRUE(page->latitudeEdit()->text().isEmpty());
+        EXPECT_FALSE(page->findChild<QLabel*>(QStringLiteral("unsetNote"))->isHidden());
         dialog->tabs()->setCurrentIndex(1);
         test::keepImage(dialog->grab().toImage(), QStringLiteral("settings_rp_location"));
+        dialog->gather();
+        EXPECT_EQ(dialog->workingCopy(), settings) << "an untouched page changes nothing";
 
+        page->pickCountry(QStringLiteral("India"));
+        page->pickState(QStringLiteral("Maharashtra"));
         page->pickCity(QStringLiteral("Mumbai"));
+        EXPECT_TRUE(page->findChild<QLabel*>(QStringLiteral("unsetNote"))->isHidden());
         dialog->gather();
         EXPECT_EQ(dialog->workingCopy().rpCity, "Mumbai");
         EXPECT_NEAR(dialog->workingCopy().rpLatitude, 19.07, 0.05);
@@ -137,23 +144,25 @@ TEST_F(SettingsDialog, RulingPlaceStartsAtPuneAndShowsAStoredPlaceAsStored)
         EXPECT_EQ(settings.rpTimezone, "UTC +5:30 (IST)");
     }
     settings.rpLatitude = 18.5;
-    settings.rpLongitude = 73.85;
+    settings.rpLongitude = 73.8512345678; // more digits than the page shows
     {
         const auto dialog = open();
         CTabRPLocationDlg* page = dialog->rulingPlacePage();
         EXPECT_EQ(page->cityList()->currentText(), QStringLiteral("Mumbai"));
         EXPECT_EQ(page->latitudeEdit()->text(), QStringLiteral("18.500000"));
-        EXPECT_EQ(page->longitudeEdit()->text(), QStringLiteral("73.850000"));
+        EXPECT_EQ(page->longitudeEdit()->text(), QStringLiteral("73.851235"));
         dialog->gather();
-        EXPECT_EQ(dialog->workingCopy(), settings);
+        EXPECT_EQ(dialog->workingCopy(), settings) << "kept to the last digit";
     }
     EXPECT_TRUE(errors.isEmpty());
 
-    // Without atlas files the page says so and proposes nothing.
+    // Without atlas files the page opens quietly and says so when a country is chosen.
     QTemporaryDir empty;
     document::AtlasDatabase noAtlas{empty.path().toStdString()};
     settings = document::AppSettings{};
     const auto dialog = open(&noAtlas);
+    EXPECT_TRUE(errors.isEmpty());
+    dialog->rulingPlacePage()->pickCountry(QStringLiteral("India"));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith(
         QStringLiteral("Unable to load the atlas file for the selected country.")));
@@ -207,7 +216,7 @@ TEST_F(SettingsDialog, ResetDefaultsThenCancelLeavesSettingsAndFileUnchanged)
     EXPECT_TRUE(questions[1].startsWith(QStringLiteral("Reset Defaults: ")));
     EXPECT_EQ(dialog->displayPage()->ayanamsaButtons()->checkedId(), 3);
     EXPECT_EQ(dialog->appSettingsPage()->themeList()->currentIndex(), 0);
-    EXPECT_EQ(dialog->rulingPlacePage()->cityList()->currentText(), QStringLiteral("Pune"));
+    EXPECT_EQ(dialog->rulingPlacePage()->cityList()->currentIndex(), -1) << "the default: unset";
 
     dialog->reject();
     EXPECT_EQ(settings, before);
@@ -234,7 +243,9 @@ TEST_F(SettingsDialog, AThemeRepaintsOnlyThePreviewUntilApplyThenEveryChart)
     EXPECT_EQ(bands[0].rect, QRect(0, 0, 200, 24));
     EXPECT_EQ(bands[3].rect, QRect(0, 72, 200, 25));
     const QImage preview = page->preview()->grab().toImage();
-    EXPECT_EQ(preview.pixel(2, preview.height() - 2), qRgb(0x32, 0x78, 0xDC));
+    // Selected rows as the tables show them: the blue darkened under its light text.
+    EXPECT_EQ(preview.pixel(2, preview.height() - 2),
+              readablePair(QColor(0xE1E6F0), QColor(0x3278DC)).back.rgb());
     test::keepImage(dialog->grab().toImage(), QStringLiteral("settings_app"));
 
     QTest::mouseClick(dialog->applyButton(), Qt::LeftButton);
@@ -247,7 +258,12 @@ TEST_F(SettingsDialog, AThemeRepaintsOnlyThePreviewUntilApplyThenEveryChart)
     document::AppSettings saved;
     document::LoadSettings(saved, path);
     EXPECT_EQ(saved.colorTheme, 15);
-    EXPECT_EQ(saved.rpCity, "Pune") << "the proposed place is taken with the rest";
+    // Only the theme changed: the ruling-planet place stays unset (the birth place).
+    EXPECT_EQ(saved.rpCity, "");
+    EXPECT_EQ(saved.rpCountry, "");
+    EXPECT_EQ(saved.rpLatitude, 0.0);
+    EXPECT_EQ(saved.rpLongitude, 0.0);
+    EXPECT_EQ(saved.rpTimezone, document::AppSettings{}.rpTimezone);
 
     page->titleFormatButtons()->button(4)->click();
     dialog->accept();

@@ -1,11 +1,14 @@
 #include "engine/bodies.h"
 #include "engine/cast_chart.h"
 #include "qt_test_app.h"
+#include "render/contrast.h"
 #include "ui/notes_editor.h"
 #include "ui/planet_tooltip.h"
 #include "ui/verokant_view.h"
 
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -31,7 +34,7 @@ TEST(NotesDateStamp, OncePerDayOnTheLastLine)
               "[5/Dec/2026] x\nmore\n[5/Dec/2026] ");
 }
 
-TEST(NotesEditor, PlaceholderIsNeverReportedAsNotes)
+TEST(NotesEditor, PlaceholderIsNeverReportedAsNotesAndEnteringChangesNothing)
 {
     test::qtApp();
     engine::LocalDateTime today{2026, 12, 5};
@@ -47,16 +50,47 @@ TEST(NotesEditor, PlaceholderIsNeverReportedAsNotes)
         QFocusEvent event(type, reason);
         QApplication::sendEvent(&editor, &event);
     };
+    auto type = [&editor](const QString& text) {
+        for (QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(&editor, &press);
+        }
+    };
+    // Entering and leaving without typing: no edit, the cue comes back.
     focus(QEvent::FocusIn, Qt::MouseFocusReason);
     EXPECT_FALSE(editor.showsPlaceholder());
-    EXPECT_EQ(editor.toPlainText(), "[5/Dec/2026] ");
-    EXPECT_EQ(editor.textCursor().position(), editor.toPlainText().size());
-    EXPECT_EQ(edits.last(), "[5/Dec/2026] ");
+    EXPECT_TRUE(editor.toPlainText().isEmpty());
+    focus(QEvent::FocusOut, Qt::MouseFocusReason);
+    EXPECT_TRUE(editor.showsPlaceholder());
+    EXPECT_TRUE(edits.isEmpty());
 
-    // Clicking in again the same day adds nothing.
+    // The first key typed brings the stamp in front of it.
+    focus(QEvent::FocusIn, Qt::MouseFocusReason);
+    type("Moon");
+    EXPECT_EQ(editor.notes(), "[5/Dec/2026] Moon");
+    EXPECT_EQ(edits.last(), "[5/Dec/2026] Moon");
+    EXPECT_EQ(editor.textCursor().position(), editor.toPlainText().size());
+
+    // Typing again the same day, in a later visit: no second stamp.
     focus(QEvent::FocusOut, Qt::MouseFocusReason);
     focus(QEvent::FocusIn, Qt::MouseFocusReason);
-    EXPECT_EQ(editor.toPlainText(), "[5/Dec/2026] ");
+    type("!");
+    EXPECT_EQ(editor.notes(), "[5/Dec/2026] Moon!");
+
+    // Correcting earlier text does not stamp it; new text at the end the next day does.
+    today = engine::LocalDateTime{2026, 12, 6};
+    focus(QEvent::FocusOut, Qt::MouseFocusReason);
+    focus(QEvent::FocusIn, Qt::MouseFocusReason);
+    QTextCursor start = editor.textCursor();
+    start.setPosition(13);
+    editor.setTextCursor(start);
+    type("Full ");
+    EXPECT_EQ(editor.notes(), "[5/Dec/2026] Full Moon!");
+    focus(QEvent::FocusOut, Qt::MouseFocusReason);
+    focus(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::clipboard()->setText("Saturn");
+    editor.paste();
+    EXPECT_EQ(editor.notes(), "[5/Dec/2026] Full Moon!\n[6/Dec/2026] Saturn");
 
     // Only blanks typed: the cue comes back, the blanks were the last edit.
     editor.selectAll();
@@ -68,14 +102,11 @@ TEST(NotesEditor, PlaceholderIsNeverReportedAsNotes)
     EXPECT_EQ(edits.size(), editsBefore);
     EXPECT_TRUE(editor.notes().isEmpty());
 
-    // Coming back from a context menu is no new entry; the next day is.
+    // Coming back from a context menu keeps everything as it was.
     focus(QEvent::FocusIn, Qt::PopupFocusReason);
-    EXPECT_TRUE(editor.toPlainText().isEmpty());
     editor.loadNotes("Old note");
     EXPECT_EQ(edits.size(), editsBefore);
-    today = engine::LocalDateTime{2026, 12, 6};
-    focus(QEvent::FocusIn, Qt::MouseFocusReason);
-    EXPECT_EQ(editor.notes(), "Old note\n[6/Dec/2026] ");
+    EXPECT_EQ(editor.notes(), "Old note");
 }
 
 engine::PlanetPosition mercury()
@@ -195,10 +226,14 @@ TEST(ChartTables, HeaderTooltipsAndCaptionColour)
     }
     EXPECT_EQ(significatorTableTooltips().size(), 5u);
 
-    // Near-black captions on light panels; the header text where they would vanish.
+    // Near-black captions on light panels; on a dark panel as light as they must be to read.
     EXPECT_EQ(chartCaptionColor(render::COLOR_THEMES[0].colors), QColor::fromRgb(0x282828));
-    EXPECT_EQ(chartCaptionColor(render::COLOR_THEMES[15].colors), QColor::fromRgb(0xC3C8DA));
-    EXPECT_EQ(chartCaptionColor(render::COLOR_THEMES[7].colors), QColor::fromRgb(0xBEC8E6));
+    for (int dark : {3, 7, 15}) {
+        const render::ColorTheme& theme = render::COLOR_THEMES[std::size_t(dark)].colors;
+        EXPECT_GE(render::contrastRatio(chartCaptionColor(theme), QColor(theme.chartPanelBody)),
+                  4.5)
+            << dark;
+    }
 }
 
 } // namespace

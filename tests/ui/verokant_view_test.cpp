@@ -9,9 +9,11 @@
 #include "ui/notes_editor.h"
 #include "ui/planet_tooltip.h"
 #include "ui/ruling_planets_ctrl.h"
+#include "ui/screen_colors.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -87,39 +89,48 @@ TEST(ChartView, FillsItsTablesAndPanelsFromTheDocument)
         pratyantardashaItemText(periods[path[0]].antardashas[path[1]].pratyantardashas[path[2]]));
 }
 
-TEST(ChartView, LaysOutItsControlsAndIgnoresTinySizes)
+TEST(ChartView, LaysOutItsControlsByWhatTheyNeedAndNeverSmaller)
 {
     ViewFixture f;
     CVerokantView& v = *f.view;
     ASSERT_TRUE(v.viewLayout());
-    const ChartViewLayout expected = *layoutChartView({1280, 800});
+    const ChartViewNeeds needs = v.measureNeeds();
+    const ChartViewLayout expected = *layoutChartView(v.size(), needs);
     EXPECT_EQ(v.viewLayout()->panels, expected.panels);
     EXPECT_EQ(v.significatorsTable()->geometry(), expected.significatorsTable);
     EXPECT_EQ(v.birthTimeList(2)->geometry(), expected.birthTimeLists[2]);
     EXPECT_EQ(v.rulingPlanetsPanel()->geometry(), expected.rulingPlanets);
     const QRect planets = v.planetsTable()->geometry();
     const QRect cusps = v.cuspsTable()->geometry();
+    const QRect positions = expected.panel(Panel::PlanetaryPositions);
     EXPECT_EQ(cusps.top(), planets.top() + planets.height() + 8);
-    EXPECT_EQ(cusps.top() + cusps.height(), 494 - 4);
+    EXPECT_EQ(cusps.top() + cusps.height(), positions.top() + positions.height() - 4);
+    // Every planet and every cusp row without scrolling.
+    const CHoverListCtrl& planetTable = *v.planetsTable();
+    EXPECT_GE(planets.height(),
+              planetTable.headerHeight() + planetTable.rowCount() * planetTable.rowHeight());
+    EXPECT_GE(cusps.height(), v.cuspsTable()->headerHeight() + 12 * v.cuspsTable()->rowHeight());
     // The dasha tree sits at the top of its area, as tall as its rows or the area.
     EXPECT_EQ(v.dashaTree()->geometry().topLeft(), expected.dashaArea.topLeft());
     EXPECT_LE(v.dashaTree()->height(), expected.dashaArea.height());
 
-    // Columns share each table's client width by weight.
+    // Columns fill each table's client width, the texts' widths first.
     for (const CHoverListCtrl* table : {v.planetsTable(), v.cuspsTable(), v.significatorsTable()}) {
         int total = 0;
-        for (int c = 0; c < table->columnCount(); ++c)
+        const std::vector<int> least = table->contentColumnWidths();
+        for (int c = 0; c < table->columnCount(); ++c) {
             total += table->columnWidth(c);
+            EXPECT_GE(table->columnWidth(c), least[std::size_t(c)]) << c;
+        }
         EXPECT_EQ(total, table->viewport()->width());
     }
 
-    v.resize(1000, 400);
-    EXPECT_EQ(v.viewLayout()->panel(Panel::Charts).height(), 300);
-    EXPECT_EQ(v.notesEditor()->height(), 60);
-    const ChartViewLayout before = *v.viewLayout();
-    v.resize(90, 400);
-    EXPECT_EQ(v.viewLayout()->panels, before.panels);
-    EXPECT_EQ(v.notesEditor()->geometry(), before.notesEditor);
+    // Below its least size the view does not shrink (its window scrolls).
+    const QSize least = minimumChartViewSize(needs);
+    EXPECT_EQ(v.minimumSize(), least);
+    v.resize(900, 400);
+    EXPECT_EQ(v.size(), least.expandedTo(QSize(900, 400)));
+    EXPECT_EQ(v.viewLayout()->panels, layoutChartView(v.size(), needs)->panels);
 }
 
 TEST(ChartView, ChangingTheBirthMinuteRecomputesAndRefillsEverything)
@@ -155,9 +166,14 @@ TEST(ChartView, NotesGoToTheDocumentButThePlaceholderNever)
     CNotesEditor* editor = v.notesEditor();
     f.doc->SetModifiedFlag(false);
 
+    // Clicking into the notes changes nothing; typing does.
     QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
     QApplication::sendEvent(editor, &in);
-    EXPECT_EQ(f.doc->notes(), "[15/Mar/2026] ");
+    EXPECT_TRUE(f.doc->notes().isEmpty());
+    EXPECT_FALSE(f.doc->IsModified());
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_M, Qt::NoModifier, QStringLiteral("M"));
+    QApplication::sendEvent(editor, &key);
+    EXPECT_EQ(f.doc->notes(), "[15/Mar/2026] M");
     EXPECT_TRUE(f.doc->IsModified());
 
     editor->selectAll();
@@ -272,10 +288,13 @@ void checkRenderedView(ViewFixture& f, int themeIndex, const char* imageName)
     const QRect charts = layout.panel(Panel::Charts);
     EXPECT_EQ(image.pixelColor(charts.left() - 4, 200), color(theme.rowLight));
     // Title bars: left of the title text, and in the squared-off lower corner.
-    for (const QRect& panel : layout.panels) {
-        EXPECT_EQ(image.pixelColor(panel.left() + 5, panel.top() + 14), color(theme.headerBack));
-        EXPECT_EQ(image.pixelColor(panel.left() + 2, panel.top() + 26), color(theme.headerBack));
-        EXPECT_EQ(image.pixelColor(panel.left() + 40, panel.top() + 28), color(theme.panelBorder));
+    const QColor headerBack = headerColors(theme).back;
+    for (int p = 0; p < kPanelCount; ++p) {
+        const QRect& panel = layout.panels[std::size_t(p)];
+        const int bar = layout.titleBarHeights[std::size_t(p)];
+        EXPECT_EQ(image.pixelColor(panel.left() + 5, panel.top() + 14), headerBack);
+        EXPECT_EQ(image.pixelColor(panel.left() + 2, panel.top() + bar - 2), headerBack);
+        EXPECT_EQ(image.pixelColor(panel.left() + 40, panel.top() + bar), color(theme.panelBorder));
         EXPECT_EQ(image.pixelColor(panel.left(), panel.center().y()), color(theme.panelBorder));
     }
     // Panel bodies beside the controls they hold.
@@ -283,11 +302,11 @@ void checkRenderedView(ViewFixture& f, int themeIndex, const char* imageName)
     EXPECT_EQ(image.pixelColor(karakas.left() + 5, karakas.top() + 60), color(theme.panelBody));
     EXPECT_EQ(image.pixelColor(charts.left() + 8, charts.center().y()),
               color(theme.chartPanelBody));
-    EXPECT_EQ(image.pixelColor(layout.notesEditor.center()), color(0xFFFEF9));
+    EXPECT_EQ(image.pixelColor(layout.notesEditor.center()), themedSurface(color(0xFFFEF9), theme));
 
     // The Rashi diagram: fill inside, a tick on the top edge, a corner tab.
     const render::ChartsPanelPlacement diagrams =
-        render::placeChartsInPanel(chartsPanelInside(charts));
+        render::placeChartsInPanel(chartsPanelInside(charts, layout.titleBarHeight(Panel::Charts)));
     const QRect rashi = diagrams.rashi;
     const int cx = rashi.left() + rashi.width() / 2;
     EXPECT_EQ(image.pixelColor(rashi.left() + 7, rashi.top() + 40), color(theme.chartFill));

@@ -1,5 +1,6 @@
 // Writes pictures of the main chart view for the sample chart, one per
-// colour theme, without a display:
+// colour theme, and of the whole program at its least window size
+// (1100 x 680), light and dark, without a display:
 //   lumikan_screenshots [OUTPUT_FOLDER [WIDTH HEIGHT]]
 
 #include "document/messages.h"
@@ -8,6 +9,9 @@
 #include "render/chart_appearance.h"
 #include "render/color_theme.h"
 #include "render/font_substitution.h"
+#include "ui/main_frame.h"
+#include "ui/varga_chart_view.h"
+#include "ui/verokant_app.h"
 #include "ui/verokant_view.h"
 
 #include "report_pictures.h"
@@ -16,6 +20,8 @@
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -71,6 +77,45 @@ struct Picture {
     const char* themeName;
 };
 
+int themeIndex(const char* themeName)
+{
+    for (int i = 0; i < render::kColorThemeCount; ++i)
+        if (render::COLOR_THEMES[std::size_t(i)].name == themeName)
+            return i;
+    return 0;
+}
+
+// The program's main window at `size` with the chart file open.
+bool drawMainWindow(const QString& chartFile, const Picture& picture, QSize size,
+                    document::Messages& messages, const QString& folder)
+{
+    render::selectColorTheme(themeIndex(picture.themeName));
+    ui::ShellEnvironment env;
+    env.settingsPath = [] { return QString(); }; // the defaults, no file
+    env.clock = [] { return engine::LocalDateTime{2026, 3, 15, 10, 30, 0}; };
+    env.messages = &messages;
+    env.screenSize = QSize(1920, 1080);
+    env.divisionalCharts = [](document::CVerokantDoc& chart, ui::CMainFrame& frame) {
+        ui::openVargaWindow(chart, *frame.mdiArea());
+    };
+    QTemporaryDir recent;
+    QSettings store(recent.filePath(QStringLiteral("recent.ini")), QSettings::IniFormat);
+    env.recentFilesStore = &store;
+    ui::CVerokantApp app(env);
+    if (!app.InitInstance({chartFile}))
+        return false;
+    app.mainFrame()->resize(size);
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    const QString path = QDir(folder).filePath(QString::fromLatin1(picture.fileName));
+    if (!app.mainFrame()->grab().toImage().save(path)) {
+        std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -107,11 +152,7 @@ int main(int argc, char** argv)
     const Picture pictures[] = {{"main-view-classic-gold.png", "Classic Gold"},
                                 {"main-view-carbon-dark.png", "Carbon Dark"}};
     for (const Picture& picture : pictures) {
-        int theme = 0;
-        for (int i = 0; i < render::kColorThemeCount; ++i)
-            if (render::COLOR_THEMES[std::size_t(i)].name == picture.themeName)
-                theme = i;
-        render::selectColorTheme(theme);
+        render::selectColorTheme(themeIndex(picture.themeName));
 
         ui::CVerokantView view(doc);
         view.resize(size);
@@ -126,6 +167,20 @@ int main(int argc, char** argv)
         doc.RemoveView(&view);
         std::printf("%s\n", qPrintable(path));
     }
+
+    // The whole window at the least size the program allows, light and dark.
+    QTemporaryDir charts;
+    const QString chartFile = charts.filePath(QStringLiteral("Sample.lmk"));
+    if (!doc.DoSave(chartFile, true)) {
+        std::fprintf(stderr, "The sample chart could not be saved.\n");
+        return 1;
+    }
+    const Picture windows[] = {{"main-window-1100x680.png", "Classic Gold"},
+                               {"main-window-1100x680-carbon-dark.png", "Carbon Dark"}};
+    for (const Picture& picture : windows)
+        if (!drawMainWindow(chartFile, picture, QSize(1100, 680), messages, folder))
+            return 1;
+
     // The printed pages in the first theme, whatever the last picture used.
     render::selectColorTheme(0);
     return writeReportPictures(doc, environment, folder) ? 0 : 1;
