@@ -2,6 +2,7 @@
 
 #include "engine/ephemeris.h"
 #include "engine/kp_lords.h"
+#include "engine/strength_cache.h"
 #include "engine/zodiac.h"
 
 #include <optional>
@@ -26,48 +27,23 @@ void setAscendantLords(RulingPlanets& rp, const KpLords& lords)
     rp.ascSubSubLord = lords.subSubLord;
 }
 
-// Sunrise as the strength computation takes it: standard refraction.
-constexpr double kPressureHpa = 1013.25;
-constexpr double kTemperatureC = 10.0;
 // Sunrises near the polar circles can lie a little more than a day apart.
 constexpr double kLongestDay = 1.1;
-// Two sunrises are never this close, so a search from just after one finds the next.
-constexpr double kPastSunrise = 0.01;
-
-std::optional<double> sunEvent(Ephemeris& ephemeris, double fromJd, double latitudeDeg,
-                               double longitudeDeg, bool rise)
-{
-    return ephemeris.nextSunRiseOrSet(fromJd, latitudeDeg, longitudeDeg, rise, kPressureHpa,
-                                      kTemperatureC);
-}
 
 // The last sunrise at or before the moment, when the Sun rose within the day
-// before it and sets within a day after rising.
+// before it and sets within a day after rising. The search is the strength's
+// (standard refraction), so a chart asks the ephemeris for it once.
 std::optional<double> lastSunrise(double jd, double latitudeDeg, double longitudeDeg,
                                   Ephemeris& ephemeris)
 {
-    std::optional<double> rise = sunEvent(ephemeris, jd - 1.0, latitudeDeg, longitudeDeg, true);
-    if (rise && *rise > jd)
-        rise = sunEvent(ephemeris, jd - 2.0, latitudeDeg, longitudeDeg, true);
-    if (!rise || *rise > jd)
+    const StrengthCache& sun = sunriseAndSunsetFor(jd, latitudeDeg, longitudeDeg, ephemeris);
+    if (!sun.sunriseFound || jd - sun.sunrise > kLongestDay || !sun.sunsetAfterSunriseFound ||
+        sun.sunsetAfterSunrise - sun.sunrise > kLongestDay)
         return std::nullopt;
-    // Days shorter than 24 hours can put two sunrises in the day before.
-    for (int step = 0; step < 2; ++step) {
-        const std::optional<double> next =
-            sunEvent(ephemeris, *rise + kPastSunrise, latitudeDeg, longitudeDeg, true);
-        if (!next || *next > jd)
-            break;
-        rise = next;
-    }
-    if (jd - *rise > kLongestDay)
-        return std::nullopt;
-    const std::optional<double> set = sunEvent(ephemeris, *rise, latitudeDeg, longitudeDeg, false);
-    if (!set || *set - *rise > kLongestDay)
-        return std::nullopt;
-    return rise;
+    return sun.sunrise;
 }
 
-}  // namespace
+} // namespace
 
 BodyId dayLordAt(double julianDayUt, double latitudeDeg, double longitudeDeg, DayLordRule rule,
                  Ephemeris& ephemeris)
@@ -166,4 +142,4 @@ std::array<RankedRulingPlanet, 7> rankedRulingPlanets(const RulingPlanets& rp)
     }};
 }
 
-}  // namespace lumikan::engine
+} // namespace lumikan::engine

@@ -20,7 +20,10 @@ constexpr double kSameMomentDays = 1e-6;
 constexpr double kPressureHpa = 1013.25;
 constexpr double kTemperatureC = 10.0;
 
-bool sameMoment(double a, double b) { return std::fabs(a - b) < kSameMomentDays; }
+bool sameMoment(double a, double b)
+{
+    return std::fabs(a - b) < kSameMomentDays;
+}
 
 bool holdsEveryBody(const StrengthCache& cache, const Chart& chart)
 {
@@ -81,8 +84,10 @@ void refillRiseSet(StrengthCache& cache, double julianDayUt, double latitudeDeg,
     cache.riseSetLatitude = latitudeDeg;
     cache.riseSetLongitude = longitudeDeg;
     cache.sunriseFound = cache.sunsetFound = cache.holdsUntilFound = false;
+    cache.sunsetAfterSunriseFound = false;
 
-    std::optional<double> rise = sunEvent(ephemeris, julianDayUt - 1.0, latitudeDeg, longitudeDeg, true);
+    std::optional<double> rise =
+        sunEvent(ephemeris, julianDayUt - 1.0, latitudeDeg, longitudeDeg, true);
     if (rise && *rise > julianDayUt)
         rise = sunEvent(ephemeris, julianDayUt - 2.0, latitudeDeg, longitudeDeg, true);
     if (!rise || *rise > julianDayUt)
@@ -97,7 +102,8 @@ void refillRiseSet(StrengthCache& cache, double julianDayUt, double latitudeDeg,
             cache.holdsUntil = *set;
             break;
         }
-        const std::optional<double> next = sunEvent(ephemeris, *set, latitudeDeg, longitudeDeg, true);
+        const std::optional<double> next =
+            sunEvent(ephemeris, *set, latitudeDeg, longitudeDeg, true);
         if (!next || *next > julianDayUt) {
             cache.holdsUntilFound = next.has_value();
             cache.holdsUntil = next.value_or(0.0);
@@ -107,6 +113,10 @@ void refillRiseSet(StrengthCache& cache, double julianDayUt, double latitudeDeg,
     }
     cache.sunriseFound = true;
     cache.sunrise = *rise;
+    if (set && *set > *rise) {
+        cache.sunsetAfterSunriseFound = true;
+        cache.sunsetAfterSunrise = *set;
+    }
     // A day of no length or of a day or more cannot be split into thirds.
     if (set && *set - *rise > 0.0 && *set - *rise < 1.0) {
         cache.sunsetFound = true;
@@ -126,7 +136,7 @@ bool riseSetHoldFor(const StrengthCache& cache, double julianDayUt, double latit
            julianDayUt < cache.holdsUntil;
 }
 
-}  // namespace
+} // namespace
 
 const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt, Ephemeris& ephemeris)
 {
@@ -138,8 +148,7 @@ const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt, Ep
 }
 
 const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt, BodyId body,
-                                      double latitudeDeg, double longitudeDeg,
-                                      Ephemeris& ephemeris)
+                                      double latitudeDeg, double longitudeDeg, Ephemeris& ephemeris)
 {
     StrengthCache& cache = theCache();
     if (!cache.filled || !sameMoment(julianDayUt, cache.julianDayUt) ||
@@ -150,6 +159,18 @@ const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt, Bo
     return cache;
 }
 
-void clearStrengthCache() { theCache() = StrengthCache{}; }
+const StrengthCache& sunriseAndSunsetFor(double julianDayUt, double latitudeDeg,
+                                         double longitudeDeg, Ephemeris& ephemeris)
+{
+    StrengthCache& cache = theCache();
+    if (!riseSetHoldFor(cache, julianDayUt, latitudeDeg, longitudeDeg))
+        refillRiseSet(cache, julianDayUt, latitudeDeg, longitudeDeg, ephemeris);
+    return cache;
+}
 
-}  // namespace lumikan::engine
+void clearStrengthCache()
+{
+    theCache() = StrengthCache{};
+}
+
+} // namespace lumikan::engine

@@ -16,8 +16,8 @@ class Ephemeris;
 struct StrengthCache {
     double julianDayUt = 0.0;
     bool filled = false;
-    std::map<BodyId, double> latitudes;  // degrees; a failed request is absent
-    double sunLongitude = 0.0;           // degrees, from the chart's Sun record
+    std::map<BodyId, double> latitudes; // degrees; a failed request is absent
+    double sunLongitude = 0.0;          // degrees, from the chart's Sun record
 
     // The last sunrise at or before the moment and the first sunset after it,
     // at (riseSetLatitude, riseSetLongitude). They hold for every moment from
@@ -26,10 +26,13 @@ struct StrengthCache {
     // no new search. sunsetFound is false also when the sunset does not come
     // within a day of the sunrise.
     bool riseSetFilled = false;
-    double riseSetJulianDayUt = 0.0;  // the moment they were searched for
+    double riseSetJulianDayUt = 0.0; // the moment they were searched for
     double riseSetLatitude = 0.0, riseSetLongitude = 0.0;
     bool sunriseFound = false, sunsetFound = false, holdsUntilFound = false;
-    double sunrise = 0.0, sunset = 0.0, holdsUntil = 0.0;  // Julian days, UT
+    double sunrise = 0.0, sunset = 0.0, holdsUntil = 0.0; // Julian days, UT
+    // The first sunset after that sunrise, however far (the day lord reads it).
+    bool sunsetAfterSunriseFound = false;
+    double sunsetAfterSunrise = 0.0;
 };
 
 // The cache brought up to date for `chart` at julianDayUt: refilled when the
@@ -43,7 +46,12 @@ const StrengthCache& strengthCacheFor(const Chart& chart, double julianDayUt, Bo
                                       double latitudeDeg, double longitudeDeg,
                                       Ephemeris& ephemeris);
 
+// The cache's sunrise and sunset brought up to date for a moment and place
+// alone (the latitudes are left as they are).
+const StrengthCache& sunriseAndSunsetFor(double julianDayUt, double latitudeDeg,
+                                         double longitudeDeg, Ephemeris& ephemeris);
+
 // Empties the cache, so the next computation asks the ephemeris afresh.
 void clearStrengthCache();
 
-}  // namespace lumikan::engine
+} // namespace lumikan::engine
