@@ -1,15 +1,13 @@
 #include "render/chart_report_output.h"
+#include "render/pdf_document.h"
 
-#include "document/atomic_file.h"
 #include "document/verokant_doc.h"
 #include "render/chart_diagram.h"
 #include "render/chart_report_layout.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <algorithm>
 #include <cmath>
@@ -80,26 +78,10 @@ int chartReportPageCount(const ChartReportData& data, QPagedPaintDevice& device)
 bool exportChartReportPdf(const document::CVerokantDoc& doc, const QString& path,
                           const QPageSize& paper, QString* error)
 {
-    // The PDF writer does not report failed writes, so the document is made
-    // in memory and written like any other file: whole, or not at all.
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        // A printer's resolution: fine lines stay thin and the page layout is
-        // the one a printed copy gets.
-        writer.setResolution(600);
-        writer.setPageSize(paper);
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(doc.GetTitle());
-        writer.setCreator(QStringLiteral("Lumikan Astrology"));
-        if (!renderChartReport(collectChartReport(doc), writer)) {
-            if (error)
-                *error = QStringLiteral("The report could not be drawn.");
-            return false;
-        }
-    }
-    return document::writeFileAtomically(path, pdf.data(), error);
+    const ChartReportData data = collectChartReport(doc);
+    return writePdfDocument(
+        path, paper, doc.GetTitle(),
+        [&data](QPagedPaintDevice& device) { return renderChartReport(data, device); }, error);
 }
 
 } // namespace lumikan::render

@@ -1,12 +1,10 @@
 #include "render/match_report_print.h"
+#include "render/pdf_document.h"
 
-#include "document/atomic_file.h"
 #include "render/report_flow.h"
 
-#include <QBuffer>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <algorithm>
 #include <cmath>
@@ -128,24 +126,11 @@ bool renderMatchReport(const MatchReportContent& content, QPagedPaintDevice& dev
 bool exportMatchReportPdf(const MatchReportContent& content, const QString& path,
                           const QPageSize& paper, QString* error)
 {
-    // Made in memory and written whole, like the chart report.
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        writer.setResolution(600);
-        writer.setPageSize(paper);
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(
-            QStringLiteral("Match Report - %1 & %2").arg(content.boyName, content.girlName));
-        writer.setCreator(QStringLiteral("Lumikan Astrology"));
-        if (!renderMatchReport(content, writer)) {
-            if (error)
-                *error = QStringLiteral("The report could not be drawn.");
-            return false;
-        }
-    }
-    return document::writeFileAtomically(path, pdf.data(), error);
+    return writePdfDocument(
+        path, paper,
+        QStringLiteral("Match Report - %1 & %2").arg(content.boyName, content.girlName),
+        [&content](QPagedPaintDevice& device) { return renderMatchReport(content, device); },
+        error);
 }
 
 } // namespace lumikan::render

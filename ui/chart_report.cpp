@@ -1,11 +1,11 @@
 #include "ui/chart_report.h"
+#include "ui/pdf_export_dialog.h"
 
 #include "document/verokant_doc.h"
 #include "render/chart_report_output.h"
 #include "ui/qt_messages.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSize>
@@ -72,21 +72,10 @@ QString proposedReportPdfPath(const document::CVerokantDoc& doc)
 
 QString exportChartReportPdfWithDialog(const document::CVerokantDoc& doc, QWidget* parent)
 {
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export PDF"),
-                                                proposedReportPdfPath(doc),
-                                                QStringLiteral("PDF Files (*.pdf)"));
-    if (path.isEmpty())
-        return {};
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
-    QString reason;
-    if (!render::exportChartReportPdf(doc, path, defaultPaperSize(), &reason)) {
-        QMessageBox::critical(parent, productName(),
-                              QStringLiteral("Unable to write the report to\n%1\n\n%2")
-                                  .arg(QDir::toNativeSeparators(path), reason));
-        return {};
-    }
-    return path;
+    return exportPdfWithDialog(
+        parent, proposedReportPdfPath(doc), [&doc](const QString& path, QString* error) {
+            return render::exportChartReportPdf(doc, path, defaultPaperSize(), error);
+        });
 }
 
 } // namespace lumikan::ui

@@ -1,11 +1,11 @@
 #include "ui/match_report_output.h"
+#include "ui/pdf_export_dialog.h"
 
 #include "render/match_report_print.h"
 #include "ui/chart_report.h"
 #include "ui/qt_messages.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -77,21 +77,10 @@ QString proposedMatchPdfPath(const render::MatchReportContent& content)
 
 QString exportMatchReportPdfWithDialog(const render::MatchReportContent& content, QWidget* parent)
 {
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export PDF"),
-                                                proposedMatchPdfPath(content),
-                                                QStringLiteral("PDF Files (*.pdf)"));
-    if (path.isEmpty())
-        return {};
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
-    QString reason;
-    if (!render::exportMatchReportPdf(content, path, defaultPaperSize(), &reason)) {
-        QMessageBox::critical(parent, productName(),
-                              QStringLiteral("Unable to write the report to\n%1\n\n%2")
-                                  .arg(QDir::toNativeSeparators(path), reason));
-        return {};
-    }
-    return path;
+    return exportPdfWithDialog(
+        parent, proposedMatchPdfPath(content), [&content](const QString& path, QString* error) {
+            return render::exportMatchReportPdf(content, path, defaultPaperSize(), error);
+        });
 }
 
 } // namespace lumikan::ui
