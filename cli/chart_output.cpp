@@ -159,6 +159,10 @@ std::string offsetLine(const document::CVerokantDoc& doc)
             : d.offsetDescription.toStdString();
     if (d.offsetSource == document::OffsetSource::ChartFile)
         return text + " (the offset stored in the chart file)";
+    // A typed offset and local mean time say where they came from already.
+    if (d.offsetSource == document::OffsetSource::HandTyped ||
+        d.offsetSource == document::OffsetSource::LocalMeanTime)
+        return text;
     return text + "; source: " + std::string(source);
 }
 
