@@ -19,7 +19,7 @@ void printUsage()
         "           (--json, --only SECTIONS, --batch FILE for many births)\n"
         "  save     cast a chart and write it as a chart file (--batch FILE --dir DIR)\n"
         "  match    match two charts through the 27 rules (totals out of 252)\n"
-        "  report   write the four-page printed report of a chart as a PDF\n"
+        "  report   write the printed report of a chart as a PDF\n"
         "  transit  the sky of a moment against a chart\n"
         "  timing   when an event may come: promise, ranked dasha periods, Sun windows\n"
         "  subs     the ascendant's or the Moon's sub-lord changes of a day at a place\n"

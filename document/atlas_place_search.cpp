@@ -62,13 +62,20 @@ void collect(AtlasDatabase& atlas, const Scope& scope, const QString& wanted,
     }
 }
 
+// The items of a list that follows a colon, on the same line: messages are
+// one line each.
+void appendListItem(std::string& message, bool first, const std::string& item)
+{
+    message += (first ? " " : "; ") + item;
+}
+
 std::string candidateLines(const std::vector<AtlasPlace>& places)
 {
     std::string lines;
     for (const AtlasPlace& p : places) {
         char where[64];
         std::snprintf(where, sizeof where, " (%.4f, %.4f)", p.latitude, p.longitude);
-        lines += "\n  " + p.text() + where;
+        appendListItem(lines, lines.empty(), p.text() + where);
     }
     return lines;
 }
@@ -106,8 +113,9 @@ PlaceSearch searchPlace(AtlasDatabase& atlas, std::string_view text, std::size_t
             search.status = PlaceSearchStatus::AmbiguousCountry;
             search.message = "\"" + parts.back() + "\" names more than one country:";
             for (const int i : lookup.countries)
-                search.message += "\n  " + std::string(atlasCountry(i)->name) + " (" +
-                                  std::string(atlasCountry(i)->code) + ")";
+                appendListItem(search.message, i == lookup.countries.front(),
+                               std::string(atlasCountry(i)->name) + " (" +
+                                   std::string(atlasCountry(i)->code) + ")");
             return search;
         }
         if (!lookup.found()) {
@@ -131,7 +139,7 @@ PlaceSearch searchPlace(AtlasDatabase& atlas, std::string_view text, std::size_t
                 search.message =
                     std::string(country.name) + " has no state \"" + parts[1] + "\". Its states:";
                 for (std::uint32_t s = 0; s < atlas.StateCount(); ++s)
-                    search.message += "\n  " + atlas.StateName(s);
+                    appendListItem(search.message, s == 0, atlas.StateName(s));
                 return search;
             }
         }
