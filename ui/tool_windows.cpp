@@ -6,6 +6,7 @@
 #include "ui/transit_window.h"
 
 #include <QDateTime>
+#include <QScreen>
 
 namespace lumikan::ui {
 
@@ -21,6 +22,11 @@ template <typename Window> void openFor(CChildFrame* frame)
         window = new Window(
             frame->chartDocument(), [] { return QDateTime::currentDateTimeUtc(); }, frame);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        // As large as a table and a diagram side by side want, on screens that have the room.
+        if (const QScreen* screen = frame->screen()) {
+            const QSize room = screen->availableGeometry().size() * 0.85;
+            window->resize(window->size().expandedTo(room.boundedTo(QSize(1600, 1000))));
+        }
     }
     window->show();
     window->raise();
